@@ -1,0 +1,23 @@
+#include "shell/application.h"
+#include "shell/windows.h"
+#include "platform/formwindow.h"
+
+#include <QApplication>
+#include <cstdio>
+
+int main(int argc, char* argv[])
+{
+    if (!kerbu::displayAvailable()) {
+        std::fputs("Kerbu needs a graphical display, and none was found (DISPLAY and "
+                   "WAYLAND_DISPLAY are not set).\nStart it from a desktop session, or under "
+                   "a virtual display such as: xvfb-run ./kerbu\n",
+                   stderr);
+        return 2;
+    }
+    QApplication app(argc, argv);
+    kerbu::setUpApplication();
+    kerbu::windows().get(kerbu::WindowId::sobre)->showForm();
+    const int status = QApplication::exec();
+    kerbu::windows().clear();
+    return status;
+}

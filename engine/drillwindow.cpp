@@ -1,0 +1,196 @@
+#include "drillwindow.h"
+
+#include "center.h"
+#include "texts.h"
+
+#include <QPlainTextEdit>
+#include <QScrollBar>
+
+namespace kerbu {
+
+DrillWindow::DrillWindow(const QString& name, DrillDesign design, DrillRules rules)
+    : FormWindow(name), design_(std::move(design)), rules_(std::move(rules)), drill_(rules_.list)
+{
+    setClientSize(design_.clientWidth, design_.clientHeight);
+    setHelpContext(rules_.helpContext);
+}
+
+void DrillWindow::buildControls(QWidget* body)
+{
+    QPalette palette = body->palette();
+    palette.setColor(QPalette::Window, design_.background);
+    body->setPalette(palette);
+
+    makeLabel(body, design_.hint);
+    makeLabel(body, design_.title);
+    if (design_.question)
+        makeLabel(body, *design_.question);
+    start_ = makeButton(body, design_.start);
+    if (rules_.recordIsTextBox) {
+        recordBox_ = new QPlainTextEdit(body);
+        recordBox_->setReadOnly(true);
+        recordBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        recordBox_->setFocusPolicy(Qt::StrongFocus);
+        applyDesign(recordBox_, design_.record);
+    } else {
+        recordLabel_ = makeLabel(body, design_.record);
+        recordLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+    word_ = makeTextBox(body, design_.word);
+    ending_ = makeTextBox(body, design_.ending);
+    next_ = makeButton(body, design_.next);
+    makeButton(body, design_.charButton);
+    chart_ = makeLabel(body, design_.chart);
+    chart_->setText(characterChart);
+    solution_ = makeButton(body, design_.solution);
+    plus_ = makeButton(body, design_.plus);
+    plusNote_ = makeLabel(body, design_.plusNote);
+    setDefaultButton(next_);
+
+    const KeyTable wordKeys = rules_.wordKeys;
+    const KeyTable endingKeys = rules_.endingKeys;
+    if (wordKeys != KeyTable::None)
+        word_->setTranslator([wordKeys](QChar c) { return translateKey(wordKeys, c); });
+    if (endingKeys != KeyTable::None)
+        ending_->setTranslator([endingKeys](QChar c) { return translateKey(endingKeys, c); });
+
+    connect(start_, &QPushButton::clicked, this, &DrillWindow::startClicked);
+    connect(next_, &QPushButton::clicked, this, &DrillWindow::nextClicked);
+    connect(solution_, &QPushButton::clicked, this, &DrillWindow::solutionClicked);
+    connect(control<QPushButton>(design_.charButton.name), &QPushButton::clicked, this,
+            &DrillWindow::charClicked);
+    connect(plus_, &QPushButton::clicked, this, &DrillWindow::plusClicked);
+    connect(word_, &TextBox::gotFocus, this, &DrillWindow::wordBoxFocused);
+}
+
+void DrillWindow::onLoad()
+{
+    center(this);
+    loadParts();
+    drill_.refill();
+    texts();
+    shared().msgTitle += rules_.titleSuffix;
+    setWindowTitle(shared().msgTitle);
+    drill_.solved = 0;
+}
+
+void DrillWindow::startClicked()
+{
+    next_->setEnabled(true);
+    clearRecord();
+    if (!rules_.runTitle.isEmpty())
+        shared().msgTitle = rules_.runTitle;
+    if (!rules_.runWrong.isEmpty())
+        shared().msgWrong = rules_.runWrong;
+    drill_.start(services().random());
+    word_->setText(drill_.word());
+    ending_->setFocus(Qt::OtherFocusReason);
+    start_->setEnabled(false);
+    solution_->setEnabled(true);
+    next_->setEnabled(true);
+}
+
+void DrillWindow::nextClicked()
+{
+    if (isRightAnswer(word_->text(), ending_->text(), drill_.answer()))
+        oke();
+    else
+        hiba();
+}
+
+void DrillWindow::hiba()
+{
+    services().beep();
+    message({shared().msgWrong, Icon::Exclamation, QString()});
+}
+
+void DrillWindow::oke()
+{
+    appendRecord(drill_.answer() + QStringLiteral("; "));
+    word_->clear();
+    ending_->clear();
+    if (!drill_.answered(services().random())) {
+        word_->setText(drill_.word());
+        ending_->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    message({rules_.done.text.isEmpty() ? shared().msgDone : rules_.done.text, rules_.done.icon,
+             rules_.done.title});
+    if (!isLoaded())
+        return;
+    next_->setEnabled(false);
+    if (!rules_.solutionStaysAfterDone)
+        solution_->setEnabled(false);
+    start_->setEnabled(true);
+    start_->setText(QStringLiteral("&Restart"));
+    start_->setFocus(Qt::OtherFocusReason);
+}
+
+void DrillWindow::change()
+{
+    start_->setEnabled(true);
+    start_->setText(QStringLiteral("&Start"));
+    word_->clear();
+    ending_->clear();
+    drill_.reset();
+    if (rules_.changeShowsPlusNote)
+        plusNote_->show();
+}
+
+void DrillWindow::plusClicked()
+{
+    change();
+    drill_.choosePlus();
+    plusNote_->hide();
+    plus_->hide();
+    start_->setFocus(Qt::OtherFocusReason);
+}
+
+void DrillWindow::solutionClicked()
+{
+    message({shared().msgSolution + drill_.answer(), Icon::Information, QString()});
+    if (isLoaded())
+        ending_->setFocus(Qt::OtherFocusReason);
+}
+
+void DrillWindow::charClicked()
+{
+    chart_->setVisible(chart_->isHidden());
+    if (!rules_.charKeepsFocus && ending_->isVisible())
+        ending_->setFocus(Qt::OtherFocusReason);
+}
+
+void DrillWindow::wordBoxFocused()
+{
+    word_->deselect();
+    word_->setCursorPosition(static_cast<int>(word_->text().size()));
+}
+
+void DrillWindow::message(const DrillMessage& message)
+{
+    services().messageBox(this, message.text,
+                          message.title.isEmpty() ? shared().msgTitle : message.title,
+                          message.icon);
+}
+
+void DrillWindow::appendRecord(const QString& text)
+{
+    if (recordLabel_) {
+        recordLabel_->setText(recordLabel_->text() + text);
+        return;
+    }
+    // The record box keeps its end, with the newest answer, in view.
+    recordBox_->setPlainText(recordBox_->toPlainText() + text);
+    recordBox_->moveCursor(QTextCursor::End);
+    recordBox_->verticalScrollBar()->setValue(recordBox_->verticalScrollBar()->maximum());
+}
+
+void DrillWindow::clearRecord()
+{
+    if (recordLabel_)
+        recordLabel_->clear();
+    else
+        recordBox_->clear();
+}
+
+} // namespace kerbu

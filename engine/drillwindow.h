@@ -1,0 +1,107 @@
+#pragma once
+
+#include "drill.h"
+#include "keys.h"
+#include "platform/controls.h"
+#include "platform/formwindow.h"
+#include "platform/services.h"
+
+#include <optional>
+
+class QPlainTextEdit;
+
+namespace kerbu {
+
+// The controls of a word-ending drill window, as designed.
+struct DrillDesign {
+    int clientWidth = 9210;
+    int clientHeight = 5880;
+    QColor background;
+    ControlDesign hint;     // the endings to use
+    ControlDesign title;    // the exercise title
+    ControlDesign start;    // Start / Restart
+    ControlDesign record;   // the right answers of the run
+    ControlDesign word;     // the base word, editable
+    ControlDesign ending;   // the typed ending
+    ControlDesign next;     // the default button: checks the answer
+    ControlDesign charButton;
+    ControlDesign chart;
+    ControlDesign solution;
+    ControlDesign plus;
+    ControlDesign plusNote; // explains the Plus button
+    std::optional<ControlDesign> question;
+};
+
+// A message box of the drill: its text, icon and title (an empty title is the shared
+// window title of the moment).
+struct DrillMessage {
+    QString text;
+    Icon icon = Icon::Information;
+    QString title;
+};
+
+// Where the word-ending windows differ in behaviour.
+struct DrillRules {
+    QString titleSuffix;
+    int helpContext = 0;
+    WordList list;
+    KeyTable wordKeys = KeyTable::Hunkey;
+    KeyTable endingKeys = KeyTable::None;
+    // The record is a locked, scrolling text box instead of a label.
+    bool recordIsTextBox = false;
+    // Shared texts that Start sets for the run (left alone where empty).
+    QString runTitle;
+    QString runWrong;
+    // The accomplished message; an empty text is the shared msgDone.
+    DrillMessage done{QString(), Icon::Exclamation, QString()};
+    bool solutionStaysAfterDone = false;
+    bool charKeepsFocus = false;
+    bool changeShowsPlusNote = true;
+};
+
+// The window of a word-ending drill: a base word in the word box, the learner types the
+// ending, Enter checks it; after a run of right answers the exercise is accomplished.
+class DrillWindow : public FormWindow {
+    Q_OBJECT
+public:
+    DrillWindow(const QString& name, DrillDesign design, DrillRules rules);
+
+    const Drill& drill() const { return drill_; }
+
+    // The handlers of the window's controls.
+    void startClicked();
+    void nextClicked();
+    void solutionClicked();
+    void charClicked();
+    void plusClicked();
+
+protected:
+    void buildControls(QWidget* body) override;
+    void onLoad() override;
+
+private:
+    void oke();
+    void hiba();
+    void change();
+    void message(const DrillMessage& message);
+    void appendRecord(const QString& text);
+    void clearRecord();
+    void wordBoxFocused();
+
+    DrillDesign design_;
+    DrillRules rules_;
+    Drill drill_;
+
+    QPushButton* start_ = nullptr;
+    QPushButton* next_ = nullptr;
+    QPushButton* solution_ = nullptr;
+    QPushButton* plus_ = nullptr;
+    TextBox* word_ = nullptr;
+    TextBox* ending_ = nullptr;
+    QLabel* recordLabel_ = nullptr;
+    QPlainTextEdit* recordBox_ = nullptr;
+    QLabel* chart_ = nullptr;
+    QLabel* plusNote_ = nullptr;
+};
+
+} // namespace kerbu

@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Sets up a Debian machine for Kerbu, builds it, and runs the program or the tests.
+#
+#   ./kerbu.sh run     install what is missing, build, start the program
+#   ./kerbu.sh test    install what is missing, build with warnings as errors, run the tests
+#   ./kerbu.sh gallery DIR   build and save a picture of every window into DIR
+set -euo pipefail
+cd "$(dirname "$0")"
+
+packages=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6
+          qt6-qpa-plugins fonts-liberation xvfb xauth)
+
+setup() {
+    local missing=()
+    for p in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    if ((${#missing[@]})); then
+        echo "Installing: ${missing[*]}"
+        local sudo=""
+        [ "$(id -u)" -eq 0 ] || sudo="sudo"
+        $sudo apt-get update
+        DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y "${missing[@]}"
+    fi
+}
+
+build() {
+    local werror=$1
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKERBU_WERROR="$werror" >/dev/null
+    cmake --build build --parallel "$(nproc)"
+}
+
+case "${1:-}" in
+run)
+    setup
+    build OFF
+    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+        echo "No display: Kerbu is a desktop program and needs a graphical session." >&2
+        echo "Start it from a desktop, or on a virtual display with: xvfb-run -a ./kerbu.sh run" >&2
+        exit 2
+    fi
+    exec ./build/kerbu
+    ;;
+test)
+    setup
+    build ON
+    export QT_QPA_PLATFORM=offscreen
+    ctest --test-dir build --output-on-failure --timeout 600
+    ;;
+gallery)
+    setup
+    build OFF
+    ./build/kerbu-gallery "${2:?name a folder for the pictures}"
+    ;;
+*)
+    echo "usage: $0 run | test | gallery DIR" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,132 @@
+#include "controls.h"
+
+#include "formwindow.h"
+#include "twips.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmapCache>
+#include <QSvgRenderer>
+
+namespace kerbu {
+
+TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {}
+
+void TextBox::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        auto* form = qobject_cast<FormWindow*>(window());
+        QPushButton* button = form ? form->defaultButton() : nullptr;
+        if (button && button->isEnabled() && button->isVisible())
+            button->click();
+        event->accept();
+        return;
+    }
+    const QString typed = event->text();
+    if (translator_ && typed.size() == 1) {
+        const QChar replaced = translator_(typed.front());
+        if (replaced != typed.front()) {
+            QKeyEvent translated(event->type(), event->key(), event->modifiers(),
+                                 QString(replaced), event->isAutoRepeat(), event->count());
+            QLineEdit::keyPressEvent(&translated);
+            event->setAccepted(translated.isAccepted());
+            return;
+        }
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void TextBox::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    emit gotFocus();
+}
+
+void ImageBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+void applyDesign(QWidget* control, const ControlDesign& design)
+{
+    control->setObjectName(design.name);
+    control->setGeometry(twipsRect(design.left, design.top, design.width, design.height));
+    control->setFont(designFont(design.look.face, design.look.points, design.look.bold,
+                                design.look.italic));
+    QPalette palette = control->palette();
+    if (design.look.text.isValid()) {
+        palette.setColor(QPalette::WindowText, design.look.text);
+        palette.setColor(QPalette::Text, design.look.text);
+        palette.setColor(QPalette::ButtonText, design.look.text);
+    }
+    if (design.look.background.isValid()) {
+        palette.setColor(QPalette::Window, design.look.background);
+        palette.setColor(QPalette::Base, design.look.background);
+        palette.setColor(QPalette::Button, design.look.background);
+    }
+    control->setPalette(palette);
+    if (design.tabIndex >= 0)
+        control->setProperty("tabIndex", design.tabIndex);
+    control->setVisible(design.visible);
+    control->setEnabled(design.enabled);
+}
+
+QLabel* makeLabel(QWidget* parent, const ControlDesign& design)
+{
+    auto* label = new QLabel(design.text, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(design.look.align);
+    label->setAutoFillBackground(design.look.background.isValid());
+    applyDesign(label, design);
+    return label;
+}
+
+QPushButton* makeButton(QWidget* parent, const ControlDesign& design)
+{
+    auto* button = new QPushButton(design.text, parent);
+    // Enter on a focused button presses that button, as on the desktop it was made for.
+    button->setAutoDefault(true);
+    applyDesign(button, design);
+    return button;
+}
+
+TextBox* makeTextBox(QWidget* parent, const ControlDesign& design)
+{
+    auto* box = new TextBox(parent);
+    box->setText(design.text);
+    box->setAlignment(design.look.align);
+    applyDesign(box, design);
+    return box;
+}
+
+QPixmap picture(const QString& resource, QSize size)
+{
+    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+    const QString key =
+        QStringLiteral("%1@%2x%3@%4").arg(resource).arg(size.width()).arg(size.height()).arg(ratio);
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap))
+        return pixmap;
+    pixmap = QPixmap(size * ratio);
+    pixmap.fill(Qt::transparent);
+    if (resource.endsWith(QLatin1String(".svg"))) {
+        QSvgRenderer renderer(resource);
+        QPainter painter(&pixmap);
+        renderer.render(&painter);
+    } else {
+        QPixmap source(resource);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(pixmap.rect(), source);
+    }
+    pixmap.setDevicePixelRatio(ratio);
+    QPixmapCache::insert(key, pixmap);
+    return pixmap;
+}
+
+} // namespace kerbu

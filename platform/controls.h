@@ -1,0 +1,78 @@
+#pragma once
+
+#include "fonts.h"
+
+#include <QColor>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <functional>
+
+namespace kerbu {
+
+// How a control looks in its window's design.
+struct Look {
+    Face face = Face::SansSerif;
+    qreal points = 9.75;
+    bool bold = true;
+    bool italic = false;
+    QColor text;       // invalid: the style's colour
+    QColor background; // invalid: the style's colour
+    Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter;
+};
+
+// One control of a window design: its name, caption, place in twips and look.
+struct ControlDesign {
+    QString name;
+    QString text;
+    int left = 0, top = 0, width = 0, height = 0;
+    Look look;
+    int tabIndex = -1; // place in the focus order; -1 for controls that take no focus
+    bool visible = true;
+    bool enabled = true;
+};
+
+// A line of text the learner types into. Each typed character may be replaced by a
+// translator before the box takes it (pasted text is not translated); Enter presses the
+// window's default button while it is enabled.
+class TextBox : public QLineEdit {
+    Q_OBJECT
+public:
+    using Translator = std::function<QChar(QChar)>;
+    explicit TextBox(QWidget* parent = nullptr);
+    void setTranslator(Translator translator) { translator_ = std::move(translator); }
+
+signals:
+    void gotFocus();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    Translator translator_;
+};
+
+// A picture that reports clicks.
+class ImageBox : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// The shared look and placement of every kind of control.
+void applyDesign(QWidget* control, const ControlDesign& design);
+QLabel* makeLabel(QWidget* parent, const ControlDesign& design);
+QPushButton* makeButton(QWidget* parent, const ControlDesign& design);
+TextBox* makeTextBox(QWidget* parent, const ControlDesign& design);
+
+// Renders a picture of the program's resources (SVG or PNG) at a size in
+// device-independent pixels, sharp at the screen's pixel ratio.
+QPixmap picture(const QString& resource, QSize size);
+
+} // namespace kerbu

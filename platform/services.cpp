@@ -1,0 +1,101 @@
+#include "services.h"
+
+#include "helpviewer.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPointer>
+#include <QWidget>
+
+namespace kerbu {
+
+static Services* current = nullptr;
+
+Services& services()
+{
+    static DesktopServices desktop;
+    return current ? *current : desktop;
+}
+
+void setServices(Services* replacement) { current = replacement; }
+
+void Services::setOnTop(QWidget* window, bool onTop)
+{
+    if (!window)
+        return;
+    const bool wasVisible = window->isVisible();
+    window->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+    // Changing a window flag hides the window; put it back where it was.
+    if (wasVisible)
+        window->show();
+}
+
+static QMessageBox::Icon toQt(Icon icon)
+{
+    switch (icon) {
+    case Icon::Stop:
+        return QMessageBox::Critical;
+    case Icon::Exclamation:
+        return QMessageBox::Warning;
+    case Icon::Information:
+        break;
+    }
+    return QMessageBox::Information;
+}
+
+std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const QString& text,
+                                            const QString& title, Icon icon)
+{
+    auto box = std::make_unique<QMessageBox>(
+        toQt(icon), title, QString(text).replace(QLatin1String("\r\n"), "\n"), QMessageBox::Ok,
+        parent);
+    box->setTextFormat(Qt::PlainText);
+    return box;
+}
+
+void DesktopServices::messageBox(QWidget* parent, const QString& text, const QString& title,
+                                 Icon icon)
+{
+    QPointer<QWidget> hadFocus = QApplication::focusWidget();
+    makeMessageBox(parent, text, title, icon)->exec();
+    // Not every platform gives the focus back to the window's control by itself.
+    if (hadFocus && hadFocus->isEnabled() && hadFocus->isVisible()) {
+        hadFocus->activateWindow();
+        hadFocus->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void DesktopServices::beep() { QApplication::beep(); }
+
+void DesktopServices::showHelp(int context) { HelpViewer::instance().showTopic(context); }
+
+void DesktopServices::endProgram()
+{
+    QApplication::closeAllWindows();
+    QApplication::quit();
+}
+
+void RecordingServices::messageBox(QWidget*, const QString& text, const QString& title,
+                                   Icon icon)
+{
+    messages.push_back({text, title, icon});
+    if (onMessage)
+        onMessage(messages.back());
+}
+
+void RecordingServices::setOnTop(QWidget* window, bool onTop)
+{
+    onTopCalls.emplace_back(window, onTop);
+    Services::setOnTop(window, onTop);
+}
+
+void RecordingServices::clear()
+{
+    messages.clear();
+    onTopCalls.clear();
+    helpTopics.clear();
+    beeps = 0;
+    ends = 0;
+}
+
+} // namespace kerbu

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "random.h"
+
+#include <QString>
+#include <memory>
+#include <vector>
+
+class QMessageBox;
+class QWidget;
+
+namespace kerbu {
+
+enum class Icon { Stop = 16, Exclamation = 48, Information = 64 };
+
+// What the windows ask of the desktop: modal message boxes, the beep, random numbers,
+// keeping a window on top, the help viewer and ending the program. The windows reach
+// them only through services(), so a test can put a recording set in place.
+class Services {
+public:
+    virtual ~Services() = default;
+
+    // A modal box with one OK button. When it closes, the focus is back on the
+    // control that had it.
+    virtual void messageBox(QWidget* parent, const QString& text, const QString& title,
+                            Icon icon) = 0;
+    virtual void beep() = 0;
+    // Keeps a top-level window above ordinary windows, or releases it.
+    virtual void setOnTop(QWidget* window, bool onTop);
+    virtual void showHelp(int context) = 0;
+    // Ends the program at once, closing every window.
+    virtual void endProgram() = 0;
+
+    Random& random() { return random_; }
+
+private:
+    Random random_;
+};
+
+Services& services();
+// Puts another set of services in place (not owned); nullptr restores the desktop's.
+void setServices(Services* replacement);
+
+// The box DesktopServices shows, for anyone who wants to look at it without blocking.
+std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const QString& text,
+                                            const QString& title, Icon icon);
+
+class DesktopServices : public Services {
+public:
+    void messageBox(QWidget* parent, const QString& text, const QString& title,
+                    Icon icon) override;
+    void beep() override;
+    void showHelp(int context) override;
+    void endProgram() override;
+};
+
+// Records every request instead of blocking or ending anything. Used by the tests,
+// the gallery and anything else that drives the windows by program.
+class RecordingServices : public Services {
+public:
+    struct Message {
+        QString text;
+        QString title;
+        Icon icon;
+    };
+
+    void messageBox(QWidget* parent, const QString& text, const QString& title,
+                    Icon icon) override;
+    void beep() override { ++beeps; }
+    void setOnTop(QWidget* window, bool onTop) override;
+    void showHelp(int context) override { helpTopics.push_back(context); }
+    void endProgram() override { ++ends; }
+
+    void clear();
+
+    std::vector<Message> messages;
+    std::vector<std::pair<QWidget*, bool>> onTopCalls;
+    std::vector<int> helpTopics;
+    int beeps = 0;
+    int ends = 0;
+    // Called for each message box while it is "open", before the call returns.
+    std::function<void(const Message&)> onMessage;
+};
+
+} // namespace kerbu

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "platform/controls.h"
+#include "platform/formwindow.h"
+#include "windows.h"
+
+#include <QStringList>
+
+class QAction;
+
+namespace kerbu {
+
+// What the frame of one exercise window looks like and says.
+struct FrameDesign {
+    WindowId own;
+    ControlDesign close;   // "Clos&e"; its tab index is the frame's first place in the
+                           // focus order, the go-to buttons follow it
+    ControlDesign heading; // "Go to exercise:"
+    int firstGoToTab = 0;
+    QColor goToBackground;    // of the go-to buttons (invalid: the style's)
+    QColor lastGoToBackground; // of "&5" where it differs
+    QStringList howTo;         // paragraphs of the how-to message
+    bool howToEndsWithEmptyLine = false;
+    QString howToFocus; // the control that gets the focus after the how-to message
+};
+
+// The how-to paragraphs the exercise windows choose from.
+namespace howto {
+extern const QString startEnter;
+extern const QString startNextOrEnter;
+extern const QString gapsEnter;
+extern const QString gapsNextOrEnter;
+extern const QString picture;
+extern const QString chart;
+} // namespace howto
+
+// The frame every exercise window carries: the Options and Help menus, Close, and the
+// block of buttons that go straight to another exercise.
+class ExerciseFrame : public FormPart {
+public:
+    explicit ExerciseFrame(FrameDesign design);
+
+    void build(FormWindow& window, QWidget* body) override;
+    // Opens the window above the others, with "On&Top" checked.
+    void load(FormWindow& window) override;
+    // The close box does what Close does: back to the main menu.
+    bool closeBox(FormWindow& window) override;
+
+    QString howToText() const;
+
+private:
+    void howTo(FormWindow& window);
+
+    FrameDesign design_;
+    QAction* onTop_ = nullptr;
+};
+
+} // namespace kerbu

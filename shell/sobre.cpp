@@ -1,0 +1,179 @@
+#include "sobre.h"
+
+#include "engine/center.h"
+#include "engine/texts.h"
+#include "platform/controls.h"
+#include "platform/panel3d.h"
+#include "platform/services.h"
+#include "platform/twips.h"
+#include "windows.h"
+
+#include <QTimer>
+
+namespace kerbu {
+
+int splashDone = 0;
+
+namespace {
+
+const QColor grey(192, 192, 192);
+
+ControlDesign text(const char* name, const QString& caption, int left, int top, int width,
+                   int height, qreal points, bool italic)
+{
+    ControlDesign design{QString::fromLatin1(name), caption, left, top, width, height, Look{}};
+    design.look = Look{Face::TimesNewRoman, points, false, italic, QColor(Qt::black), grey,
+                       Qt::AlignLeft | Qt::AlignTop};
+    return design;
+}
+
+} // namespace
+
+Sobre::Sobre() : FormWindow(QStringLiteral("sobre"))
+{
+    setWindowTitle(QStringLiteral("  About Kerbu!"));
+    setClientSize(5445, 3405);
+}
+
+void Sobre::buildControls(QWidget* body)
+{
+    QPalette palette = body->palette();
+    palette.setColor(QPalette::Window, grey);
+    body->setPalette(palette);
+
+    auto* panel1 = new Panel3D(body);
+    panel1->setObjectName(QStringLiteral("SSPanel1"));
+    panel1->setGeometry(twipsRect(120, 120, 5175, 3135));
+    panel1->setPalette(palette);
+
+    auto* panel2 = new Panel3D(panel1);
+    panel2->setObjectName(QStringLiteral("SSPanel2"));
+    panel2->setGeometry(twipsRect(1200, 480, 2655, 495));
+    panel2->setFont(designFont(Face::TimesNewRoman, 18, true));
+    panel2->setCaption(QStringLiteral("K E R B U !"));
+
+    makeLabel(panel1, text("Label5",
+                           "(Magyar mint idegen nyelv     Hungarian as a foreign language)",
+                           840, 960, 3615, 615, 12, false))
+        ->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    makeLabel(panel1, text("Label1", "On the basis of the book: Kerbu!  ", 360, 1680, 3975, 255,
+                           9, true));
+    makeLabel(panel1, text("Label4", "Program by the Kerbu team.", 360,
+                           2040, 1455, 615, 9, false));
+    makeLabel(panel1, text("Label6", "For more information click here:", 1920, 2760, 2775, 255,
+                           9.75, true));
+
+    auto* info = new ImageBox(panel1);
+    info->setObjectName(QStringLiteral("Image2"));
+    info->setGeometry(twipsRect(4680, 2640, 360, 360));
+    info->setPixmap(picture(QStringLiteral(":/assets/info.svg"), info->size()));
+    info->setCursor(Qt::PointingHandCursor);
+    info->setToolTip(QStringLiteral("About Kerbu!"));
+    connect(info, &ImageBox::clicked, this, &Sobre::aboutMessage);
+
+    image1_ = new QLabel(panel1);
+    image1_->setObjectName(QStringLiteral("Image1"));
+    image1_->setGeometry(twipsRect(4560, 120, 495, 495));
+    image1_->setScaledContents(true);
+
+    const int lefts[] = {240, 960, 1680};
+    for (int i = 0; i < 3; ++i) {
+        frames_[i] = new QLabel(panel1);
+        frames_[i]->setObjectName(QStringLiteral("Image%1").arg(3 + i));
+        frames_[i]->setGeometry(twipsRect(lefts[i], 3000, 615, 495));
+        frames_[i]->setPixmap(
+            picture(QStringLiteral(":/assets/frame%1.svg").arg(i + 1), image1_->size()));
+        frames_[i]->hide();
+    }
+
+    ControlDesign ok{QStringLiteral("Command1"), QStringLiteral("&OK"), 360, 2760, 855, 375, Look{}};
+    ok.tabIndex = 0;
+    ok.visible = false;
+    ok_ = makeButton(body, ok);
+    ok_->raise();
+    connect(ok_, &QPushButton::clicked, this, &FormWindow::unloadForm);
+
+    timer1_ = new QTimer(body);
+    timer1_->setObjectName(QStringLiteral("Timer1"));
+    timer1_->setInterval(800);
+    connect(timer1_, &QTimer::timeout, this, [this] {
+        timer1_->stop();
+        windows().open(WindowId::alap, this);
+    });
+    auto* timer2 = new QTimer(body);
+    timer2->setObjectName(QStringLiteral("Timer2"));
+    timer2->setInterval(700);
+    connect(timer2, &QTimer::timeout, this, &Sobre::animate);
+    timer1_->start();
+    timer2->start();
+}
+
+void Sobre::onLoad()
+{
+    center(this);
+    services().setOnTop(this, true);
+    image1_->setPixmap(frames_[0]->pixmap());
+    if (splashDone == 0) {
+        setCursor(Qt::WaitCursor);
+        ok_->hide();
+    } else {
+        enterAboutMode();
+    }
+}
+
+void Sobre::onUnload() { splashDone = 1; }
+
+void Sobre::enterAboutMode()
+{
+    if (!isLoaded())
+        return;
+    timer1_->stop();
+    unsetCursor();
+    ok_->setEnabled(true);
+    ok_->show();
+    ok_->setFocus(Qt::OtherFocusReason);
+}
+
+int Sobre::frame() const
+{
+    if (!isLoaded())
+        return -1;
+    const qint64 shown = image1_->pixmap().cacheKey();
+    for (int i = 0; i < 3; ++i) {
+        if (frames_[i]->pixmap().cacheKey() == shown)
+            return i;
+    }
+    return -1;
+}
+
+void Sobre::animate()
+{
+    const int shown = frame();
+    if (shown >= 0)
+        image1_->setPixmap(frames_[(shown + 1) % 3]->pixmap());
+}
+
+QString Sobre::aboutText()
+{
+    const QString& crlf = shared().crlf;
+    const QString paragraph1 = QStringLiteral(
+        "     This program is the first (trial) version of one component of a larger multimedia "
+        "package that is being developed on the basis of \"Kerbu!\", a textbook of Hungarian "
+        "for foreigners, with the kind permission of the textbook's authors and its "
+        "publisher.");
+    const QString paragraph2 = QStringLiteral(
+        "     The program may be copied and given to learners free of charge, unchanged and "
+        "together with this notice. News and new versions: https://kerbu.example.org");
+    const QString paragraph3 =
+        QStringLiteral("     If you have any remark or suggestion, or you just want to let us "
+                       "know you are using the program, please contact me:  ");
+    const QString paragraph4 = QString(49, QLatin1Char(' ')) + QStringLiteral("kerbu@example.org");
+    return paragraph1 + crlf + crlf + paragraph2 + crlf + crlf + paragraph3 + crlf + paragraph4;
+}
+
+void Sobre::aboutMessage()
+{
+    services().messageBox(this, aboutText(), QStringLiteral("About Kerbu!"), Icon::Information);
+}
+
+} // namespace kerbu

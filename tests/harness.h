@@ -1,0 +1,34 @@
+#pragma once
+
+#include "engine/drillwindow.h"
+#include "platform/services.h"
+#include "shell/windows.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QString>
+
+namespace test {
+
+// Every test runs with recorded message boxes, beeps and help requests, a fixed seed,
+// and a fresh set of windows.
+kerbu::RecordingServices& recorder();
+void freshStart(quint64 seed = 7);
+
+// Opens a window as the main menu does, and waits until it is the active window.
+kerbu::FormWindow* openWindow(kerbu::WindowId id);
+kerbu::DrillWindow* openDrill(kerbu::WindowId id);
+
+// Types text key by key; characters outside ASCII go as key events with their text.
+void type(QWidget* widget, const QString& text);
+
+QPushButton* button(kerbu::FormWindow* window, const char* name);
+QLineEdit* box(kerbu::FormWindow* window, const char* name);
+
+// Answers the current item of a drill right, by typing the whole answer into the
+// ending box and pressing Enter there.
+void answerRight(kerbu::DrillWindow* window);
+// Answers right until the word box shows the given base word.
+bool advanceTo(kerbu::DrillWindow* window, const QString& word);
+
+} // namespace test

@@ -1,0 +1,225 @@
+#include "harness.h"
+#include "platform/anibutton.h"
+#include "platform/fonts.h"
+#include "platform/helpviewer.h"
+#include "platform/twips.h"
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+
+using namespace kerbu;
+
+namespace {
+
+// A form with one box and one button, counting its loads.
+class Probe : public FormWindow {
+public:
+    Probe() : FormWindow(QStringLiteral("probe")) { setClientSize(3000, 2000); }
+    int loads = 0;
+    int kept = 0;
+
+protected:
+    void buildControls(QWidget* body) override
+    {
+        ControlDesign box{QStringLiteral("Text1"), QString(), 100, 100, 1500, 400, Look{}, 0};
+        makeTextBox(body, box);
+        ControlDesign ok{QStringLiteral("Command1"), QStringLiteral("&OK"), 100, 700, 900, 400,
+                         Look{}, 1};
+        setDefaultButton(makeButton(body, ok));
+    }
+    void onLoad() override { ++loads; }
+};
+
+// Presses OK on the real message box as soon as it is open, and remembers its text.
+QString closeNextMessageBox()
+{
+    static QString seen;
+    seen.clear();
+    auto* timer = new QTimer;
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, [timer] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            seen = box->text() + "|" + box->windowTitle();
+            box->button(QMessageBox::Ok)->click();
+            timer->deleteLater();
+        }
+    });
+    timer->start();
+    return QString();
+}
+
+} // namespace
+
+class PlatformTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { test::freshStart(); }
+    void cleanupTestCase() { windows().clear(); }
+
+    void unloadDestroysControlsAndKeepsVariables();
+    void enterPressesDefaultButtonOnlyWhileEnabled();
+    void realMessageBoxGivesFocusBack();
+    void helpViewer_data();
+    void helpViewer();
+    void missingTopicIsReportedInTheViewer();
+    void twipsFollowLogicalDpi();
+    void designFontsHaveHungarianLetters_data();
+    void designFontsHaveHungarianLetters();
+    void aniButtonPlaysWhileFocused();
+};
+
+void PlatformTest::unloadDestroysControlsAndKeepsVariables()
+{
+    Probe probe;
+    QVERIFY(!probe.isLoaded());
+    probe.showForm();
+    QCOMPARE(probe.loads, 1);
+    QPointer<QLineEdit> box = probe.control<QLineEdit>("Text1");
+    QVERIFY(box);
+    box->setText("typed");
+    probe.kept = 42;
+    probe.showForm(); // already loaded: nothing is rebuilt
+    QCOMPARE(probe.loads, 1);
+    probe.unloadForm();
+    QVERIFY(!probe.isVisible());
+    QVERIFY(!probe.control<QLineEdit>("Text1"));
+    QTRY_VERIFY(!box);
+    QCOMPARE(probe.kept, 42);
+    probe.showForm();
+    QCOMPARE(probe.loads, 2);
+    QVERIFY(probe.control<QLineEdit>("Text1")->text().isEmpty());
+    QCOMPARE(probe.body()->size(), QSize(twips(3000), twips(2000)));
+    probe.unloadForm();
+}
+
+void PlatformTest::enterPressesDefaultButtonOnlyWhileEnabled()
+{
+    Probe probe;
+    probe.showForm();
+    QVERIFY(QTest::qWaitForWindowActive(&probe));
+    int presses = 0;
+    connect(probe.defaultButton(), &QPushButton::clicked, [&] { ++presses; });
+    QLineEdit* box = probe.control<QLineEdit>("Text1");
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_Return);
+    QTest::keyClick(box, Qt::Key_Enter);
+    QCOMPARE(presses, 2);
+    QVERIFY(box->hasFocus());
+    probe.defaultButton()->setEnabled(false);
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(presses, 2);
+    // Escape does not close a form.
+    QTest::keyClick(box, Qt::Key_Escape);
+    QVERIFY(probe.isVisible());
+    probe.unloadForm();
+}
+
+void PlatformTest::realMessageBoxGivesFocusBack()
+{
+    setServices(nullptr); // the desktop's own message boxes
+    DrillWindow* window = test::openDrill(WindowId::k04d1b);
+    window->control<QPushButton>("Command1")->click();
+    QLineEdit* ending = test::box(window, "Text2");
+    QVERIFY(ending->hasFocus());
+    test::type(ending, "nem");
+    closeNextMessageBox();
+    QTest::keyClick(ending, Qt::Key_Return);
+    QTRY_VERIFY(ending->hasFocus());
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(ending));
+    QCOMPARE(ending->text(), QString("nem"));
+    setServices(&test::recorder());
+}
+
+void PlatformTest::helpViewer_data()
+{
+    QTest::addColumn<int>("topic");
+    QTest::addColumn<QString>("mentions");
+    QTest::newRow("1/a") << 5 << "moziba";
+    QTest::newRow("1/b") << 10 << "postára";
+    QTest::newRow("2/a") << 20 << "accusative of nouns";
+    QTest::newRow("2/c") << 25 << "accusative of adjectives";
+    QTest::newRow("2/b") << 30 << "accusative of numerals";
+}
+
+void PlatformTest::helpViewer()
+{
+    QFETCH(int, topic);
+    QFETCH(QString, mentions);
+    QVERIFY(HelpViewer::hasTopic(topic));
+    HelpViewer::instance().showTopic(topic);
+    QTextBrowser* browser = HelpViewer::instance().browser();
+    QVERIFY(browser && browser->isVisible());
+    QCOMPARE(browser->source().fragment(), QString("topic%1").arg(topic));
+    QVERIFY(browser->toPlainText().contains(mentions, Qt::CaseInsensitive));
+    QVERIFY(!QApplication::activeModalWidget());
+    HelpViewer::instance().close();
+}
+
+void PlatformTest::missingTopicIsReportedInTheViewer()
+{
+    QVERIFY(!HelpViewer::hasTopic(15));
+    HelpViewer::instance().showTopic(15);
+    QVERIFY(HelpViewer::instance().browser()->toPlainText().contains("no topic number 15"));
+    // A good topic afterwards shows the help file again.
+    HelpViewer::instance().showTopic(5);
+    QVERIFY(HelpViewer::instance().browser()->toPlainText().contains("moziba"));
+    HelpViewer::instance().close();
+}
+
+void PlatformTest::twipsFollowLogicalDpi()
+{
+    const double dpi = QGuiApplication::primaryScreen()->logicalDotsPerInchX();
+    QCOMPARE(twips(1440), qRound(dpi));
+    // Controls that touch in the design touch on screen.
+    const QRect word = twipsRect(2163, 3840, 2877, 615);
+    const QRect ending = twipsRect(5040, 3840, 975, 615);
+    QCOMPARE(word.right() + 1, ending.left());
+}
+
+void PlatformTest::designFontsHaveHungarianLetters_data()
+{
+    QTest::addColumn<int>("face");
+    QTest::newRow("MS Sans Serif") << int(Face::SansSerif);
+    QTest::newRow("MS Serif") << int(Face::Serif);
+    QTest::newRow("Arial") << int(Face::Arial);
+    QTest::newRow("Times New Roman") << int(Face::TimesNewRoman);
+}
+
+void PlatformTest::designFontsHaveHungarianLetters()
+{
+    QFETCH(int, face);
+    const QFont font = designFont(Face(face), 12, true);
+    QVERIFY2(QFontInfo(font).family().startsWith("Liberation"),
+             qPrintable(QFontInfo(font).family()));
+    const QFontMetrics metrics(font);
+    for (char16_t letter : {u'ő', u'ű', u'Ő', u'Ű'})
+        QVERIFY(metrics.inFont(QChar(letter)));
+}
+
+void PlatformTest::aniButtonPlaysWhileFocused()
+{
+    FormWindow* menu = test::openWindow(WindowId::alap);
+    auto* first = menu->control<AniPushButton>("AniButton1");
+    auto* second = menu->control<AniPushButton>("AniButton3");
+    first->setFocus();
+    QVERIFY(first->isAnimating());
+    QTRY_VERIFY(first->currentFrame() != 0);
+    second->setFocus();
+    QVERIFY(!first->isAnimating());
+    QCOMPARE(first->currentFrame(), 0);
+    // A greyed button never plays.
+    auto* greyed = menu->control<AniPushButton>("AniButton4");
+    greyed->setFocus();
+    QVERIFY(!greyed->isAnimating());
+}
+
+QTEST_MAIN(PlatformTest)
+#include "tst_platform.moc"

@@ -1,0 +1,159 @@
+// Opens every window of the program in its main states and saves a PNG of each into
+// the folder named on the command line, so the whole program can be looked at at once.
+//
+//   kerbu-gallery OUTPUT_FOLDER
+//
+// Runs on any platform plugin, the offscreen one included.
+
+#include "engine/drillwindow.h"
+#include "engine/keys.h"
+#include "platform/formwindow.h"
+#include "platform/services.h"
+#include "shell/application.h"
+#include "shell/sobre.h"
+#include "shell/windows.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <cstdio>
+
+using namespace kerbu;
+
+namespace {
+
+QDir output;
+QString shotName;
+int saved = 0;
+
+void save(QWidget* widget, const QString& name)
+{
+    QApplication::processEvents();
+    const QString path = output.filePath(name + QStringLiteral(".png"));
+    if (widget->grab().save(path)) {
+        ++saved;
+        std::printf("%s\n", qPrintable(path));
+    } else {
+        std::fprintf(stderr, "could not write %s\n", qPrintable(path));
+    }
+}
+
+// Message boxes are drawn as the desktop shows them and saved beside the window.
+class GalleryServices : public RecordingServices {
+public:
+    void messageBox(QWidget* parent, const QString& text, const QString& title,
+                    Icon icon) override
+    {
+        RecordingServices::messageBox(parent, text, title, icon);
+        auto box = makeMessageBox(parent, text, title, icon);
+        box->show();
+        save(box.get(), shotName + QStringLiteral("-message"));
+    }
+};
+
+FormWindow* open(WindowId id)
+{
+    windows().open(id, nullptr);
+    FormWindow* window = windows().get(id);
+    for (WindowId other : exerciseWindows) {
+        FormWindow* existing = windows().existing(other);
+        if (existing && existing != window)
+            existing->unloadForm();
+    }
+    if (FormWindow* menu = windows().existing(WindowId::alap); menu && menu != window)
+        menu->unloadForm();
+    return window;
+}
+
+void shoot(FormWindow* window, const QString& name)
+{
+    shotName = window->objectName() + QLatin1Char('-') + name;
+    save(window, shotName);
+}
+
+void click(FormWindow* window, const char* name)
+{
+    if (auto* button = window->control<QPushButton>(QString::fromLatin1(name)))
+        button->click();
+}
+
+// Starts, answers wrong once, shows the chart and finishes a normal run.
+void wordDrill(WindowId id)
+{
+    auto* window = static_cast<DrillWindow*>(open(id));
+    shoot(window, QStringLiteral("1-not-started"));
+    click(window, "Command1");
+    auto* ending = window->control<QLineEdit>(QStringLiteral("Text2"));
+    ending->setText(QStringLiteral("xyz"));
+    shotName = window->objectName() + QStringLiteral("-3-wrong");
+    click(window, "Command2");
+    save(window, shotName);
+    click(window, "Command13");
+    ending->clear();
+    // Answer right until one item is left, then look at the waiting window.
+    auto answerRight = [&] {
+        window->control<QLineEdit>(QStringLiteral("Text1"))->clear();
+        ending->setText(window->drill().answer());
+        click(window, "Command2");
+    };
+    while (window->drill().solved < window->drill().total - 3)
+        answerRight();
+    shoot(window, QStringLiteral("2-waiting"));
+    shotName = window->objectName() + QStringLiteral("-4-accomplished");
+    while (window->isLoaded() && window->control<QPushButton>("Command1")->isEnabled() == false)
+        answerRight();
+    save(window, shotName);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: kerbu-gallery OUTPUT_FOLDER\n");
+        return 2;
+    }
+    if (!displayAvailable())
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    quietOffscreenNotes();
+    setUpApplication();
+    output = QDir(QString::fromLocal8Bit(argv[1]));
+    if (!output.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        return 1;
+    }
+    GalleryServices recorder;
+    setServices(&recorder);
+    services().random().seed(4);
+
+    FormWindow* splash = windows().get(WindowId::sobre);
+    splash->showForm();
+    shoot(splash, QStringLiteral("splash"));
+
+    windows().open(WindowId::alap, splash);
+    FormWindow* menu = windows().get(WindowId::alap);
+    shoot(menu, QStringLiteral("main-menu"));
+    shotName = QStringLiteral("alap-how-to");
+    menu->findChild<QAction*>(QStringLiteral("mnuHow"))->trigger();
+
+    windows().showAbout();
+    auto* about = static_cast<Sobre*>(windows().get(WindowId::sobre));
+    shoot(about, QStringLiteral("about"));
+    shotName = QStringLiteral("sobre-about");
+    about->aboutMessage();
+    about->unloadForm();
+
+    for (WindowId id : exerciseWindows) {
+        if (!windows().isAvailable(id))
+            continue;
+        if (id == WindowId::k04d1a || id == WindowId::k04d1b)
+            wordDrill(id);
+    }
+
+    windows().clear();
+    setServices(nullptr);
+    std::printf("%d pictures\n", saved);
+    return saved > 0 ? 0 : 1;
+}
