@@ -1,12 +1,11 @@
+#include "platform/formwindow.h"
 #include "shell/application.h"
 #include "shell/windows.h"
-#include "platform/formwindow.h"
 
 #include <QApplication>
 #include <cstdio>
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     if (!kerbu::displayAvailable()) {
         std::fputs("Kerbu needs a graphical display, and none was found (DISPLAY and "
                    "WAYLAND_DISPLAY are not set).\nStart it from a desktop session, or under "

@@ -6,8 +6,7 @@
 
 namespace kerbu {
 
-void center(QWidget* window)
-{
+void center(QWidget* window) {
     const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;

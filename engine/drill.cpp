@@ -4,8 +4,7 @@
 
 namespace kerbu {
 
-QString trimBlanks(const QString& text)
-{
+QString trimBlanks(const QString& text) {
     qsizetype begin = 0;
     qsizetype end = text.size();
     while (begin < end && text.at(begin) == QLatin1Char(' '))
@@ -15,30 +14,28 @@ QString trimBlanks(const QString& text)
     return text.mid(begin, end - begin);
 }
 
-bool isRightAnswer(const QString& word, const QString& ending, const QString& answer)
-{
+bool isRightAnswer(const QString& word, const QString& ending, const QString& answer) {
     return trimBlanks(word) + trimBlanks(ending) == answer;
 }
 
-Drill::Drill(WordList list) : list_(list) { refill(); }
+Drill::Drill(WordList list) : list_(list) {
+    refill();
+}
 
-void Drill::refill()
-{
+void Drill::refill() {
     words_.clear();
     words_.reserve(list_.items.size());
     for (const WordItem& item : list_.items)
         words_.push_back(QString::fromUtf16(item.word));
 }
 
-void Drill::start(Random& random)
-{
+void Drill::start(Random& random) {
     refill();
     total = runLength();
     pick(random);
 }
 
-bool Drill::answered(Random& random)
-{
+bool Drill::answered(Random& random) {
     words_.at(idx).clear();
     ++solved;
     if (solved < total) {
@@ -50,16 +47,14 @@ bool Drill::answered(Random& random)
     return true;
 }
 
-void Drill::reset()
-{
+void Drill::reset() {
     idx = 0;
     solved = 0;
     plus = 0;
     refill();
 }
 
-void Drill::pick(Random& random)
-{
+void Drill::pick(Random& random) {
     const int chosen =
         random.pickAvailable(0, upper(), [this](int item) { return !isUsedUp(item); });
     if (chosen >= 0)

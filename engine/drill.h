@@ -29,7 +29,7 @@ QString trimBlanks(const QString& text);
 // The state of one word drill: which items are still open in the run, the current item,
 // the count of right answers and the variant. Lives as long as its window object.
 class Drill {
-public:
+  public:
     explicit Drill(WordList list);
 
     // Makes every item of the list available again (the base words are refilled).
@@ -57,7 +57,7 @@ public:
     int total = 0;
     int plus = 0;
 
-private:
+  private:
     WordList list_;
     std::vector<QString> words_;
 };

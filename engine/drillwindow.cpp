@@ -9,14 +9,12 @@
 namespace kerbu {
 
 DrillWindow::DrillWindow(const QString& name, DrillDesign design, DrillRules rules)
-    : FormWindow(name), design_(std::move(design)), rules_(std::move(rules)), drill_(rules_.list)
-{
+    : FormWindow(name), design_(std::move(design)), rules_(std::move(rules)), drill_(rules_.list) {
     setClientSize(design_.clientWidth, design_.clientHeight);
     setHelpContext(rules_.helpContext);
 }
 
-void DrillWindow::buildControls(QWidget* body)
-{
+void DrillWindow::buildControls(QWidget* body) {
     QPalette palette = body->palette();
     palette.setColor(QPalette::Window, design_.background);
     body->setPalette(palette);
@@ -63,8 +61,7 @@ void DrillWindow::buildControls(QWidget* body)
     connect(word_, &TextBox::gotFocus, this, &DrillWindow::wordBoxFocused);
 }
 
-void DrillWindow::onLoad()
-{
+void DrillWindow::onLoad() {
     center(this);
     loadParts();
     drill_.refill();
@@ -74,8 +71,7 @@ void DrillWindow::onLoad()
     drill_.solved = 0;
 }
 
-void DrillWindow::startClicked()
-{
+void DrillWindow::startClicked() {
     next_->setEnabled(true);
     clearRecord();
     if (!rules_.runTitle.isEmpty())
@@ -90,22 +86,19 @@ void DrillWindow::startClicked()
     next_->setEnabled(true);
 }
 
-void DrillWindow::nextClicked()
-{
+void DrillWindow::nextClicked() {
     if (isRightAnswer(word_->text(), ending_->text(), drill_.answer()))
         oke();
     else
         hiba();
 }
 
-void DrillWindow::hiba()
-{
+void DrillWindow::hiba() {
     services().beep();
     message({shared().msgWrong, Icon::Exclamation, QString()});
 }
 
-void DrillWindow::oke()
-{
+void DrillWindow::oke() {
     appendRecord(drill_.answer() + QStringLiteral("; "));
     word_->clear();
     ending_->clear();
@@ -126,8 +119,7 @@ void DrillWindow::oke()
     start_->setFocus(Qt::OtherFocusReason);
 }
 
-void DrillWindow::change()
-{
+void DrillWindow::change() {
     start_->setEnabled(true);
     start_->setText(QStringLiteral("&Start"));
     word_->clear();
@@ -137,8 +129,7 @@ void DrillWindow::change()
         plusNote_->show();
 }
 
-void DrillWindow::plusClicked()
-{
+void DrillWindow::plusClicked() {
     change();
     drill_.choosePlus();
     plusNote_->hide();
@@ -146,35 +137,30 @@ void DrillWindow::plusClicked()
     start_->setFocus(Qt::OtherFocusReason);
 }
 
-void DrillWindow::solutionClicked()
-{
+void DrillWindow::solutionClicked() {
     message({shared().msgSolution + drill_.answer(), Icon::Information, QString()});
     if (isLoaded())
         ending_->setFocus(Qt::OtherFocusReason);
 }
 
-void DrillWindow::charClicked()
-{
+void DrillWindow::charClicked() {
     chart_->setVisible(chart_->isHidden());
     if (!rules_.charKeepsFocus && ending_->isVisible())
         ending_->setFocus(Qt::OtherFocusReason);
 }
 
-void DrillWindow::wordBoxFocused()
-{
+void DrillWindow::wordBoxFocused() {
     word_->deselect();
     word_->setCursorPosition(static_cast<int>(word_->text().size()));
 }
 
-void DrillWindow::message(const DrillMessage& message)
-{
+void DrillWindow::message(const DrillMessage& message) {
     services().messageBox(this, message.text,
                           message.title.isEmpty() ? shared().msgTitle : message.title,
                           message.icon);
 }
 
-void DrillWindow::appendRecord(const QString& text)
-{
+void DrillWindow::appendRecord(const QString& text) {
     if (recordLabel_) {
         recordLabel_->setText(recordLabel_->text() + text);
         return;
@@ -185,8 +171,7 @@ void DrillWindow::appendRecord(const QString& text)
     recordBox_->verticalScrollBar()->setValue(recordBox_->verticalScrollBar()->maximum());
 }
 
-void DrillWindow::clearRecord()
-{
+void DrillWindow::clearRecord() {
     if (recordLabel_)
         recordLabel_->clear();
     else

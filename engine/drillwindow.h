@@ -17,13 +17,13 @@ struct DrillDesign {
     int clientWidth = 9210;
     int clientHeight = 5880;
     QColor background;
-    ControlDesign hint;     // the endings to use
-    ControlDesign title;    // the exercise title
-    ControlDesign start;    // Start / Restart
-    ControlDesign record;   // the right answers of the run
-    ControlDesign word;     // the base word, editable
-    ControlDesign ending;   // the typed ending
-    ControlDesign next;     // the default button: checks the answer
+    ControlDesign hint;   // the endings to use
+    ControlDesign title;  // the exercise title
+    ControlDesign start;  // Start / Restart
+    ControlDesign record; // the right answers of the run
+    ControlDesign word;   // the base word, editable
+    ControlDesign ending; // the typed ending
+    ControlDesign next;   // the default button: checks the answer
     ControlDesign charButton;
     ControlDesign chart;
     ControlDesign solution;
@@ -63,7 +63,7 @@ struct DrillRules {
 // ending, Enter checks it; after a run of right answers the exercise is accomplished.
 class DrillWindow : public FormWindow {
     Q_OBJECT
-public:
+  public:
     DrillWindow(const QString& name, DrillDesign design, DrillRules rules);
 
     const Drill& drill() const { return drill_; }
@@ -75,11 +75,11 @@ public:
     void charClicked();
     void plusClicked();
 
-protected:
+  protected:
     void buildControls(QWidget* body) override;
     void onLoad() override;
 
-private:
+  private:
     void oke();
     void hiba();
     void change();

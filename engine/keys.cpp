@@ -20,8 +20,7 @@ constexpr KeyRow shortTable[] = {
     {u'-', u'ő'},  {u'/', u'ú'}, {u']', u'ü'}, {u'=', u'ű'},
 };
 
-template <std::size_t N> QChar lookUp(const KeyRow (&table)[N], QChar typed)
-{
+template <std::size_t N> QChar lookUp(const KeyRow (&table)[N], QChar typed) {
     for (const KeyRow& row : table) {
         if (typed.unicode() == row.key)
             return QChar(row.letter);
@@ -31,17 +30,17 @@ template <std::size_t N> QChar lookUp(const KeyRow (&table)[N], QChar typed)
 
 } // namespace
 
-QChar hunkey(QChar typed) { return lookUp(hunkeyTable, typed); }
+QChar hunkey(QChar typed) {
+    return lookUp(hunkeyTable, typed);
+}
 
-QChar shortKey(QChar typed, bool colonGivesE)
-{
+QChar shortKey(QChar typed, bool colonGivesE) {
     if (colonGivesE && typed == QLatin1Char(':'))
         return QChar(u'É');
     return lookUp(shortTable, typed);
 }
 
-QChar translateKey(KeyTable table, QChar typed)
-{
+QChar translateKey(KeyTable table, QChar typed) {
     switch (table) {
     case KeyTable::Hunkey:
         return hunkey(typed);

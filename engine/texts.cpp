@@ -2,14 +2,12 @@
 
 namespace kerbu {
 
-SharedTexts& shared()
-{
+SharedTexts& shared() {
     static SharedTexts values;
     return values;
 }
 
-void texts()
-{
+void texts() {
     SharedTexts& t = shared();
     t.msgWrong = QStringLiteral("Sorry, it's wrong. Try again. Pay attention to the spelling too.");
     t.msgTitle = QStringLiteral("  Kerbu!  ---  4. lecke");

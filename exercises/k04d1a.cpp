@@ -37,11 +37,10 @@ constexpr WordItem items[] = {
 const QColor brown(204, 152, 102);
 const QColor peach(255, 224, 192);
 
-ControlDesign button(const char* name, const char* caption, int left, int top, int width,
-                     int tab, bool enabled = true)
-{
-    ControlDesign design{QString::fromLatin1(name), QString::fromLatin1(caption), left, top,
-                         width, 495, Look{}};
+ControlDesign button(const char* name, const char* caption, int left, int top, int width, int tab,
+                     bool enabled = true) {
+    ControlDesign design{
+        QString::fromLatin1(name), QString::fromLatin1(caption), left, top, width, 495, Look{}};
     design.tabIndex = tab;
     design.enabled = enabled;
     return design;
@@ -49,46 +48,78 @@ ControlDesign button(const char* name, const char* caption, int left, int top, i
 
 } // namespace
 
-DrillDesign K04d1a::design()
-{
+DrillDesign K04d1a::design() {
     const Qt::Alignment topLeft = Qt::AlignLeft | Qt::AlignTop;
     DrillDesign d;
     d.background = QColor(221, 204, 187);
-    d.hint = {"Label1", "   -ba       -be", 4080, 600, 1095, 855,
+    d.hint = {"Label1",
+              "   -ba       -be",
+              4080,
+              600,
+              1095,
+              855,
               Look{Face::SansSerif, 13.5, true, false, Qt::white, brown, topLeft}};
-    d.title = {"Label2", "1/a.   Put in the right endings:", 360, 1080, 3615, 375,
+    d.title = {"Label2",
+               "1/a.   Put in the right endings:",
+               360,
+               1080,
+               3615,
+               375,
                Look{Face::Arial, 12, true, false, Qt::black, peach, topLeft}};
     d.start = button("Command1", "&Start", 0, 0, 1095, 2);
-    d.record = {"Label3", "", 480, 1560, 8415, 1935,
+    d.record = {"Label3",
+                "",
+                480,
+                1560,
+                8415,
+                1935,
                 Look{Face::Serif, 12, true, false, Qt::black, Qt::white, topLeft}};
-    d.word = {"Text1", "", 2160, 3840, 2895, 615,
+    d.word = {"Text1",
+              "",
+              2160,
+              3840,
+              2895,
+              615,
               Look{Face::Serif, 13.5, true, false, Qt::black, Qt::white,
                    Qt::AlignRight | Qt::AlignVCenter},
               4};
-    d.ending = {"Text2", "", 5040, 3840, 975, 615,
-                Look{Face::Serif, 13.5, true, false, Qt::white, brown}, 5};
+    d.ending = {
+        "Text2", "", 5040, 3840, 975, 615, Look{Face::Serif, 13.5, true, false, Qt::white, brown},
+        5};
     d.next = button("Command2", "&Next", 3960, 4680, 1215, 6, false);
     d.charButton = button("Command13", "&Char", 120, 4920, 855, 17);
-    d.chart = {"Label6", "", 120, 5400, 8895, 375,
+    d.chart = {"Label6",
+               "",
+               120,
+               5400,
+               8895,
+               375,
                Look{Face::Serif, 13.5, true, false, QColor(128, 128, 128), Qt::white}};
     d.chart.visible = false;
     d.solution = button("Command15", "Sol&ution", 1080, 0, 1215, 20, false);
     d.plus = button("Command16", "&Plus", 7320, 4800, 735, 21);
-    d.plusNote = {"Label5",
-                  " If you want to practise with an extended variant  of this exercise, click "
-                  "on the \"Plus\" button:",
-                  6120, 3720, 3015, 1095,
-                  Look{Face::SansSerif, 9.75, true, false, Qt::black, QColor(255, 238, 221),
-                       topLeft}};
+    d.plusNote = {
+        "Label5",
+        " If you want to practise with an extended variant  of this exercise, click "
+        "on the \"Plus\" button:",
+        6120,
+        3720,
+        3015,
+        1095,
+        Look{Face::SansSerif, 9.75, true, false, Qt::black, QColor(255, 238, 221), topLeft}};
     return d;
 }
 
-FrameDesign K04d1a::frameDesign()
-{
+FrameDesign K04d1a::frameDesign() {
     FrameDesign f;
     f.own = WindowId::k04d1a;
     f.close = button("Command3", "Clos&e", 2280, 0, 1095, 7);
-    f.heading = {"Label4", "Go to exercise:", 4800, 120, 2055, 375,
+    f.heading = {"Label4",
+                 "Go to exercise:",
+                 4800,
+                 120,
+                 2055,
+                 375,
                  Look{Face::Arial, 12, true, false, Qt::black, peach}};
     f.firstGoToTab = 9;
     f.howTo = {howto::startEnter, howto::chart};
@@ -97,8 +128,7 @@ FrameDesign K04d1a::frameDesign()
     return f;
 }
 
-static DrillRules rules()
-{
+static DrillRules rules() {
     DrillRules r;
     r.titleSuffix = QStringLiteral(": 1/a");
     r.helpContext = 5;
@@ -112,8 +142,7 @@ static DrillRules rules()
     return r;
 }
 
-K04d1a::K04d1a() : DrillWindow(QStringLiteral("k04d1a"), design(), rules())
-{
+K04d1a::K04d1a() : DrillWindow(QStringLiteral("k04d1a"), design(), rules()) {
     addPart(std::make_unique<ExerciseFrame>(frameDesign()));
 }
 

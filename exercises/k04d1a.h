@@ -8,7 +8,7 @@ namespace kerbu {
 // Exercise 1/a: the ending -ba/-be ("into").
 class K04d1a : public DrillWindow {
     Q_OBJECT
-public:
+  public:
     K04d1a();
     static DrillDesign design();
     static FrameDesign frameDesign();

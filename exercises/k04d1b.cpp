@@ -42,16 +42,14 @@ constexpr WordItem items[] = {
 
 const QColor brown(204, 153, 102);
 
-void place(ControlDesign& control, int left, int top, int width, int height)
-{
+void place(ControlDesign& control, int left, int top, int width, int height) {
     control.left = left;
     control.top = top;
     control.width = width;
     control.height = height;
 }
 
-DrillDesign design()
-{
+DrillDesign design() {
     DrillDesign d = K04d1a::design();
     d.hint.text = QStringLiteral("   -ra        -re");
     place(d.hint, 4680, 480, 1095, 855);
@@ -69,8 +67,7 @@ DrillDesign design()
     return d;
 }
 
-FrameDesign frameDesign()
-{
+FrameDesign frameDesign() {
     FrameDesign f = K04d1a::frameDesign();
     f.own = WindowId::k04d1b;
     place(f.close, 2280, 0, 1215, 495);
@@ -81,8 +78,7 @@ FrameDesign frameDesign()
     return f;
 }
 
-DrillRules rules()
-{
+DrillRules rules() {
     DrillRules r;
     r.titleSuffix = QStringLiteral(": 1/b.");
     r.helpContext = 10;
@@ -92,8 +88,7 @@ DrillRules rules()
 
 } // namespace
 
-K04d1b::K04d1b() : DrillWindow(QStringLiteral("k04d1b"), design(), rules())
-{
+K04d1b::K04d1b() : DrillWindow(QStringLiteral("k04d1b"), design(), rules()) {
     addPart(std::make_unique<ExerciseFrame>(frameDesign()));
 }
 

@@ -8,7 +8,7 @@ namespace kerbu {
 // texts and places.
 class K04d1b : public DrillWindow {
     Q_OBJECT
-public:
+  public:
     K04d1b();
 };
 

@@ -8,8 +8,7 @@
 
 namespace kerbu {
 
-AniPushButton::AniPushButton(QWidget* parent) : QAbstractButton(parent)
-{
+AniPushButton::AniPushButton(QWidget* parent) : QAbstractButton(parent) {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_Hover);
     timer_.setInterval(180);
@@ -21,17 +20,17 @@ AniPushButton::AniPushButton(QWidget* parent) : QAbstractButton(parent)
     });
 }
 
-void AniPushButton::setFrames(const QStringList& frames)
-{
+void AniPushButton::setFrames(const QStringList& frames) {
     frames_ = frames;
     frame_ = 0;
     update();
 }
 
-QSize AniPushButton::sizeHint() const { return {73, 34}; }
+QSize AniPushButton::sizeHint() const {
+    return {73, 34};
+}
 
-void AniPushButton::updateAnimation()
-{
+void AniPushButton::updateAnimation() {
     const bool play = (hovered_ || hasFocus()) && isEnabled() && frames_.size() > 1;
     if (play && !timer_.isActive()) {
         timer_.start();
@@ -42,34 +41,29 @@ void AniPushButton::updateAnimation()
     }
 }
 
-void AniPushButton::enterEvent(QEnterEvent* event)
-{
+void AniPushButton::enterEvent(QEnterEvent* event) {
     hovered_ = true;
     updateAnimation();
     QAbstractButton::enterEvent(event);
 }
 
-void AniPushButton::leaveEvent(QEvent* event)
-{
+void AniPushButton::leaveEvent(QEvent* event) {
     hovered_ = false;
     updateAnimation();
     QAbstractButton::leaveEvent(event);
 }
 
-void AniPushButton::focusInEvent(QFocusEvent* event)
-{
+void AniPushButton::focusInEvent(QFocusEvent* event) {
     QAbstractButton::focusInEvent(event);
     updateAnimation();
 }
 
-void AniPushButton::focusOutEvent(QFocusEvent* event)
-{
+void AniPushButton::focusOutEvent(QFocusEvent* event) {
     QAbstractButton::focusOutEvent(event);
     updateAnimation();
 }
 
-void AniPushButton::keyPressEvent(QKeyEvent* event)
-{
+void AniPushButton::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         click();
         return;
@@ -77,8 +71,7 @@ void AniPushButton::keyPressEvent(QKeyEvent* event)
     QAbstractButton::keyPressEvent(event);
 }
 
-void AniPushButton::paintEvent(QPaintEvent*)
-{
+void AniPushButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     QStyleOptionButton option;
     option.initFrom(this);
@@ -99,8 +92,8 @@ void AniPushButton::paintEvent(QPaintEvent*)
     QRect textRect = rect().adjusted(pictureRect.right() + 4, 0, -4, 0);
     if (isDown())
         textRect.translate(1, 1);
-    style()->drawItemText(&painter, textRect, Qt::AlignCenter | Qt::TextShowMnemonic,
-                          palette(), isEnabled(), text(), QPalette::ButtonText);
+    style()->drawItemText(&painter, textRect, Qt::AlignCenter | Qt::TextShowMnemonic, palette(),
+                          isEnabled(), text(), QPalette::ButtonText);
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);

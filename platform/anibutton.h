@@ -11,7 +11,7 @@ namespace kerbu {
 // rests on its first frame otherwise.
 class AniPushButton : public QAbstractButton {
     Q_OBJECT
-public:
+  public:
     explicit AniPushButton(QWidget* parent = nullptr);
     // Resources of the frames, played in order.
     void setFrames(const QStringList& frames);
@@ -19,7 +19,7 @@ public:
     bool isAnimating() const { return timer_.isActive(); }
     QSize sizeHint() const override;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
@@ -27,7 +27,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     void updateAnimation();
 
     QStringList frames_;

@@ -14,8 +14,7 @@ namespace kerbu {
 
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {}
 
-void TextBox::keyPressEvent(QKeyEvent* event)
-{
+void TextBox::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         auto* form = qobject_cast<FormWindow*>(window());
         QPushButton* button = form ? form->defaultButton() : nullptr;
@@ -28,8 +27,8 @@ void TextBox::keyPressEvent(QKeyEvent* event)
     if (translator_ && typed.size() == 1) {
         const QChar replaced = translator_(typed.front());
         if (replaced != typed.front()) {
-            QKeyEvent translated(event->type(), event->key(), event->modifiers(),
-                                 QString(replaced), event->isAutoRepeat(), event->count());
+            QKeyEvent translated(event->type(), event->key(), event->modifiers(), QString(replaced),
+                                 event->isAutoRepeat(), event->count());
             QLineEdit::keyPressEvent(&translated);
             event->setAccepted(translated.isAccepted());
             return;
@@ -38,25 +37,22 @@ void TextBox::keyPressEvent(QKeyEvent* event)
     QLineEdit::keyPressEvent(event);
 }
 
-void TextBox::focusInEvent(QFocusEvent* event)
-{
+void TextBox::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
     emit gotFocus();
 }
 
-void ImageBox::mouseReleaseEvent(QMouseEvent* event)
-{
+void ImageBox::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
 }
 
-void applyDesign(QWidget* control, const ControlDesign& design)
-{
+void applyDesign(QWidget* control, const ControlDesign& design) {
     control->setObjectName(design.name);
     control->setGeometry(twipsRect(design.left, design.top, design.width, design.height));
-    control->setFont(designFont(design.look.face, design.look.points, design.look.bold,
-                                design.look.italic));
+    control->setFont(
+        designFont(design.look.face, design.look.points, design.look.bold, design.look.italic));
     QPalette palette = control->palette();
     if (design.look.text.isValid()) {
         palette.setColor(QPalette::WindowText, design.look.text);
@@ -75,8 +71,7 @@ void applyDesign(QWidget* control, const ControlDesign& design)
     control->setEnabled(design.enabled);
 }
 
-QLabel* makeLabel(QWidget* parent, const ControlDesign& design)
-{
+QLabel* makeLabel(QWidget* parent, const ControlDesign& design) {
     auto* label = new QLabel(design.text, parent);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
@@ -86,8 +81,7 @@ QLabel* makeLabel(QWidget* parent, const ControlDesign& design)
     return label;
 }
 
-QPushButton* makeButton(QWidget* parent, const ControlDesign& design)
-{
+QPushButton* makeButton(QWidget* parent, const ControlDesign& design) {
     auto* button = new QPushButton(design.text, parent);
     // Enter on a focused button presses that button, as on the desktop it was made for.
     button->setAutoDefault(true);
@@ -95,8 +89,7 @@ QPushButton* makeButton(QWidget* parent, const ControlDesign& design)
     return button;
 }
 
-TextBox* makeTextBox(QWidget* parent, const ControlDesign& design)
-{
+TextBox* makeTextBox(QWidget* parent, const ControlDesign& design) {
     auto* box = new TextBox(parent);
     box->setText(design.text);
     box->setAlignment(design.look.align);
@@ -104,8 +97,7 @@ TextBox* makeTextBox(QWidget* parent, const ControlDesign& design)
     return box;
 }
 
-QPixmap picture(const QString& resource, QSize size)
-{
+QPixmap picture(const QString& resource, QSize size) {
     const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
     const QString key =
         QStringLiteral("%1@%2x%3@%4").arg(resource).arg(size.width()).arg(size.height()).arg(ratio);

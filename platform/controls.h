@@ -37,31 +37,31 @@ struct ControlDesign {
 // window's default button while it is enabled.
 class TextBox : public QLineEdit {
     Q_OBJECT
-public:
+  public:
     using Translator = std::function<QChar(QChar)>;
     explicit TextBox(QWidget* parent = nullptr);
     void setTranslator(Translator translator) { translator_ = std::move(translator); }
 
-signals:
+  signals:
     void gotFocus();
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
 
-private:
+  private:
     Translator translator_;
 };
 
 // A picture that reports clicks.
 class ImageBox : public QLabel {
     Q_OBJECT
-public:
+  public:
     using QLabel::QLabel;
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 

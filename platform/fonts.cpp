@@ -4,20 +4,17 @@
 
 namespace kerbu {
 
-static const QStringList& sansFaces()
-{
+static const QStringList& sansFaces() {
     static const QStringList faces{"Liberation Sans", "Arimo", "DejaVu Sans"};
     return faces;
 }
 
-static const QStringList& serifFaces()
-{
+static const QStringList& serifFaces() {
     static const QStringList faces{"Liberation Serif", "Tinos", "DejaVu Serif"};
     return faces;
 }
 
-QFont designFont(Face face, qreal pointSize, bool bold, bool italic)
-{
+QFont designFont(Face face, qreal pointSize, bool bold, bool italic) {
     QFont font;
     const bool serif = face == Face::Serif || face == Face::TimesNewRoman;
     font.setFamilies(serif ? serifFaces() : sansFaces());
@@ -28,8 +25,7 @@ QFont designFont(Face face, qreal pointSize, bool bold, bool italic)
     return font;
 }
 
-void installFontSubstitutions()
-{
+void installFontSubstitutions() {
     QFont::insertSubstitutions("MS Sans Serif", sansFaces());
     QFont::insertSubstitutions("Arial", sansFaces());
     QFont::insertSubstitutions("MS Serif", serifFaces());

@@ -11,8 +11,7 @@
 
 namespace kerbu {
 
-FormWindow::FormWindow(const QString& name, QWidget* parent) : QMainWindow(parent)
-{
+FormWindow::FormWindow(const QString& name, QWidget* parent) : QMainWindow(parent) {
     setObjectName(name);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
@@ -25,17 +24,17 @@ FormWindow::FormWindow(const QString& name, QWidget* parent) : QMainWindow(paren
 
 FormWindow::~FormWindow() = default;
 
-void FormWindow::addPart(std::unique_ptr<FormPart> part) { parts_.push_back(std::move(part)); }
+void FormWindow::addPart(std::unique_ptr<FormPart> part) {
+    parts_.push_back(std::move(part));
+}
 
-void FormWindow::setClientSize(int widthTwips, int heightTwips)
-{
+void FormWindow::setClientSize(int widthTwips, int heightTwips) {
     clientSize_ = QSize(twips(widthTwips), twips(heightTwips));
     if (body_)
         body_->setFixedSize(clientSize_);
 }
 
-void FormWindow::showForm()
-{
+void FormWindow::showForm() {
     if (!isLoaded()) {
         body_ = new QWidget;
         body_->setObjectName(QStringLiteral("body"));
@@ -56,8 +55,7 @@ void FormWindow::showForm()
     activateWindow();
 }
 
-void FormWindow::unloadForm()
-{
+void FormWindow::unloadForm() {
     if (!isLoaded())
         return;
     hide();
@@ -77,14 +75,12 @@ void FormWindow::unloadForm()
     emit unloaded();
 }
 
-void FormWindow::loadParts()
-{
+void FormWindow::loadParts() {
     for (auto& part : parts_)
         part->load(*this);
 }
 
-void FormWindow::closeEvent(QCloseEvent* event)
-{
+void FormWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     if (!isLoaded())
         return;
@@ -95,8 +91,7 @@ void FormWindow::closeEvent(QCloseEvent* event)
     closeBoxPressed();
 }
 
-QWidget* FormWindow::findControl(const QString& name, int index) const
-{
+QWidget* FormWindow::findControl(const QString& name, int index) const {
     if (!body_)
         return nullptr;
     const auto found = body_->findChildren<QWidget*>(name);
@@ -108,8 +103,7 @@ QWidget* FormWindow::findControl(const QString& name, int index) const
     return nullptr;
 }
 
-static std::vector<QWidget*> focusChain(QWidget* body)
-{
+static std::vector<QWidget*> focusChain(QWidget* body) {
     std::vector<QWidget*> chain;
     for (QWidget* widget : body->findChildren<QWidget*>()) {
         if (widget->property("tabIndex").isValid())
@@ -121,18 +115,15 @@ static std::vector<QWidget*> focusChain(QWidget* body)
     return chain;
 }
 
-void FormWindow::applyFocusOrder()
-{
+void FormWindow::applyFocusOrder() {
     const auto chain = focusChain(body_);
     for (std::size_t i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);
 }
 
-void FormWindow::focusFirstControl()
-{
+void FormWindow::focusFirstControl() {
     for (QWidget* widget : focusChain(body_)) {
-        if (widget->focusPolicy() != Qt::NoFocus && widget->isEnabled() &&
-            !widget->isHidden()) {
+        if (widget->focusPolicy() != Qt::NoFocus && widget->isEnabled() && !widget->isHidden()) {
             widget->setFocus(Qt::OtherFocusReason);
             return;
         }

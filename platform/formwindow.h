@@ -14,7 +14,7 @@ class FormWindow;
 // A piece of a window built by someone else (the exercise frame): it adds its controls
 // each time the window is loaded and takes part in the window's load steps.
 class FormPart {
-public:
+  public:
     virtual ~FormPart() = default;
     virtual void build(FormWindow& window, QWidget* body) = 0;
     virtual void load(FormWindow& window) = 0;
@@ -27,7 +27,7 @@ public:
 // controls from the design again and runs its load steps.
 class FormWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit FormWindow(const QString& name, QWidget* parent = nullptr);
     ~FormWindow() override;
 
@@ -43,16 +43,15 @@ public:
     void addPart(std::unique_ptr<FormPart> part);
 
     // A control of the loaded window by name (and group number, for control groups).
-    template <typename T = QWidget> T* control(const QString& name, int index = -1) const
-    {
+    template <typename T = QWidget> T* control(const QString& name, int index = -1) const {
         return qobject_cast<T*>(findControl(name, index));
     }
 
-signals:
+  signals:
     void loaded();
     void unloaded();
 
-protected:
+  protected:
     virtual void buildControls(QWidget* body) = 0;
     // The window's load steps; run after the controls exist, before it is shown.
     virtual void onLoad() {}
@@ -67,7 +66,7 @@ protected:
 
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     QWidget* findControl(const QString& name, int index) const;
     void applyFocusOrder();
     void focusFirstControl();

@@ -8,10 +8,11 @@ namespace kerbu {
 
 const QString helpFile = QStringLiteral("qrc:/help/kerbud1.html");
 
-static QString anchorOf(int context) { return QStringLiteral("topic%1").arg(context); }
+static QString anchorOf(int context) {
+    return QStringLiteral("topic%1").arg(context);
+}
 
-static const QString& helpSource()
-{
+static const QString& helpSource() {
     static const QString source = [] {
         QFile file(QStringLiteral(":/help/kerbud1.html"));
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
@@ -19,25 +20,21 @@ static const QString& helpSource()
     return source;
 }
 
-HelpViewer& HelpViewer::instance()
-{
+HelpViewer& HelpViewer::instance() {
     static HelpViewer viewer;
     return viewer;
 }
 
-bool HelpViewer::hasTopic(int context)
-{
+bool HelpViewer::hasTopic(int context) {
     return helpSource().contains(QStringLiteral("name=\"%1\"").arg(anchorOf(context)));
 }
 
-void HelpViewer::close()
-{
+void HelpViewer::close() {
     delete browser_;
     browser_ = nullptr;
 }
 
-void HelpViewer::showTopic(int context)
-{
+void HelpViewer::showTopic(int context) {
     if (!browser_) {
         browser_ = new QTextBrowser;
         browser_->setObjectName(QStringLiteral("helpViewer"));

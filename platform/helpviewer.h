@@ -12,7 +12,7 @@ extern const QString helpFile;
 // A window of its own that shows one topic of the help file. Opening a topic never
 // blocks the window the learner came from.
 class HelpViewer {
-public:
+  public:
     static HelpViewer& instance();
 
     void showTopic(int context);
@@ -23,7 +23,7 @@ public:
 
     static bool hasTopic(int context);
 
-private:
+  private:
     HelpViewer() = default;
     QTextBrowser* browser_ = nullptr;
 };

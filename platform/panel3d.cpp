@@ -6,14 +6,12 @@ namespace kerbu {
 
 Panel3D::Panel3D(QWidget* parent) : QWidget(parent) {}
 
-void Panel3D::setCaption(const QString& caption)
-{
+void Panel3D::setCaption(const QString& caption) {
     caption_ = caption;
     update();
 }
 
-void Panel3D::paintEvent(QPaintEvent*)
-{
+void Panel3D::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRect r = rect();
     painter.fillRect(r, palette().color(QPalette::Window));

@@ -7,15 +7,15 @@ namespace kerbu {
 // A raised 3-D panel with a centred caption, framing other controls.
 class Panel3D : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit Panel3D(QWidget* parent = nullptr);
     QString caption() const { return caption_; }
     void setCaption(const QString& caption);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QString caption_;
 };
 

@@ -4,20 +4,24 @@
 
 namespace kerbu {
 
-Random::Random() { seedFromClock(); }
+Random::Random() {
+    seedFromClock();
+}
 
-void Random::seed(std::uint64_t value) { engine_.seed(value); }
+void Random::seed(std::uint64_t value) {
+    engine_.seed(value);
+}
 
-void Random::seedFromClock()
-{
+void Random::seedFromClock() {
     const auto now = std::chrono::high_resolution_clock::now().time_since_epoch().count();
     engine_.seed(static_cast<std::uint64_t>(now));
 }
 
-double Random::draw() { return std::uniform_real_distribution<double>(0.0, 1.0)(engine_); }
+double Random::draw() {
+    return std::uniform_real_distribution<double>(0.0, 1.0)(engine_);
+}
 
-int Random::pickAvailable(int lower, int upper, const std::function<bool(int)>& available)
-{
+int Random::pickAvailable(int lower, int upper, const std::function<bool(int)>& available) {
     int count = 0;
     for (int i = lower; i <= upper; ++i) {
         if (available(i))

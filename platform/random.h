@@ -9,7 +9,7 @@ namespace kerbu {
 // The program's random numbers. Seeded once from the clock; a test may seed it with a
 // fixed value to replay a run.
 class Random {
-public:
+  public:
     Random();
     void seed(std::uint64_t value);
     void seedFromClock();
@@ -22,7 +22,7 @@ public:
     // range however many indices are used up. Returns -1 if none is available.
     int pickAvailable(int lower, int upper, const std::function<bool(int)>& available);
 
-private:
+  private:
     std::mt19937_64 engine_;
 };
 

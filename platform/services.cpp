@@ -11,16 +11,16 @@ namespace kerbu {
 
 static Services* current = nullptr;
 
-Services& services()
-{
+Services& services() {
     static DesktopServices desktop;
     return current ? *current : desktop;
 }
 
-void setServices(Services* replacement) { current = replacement; }
+void setServices(Services* replacement) {
+    current = replacement;
+}
 
-void Services::setOnTop(QWidget* window, bool onTop)
-{
+void Services::setOnTop(QWidget* window, bool onTop) {
     if (!window)
         return;
     const bool wasVisible = window->isVisible();
@@ -30,8 +30,7 @@ void Services::setOnTop(QWidget* window, bool onTop)
         window->show();
 }
 
-static QMessageBox::Icon toQt(Icon icon)
-{
+static QMessageBox::Icon toQt(Icon icon) {
     switch (icon) {
     case Icon::Stop:
         return QMessageBox::Critical;
@@ -44,18 +43,16 @@ static QMessageBox::Icon toQt(Icon icon)
 }
 
 std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const QString& text,
-                                            const QString& title, Icon icon)
-{
-    auto box = std::make_unique<QMessageBox>(
-        toQt(icon), title, QString(text).replace(QLatin1String("\r\n"), "\n"), QMessageBox::Ok,
-        parent);
+                                            const QString& title, Icon icon) {
+    auto box = std::make_unique<QMessageBox>(toQt(icon), title,
+                                             QString(text).replace(QLatin1String("\r\n"), "\n"),
+                                             QMessageBox::Ok, parent);
     box->setTextFormat(Qt::PlainText);
     return box;
 }
 
 void DesktopServices::messageBox(QWidget* parent, const QString& text, const QString& title,
-                                 Icon icon)
-{
+                                 Icon icon) {
     QPointer<QWidget> hadFocus = QApplication::focusWidget();
     makeMessageBox(parent, text, title, icon)->exec();
     // Not every platform gives the focus back to the window's control by itself.
@@ -65,32 +62,31 @@ void DesktopServices::messageBox(QWidget* parent, const QString& text, const QSt
     }
 }
 
-void DesktopServices::beep() { QApplication::beep(); }
+void DesktopServices::beep() {
+    QApplication::beep();
+}
 
-void DesktopServices::showHelp(int context) { HelpViewer::instance().showTopic(context); }
+void DesktopServices::showHelp(int context) {
+    HelpViewer::instance().showTopic(context);
+}
 
-void DesktopServices::endProgram()
-{
+void DesktopServices::endProgram() {
     QApplication::closeAllWindows();
     QApplication::quit();
 }
 
-void RecordingServices::messageBox(QWidget*, const QString& text, const QString& title,
-                                   Icon icon)
-{
+void RecordingServices::messageBox(QWidget*, const QString& text, const QString& title, Icon icon) {
     messages.push_back({text, title, icon});
     if (onMessage)
         onMessage(messages.back());
 }
 
-void RecordingServices::setOnTop(QWidget* window, bool onTop)
-{
+void RecordingServices::setOnTop(QWidget* window, bool onTop) {
     onTopCalls.emplace_back(window, onTop);
     Services::setOnTop(window, onTop);
 }
 
-void RecordingServices::clear()
-{
+void RecordingServices::clear() {
     messages.clear();
     onTopCalls.clear();
     helpTopics.clear();

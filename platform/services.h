@@ -17,7 +17,7 @@ enum class Icon { Stop = 16, Exclamation = 48, Information = 64 };
 // keeping a window on top, the help viewer and ending the program. The windows reach
 // them only through services(), so a test can put a recording set in place.
 class Services {
-public:
+  public:
     virtual ~Services() = default;
 
     // A modal box with one OK button. When it closes, the focus is back on the
@@ -33,7 +33,7 @@ public:
 
     Random& random() { return random_; }
 
-private:
+  private:
     Random random_;
 };
 
@@ -46,9 +46,8 @@ std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const QString& text
                                             const QString& title, Icon icon);
 
 class DesktopServices : public Services {
-public:
-    void messageBox(QWidget* parent, const QString& text, const QString& title,
-                    Icon icon) override;
+  public:
+    void messageBox(QWidget* parent, const QString& text, const QString& title, Icon icon) override;
     void beep() override;
     void showHelp(int context) override;
     void endProgram() override;
@@ -57,15 +56,14 @@ public:
 // Records every request instead of blocking or ending anything. Used by the tests,
 // the gallery and anything else that drives the windows by program.
 class RecordingServices : public Services {
-public:
+  public:
     struct Message {
         QString text;
         QString title;
         Icon icon;
     };
 
-    void messageBox(QWidget* parent, const QString& text, const QString& title,
-                    Icon icon) override;
+    void messageBox(QWidget* parent, const QString& text, const QString& title, Icon icon) override;
     void beep() override { ++beeps; }
     void setOnTop(QWidget* window, bool onTop) override;
     void showHelp(int context) override { helpTopics.push_back(context); }

@@ -45,33 +45,33 @@ const Choice choices[] = {
     {4080, "AniButton2", "&3", WindowId::k04d3, "Label3",
      "Make sentences according to the pictures in written or/and oral form.", "Label14",
      "(Adverbs of place: Hol? Hova?)"},
-    {4920, "AniPushButton4", "&4", WindowId::k04d4, "Label4", "Fill in the gaps.     ",
-     "Label16", "(Accusative: adjectives and numerals)"},
+    {4920, "AniPushButton4", "&4", WindowId::k04d4, "Label4", "Fill in the gaps.     ", "Label16",
+     "(Accusative: adjectives and numerals)"},
     {5520, "AniButton4", "&5", WindowId::k04d5, "Label8", "Fill in the gaps.     ", "Label15",
      "(Acc.: nouns, adjectives and numerals)"},
 };
 
-ControlDesign line(const char* name, const char* text, int top, int height, bool italic)
-{
-    ControlDesign design{QString::fromLatin1(name), QString::fromUtf8(text), 1680, top, 4185,
-                         height, Look{}};
-    design.look = Look{Face::TimesNewRoman, 12, !italic, italic, QColor(Qt::black), QColor(),
-                       Qt::AlignLeft | Qt::AlignTop};
+ControlDesign line(const char* name, const char* text, int top, int height, bool italic) {
+    ControlDesign design{
+        QString::fromLatin1(name), QString::fromUtf8(text), 1680, top, 4185, height, Look{}};
+    design.look =
+        Look{Face::TimesNewRoman,         12, !italic, italic, QColor(Qt::black), QColor(),
+             Qt::AlignLeft | Qt::AlignTop};
     return design;
 }
 
 } // namespace
 
-Alap::Alap() : FormWindow(QStringLiteral("alap")) { setClientSize(5985, 6915); }
+Alap::Alap() : FormWindow(QStringLiteral("alap")) {
+    setClientSize(5985, 6915);
+}
 
-QString Alap::howToText()
-{
+QString Alap::howToText() {
     return QStringLiteral("Select the exercise you want to work with by clicking on its number. "
                           "(All of them correspond to those in the part D of  \"Kerbu!\".)");
 }
 
-void Alap::buildControls(QWidget* body)
-{
+void Alap::buildControls(QWidget* body) {
     QPalette palette = body->palette();
     palette.setColor(QPalette::Window, grey);
     body->setPalette(palette);
@@ -86,7 +86,8 @@ void Alap::buildControls(QWidget* body)
     setMenuBar(menuBar);
     connect(about, &QAction::triggered, this, [] { windows().showAbout(); });
     connect(how, &QAction::triggered, this, [this] {
-        services().messageBox(this, howToText(), shared().msgTitle + QStringLiteral("     How to ..."),
+        services().messageBox(this, howToText(),
+                              shared().msgTitle + QStringLiteral("     How to ..."),
                               Icon::Information);
     });
 
@@ -110,22 +111,23 @@ void Alap::buildControls(QWidget* body)
         button->setProperty("tabIndex", tab++);
         button->setEnabled(windows().isAvailable(choice.opens));
         const WindowId target = choice.opens;
-        connect(button, &AniPushButton::clicked, this, [this, target] { windows().open(target, this); });
+        connect(button, &AniPushButton::clicked, this,
+                [this, target] { windows().open(target, this); });
 
         // Exercise 3's task takes two lines; its topic line stands below both of them.
         makeLabel(body, line(choice.taskName, choice.task, choice.top, tall ? 555 : 255, false));
-        makeLabel(body, line(choice.topicName, choice.topic, choice.top + (tall ? 540 : 240), 255,
-                             true));
+        makeLabel(body,
+                  line(choice.topicName, choice.topic, choice.top + (tall ? 540 : 240), 255, true));
     }
 
-    ControlDesign end{QStringLiteral("Command1"), QStringLiteral("&End"), 2400, 6240, 1215, 495, Look{}};
+    ControlDesign end{
+        QStringLiteral("Command1"), QStringLiteral("&End"), 2400, 6240, 1215, 495, Look{}};
     end.tabIndex = tab;
     QPushButton* endButton = makeButton(body, end);
     connect(endButton, &QPushButton::clicked, this, [] { windows().end(); });
 }
 
-void Alap::onLoad()
-{
+void Alap::onLoad() {
     center(this);
     windows().get(WindowId::hatter)->showForm();
     services().setOnTop(this, true);
@@ -134,6 +136,8 @@ void Alap::onLoad()
     setWindowTitle(shared().msgTitle);
 }
 
-void Alap::closeBoxPressed() { windows().end(); }
+void Alap::closeBoxPressed() {
+    windows().end();
+}
 
 } // namespace kerbu

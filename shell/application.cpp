@@ -9,18 +9,18 @@
 
 // The pictures and the help file are compiled into the library; a static library needs
 // its resources registered by hand.
-static void initResources() { Q_INIT_RESOURCE(resources); }
+static void initResources() {
+    Q_INIT_RESOURCE(resources);
+}
 
 namespace kerbu {
 
-bool displayAvailable()
-{
+bool displayAvailable() {
     return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY") ||
            qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
 }
 
-void setUpApplication()
-{
+void setUpApplication() {
     initResources();
     QApplication::setApplicationName(QStringLiteral("Kerbu"));
     QApplication::setApplicationDisplayName(QString());
@@ -36,8 +36,7 @@ void setUpApplication()
 
 static QtMessageHandler previousHandler = nullptr;
 
-static void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& text)
-{
+static void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (text.startsWith(QLatin1String("This plugin does not support")))
         return;
     if (previousHandler)
@@ -46,8 +45,7 @@ static void quietHandler(QtMsgType type, const QMessageLogContext& context, cons
         qt_message_output(type, context, text);
 }
 
-void quietOffscreenNotes()
-{
+void quietOffscreenNotes() {
     if (!previousHandler)
         previousHandler = qInstallMessageHandler(quietHandler);
 }

@@ -44,8 +44,7 @@ constexpr GoTo goTos[] = {
 
 // The number of each go-to button's name ("Command" followed by it), per window, in
 // the order of goTos.
-int buttonNumber(WindowId window, int position)
-{
+int buttonNumber(WindowId window, int position) {
     static constexpr int oneA[] = {12, 9, 5, 10, 11, 6, 7, 8};
     static constexpr int oneB[] = {9, 10, 5, 11, 12, 6, 7, 8};
     static constexpr int others[] = {10, 9, 5, 11, 12, 6, 7, 8};
@@ -60,14 +59,15 @@ int buttonNumber(WindowId window, int position)
 }
 
 // The go-to buttons take the focus in the order of their names: 9, 5, 6, 7, 8, 10, 11, 12.
-int focusPlace(int number) { return number == 9 ? 0 : number < 9 ? number - 4 : number - 5; }
+int focusPlace(int number) {
+    return number == 9 ? 0 : number < 9 ? number - 4 : number - 5;
+}
 
 } // namespace
 
 ExerciseFrame::ExerciseFrame(FrameDesign design) : design_(std::move(design)) {}
 
-void ExerciseFrame::build(FormWindow& window, QWidget* body)
-{
+void ExerciseFrame::build(FormWindow& window, QWidget* body) {
     auto* menuBar = new QMenuBar(&window);
     menuBar->setObjectName(QStringLiteral("menuBar"));
     QMenu* options = menuBar->addMenu(QStringLiteral("&Options"));
@@ -105,9 +105,9 @@ void ExerciseFrame::build(FormWindow& window, QWidget* body)
         button.width = 615;
         button.height = 495;
         button.look.points = 13.5;
-        button.look.background =
-            position == 7 && design_.lastGoToBackground.isValid() ? design_.lastGoToBackground
-                                                                  : design_.goToBackground;
+        button.look.background = position == 7 && design_.lastGoToBackground.isValid()
+                                     ? design_.lastGoToBackground
+                                     : design_.goToBackground;
         button.tabIndex = design_.firstGoToTab + focusPlace(number);
         button.enabled = !own && windows().isAvailable(goTo.target);
         QPushButton* made = makeButton(body, button);
@@ -119,16 +119,16 @@ void ExerciseFrame::build(FormWindow& window, QWidget* body)
     }
 }
 
-void ExerciseFrame::load(FormWindow&) { onTop_->trigger(); }
+void ExerciseFrame::load(FormWindow&) {
+    onTop_->trigger();
+}
 
-bool ExerciseFrame::closeBox(FormWindow& window)
-{
+bool ExerciseFrame::closeBox(FormWindow& window) {
     windows().open(WindowId::alap, &window);
     return true;
 }
 
-QString ExerciseFrame::howToText() const
-{
+QString ExerciseFrame::howToText() const {
     const QString paragraphBreak = shared().crlf + shared().crlf;
     QString text = design_.howTo.join(paragraphBreak);
     if (design_.howToEndsWithEmptyLine)
@@ -136,8 +136,7 @@ QString ExerciseFrame::howToText() const
     return text;
 }
 
-void ExerciseFrame::howTo(FormWindow& window)
-{
+void ExerciseFrame::howTo(FormWindow& window) {
     services().messageBox(&window, howToText(), shared().msgTitle, Icon::Information);
     if (!window.isLoaded())
         return;

@@ -17,7 +17,7 @@ struct FrameDesign {
                            // focus order, the go-to buttons follow it
     ControlDesign heading; // "Go to exercise:"
     int firstGoToTab = 0;
-    QColor goToBackground;    // of the go-to buttons (invalid: the style's)
+    QColor goToBackground;     // of the go-to buttons (invalid: the style's)
     QColor lastGoToBackground; // of "&5" where it differs
     QStringList howTo;         // paragraphs of the how-to message
     bool howToEndsWithEmptyLine = false;
@@ -37,7 +37,7 @@ extern const QString chart;
 // The frame every exercise window carries: the Options and Help menus, Close, and the
 // block of buttons that go straight to another exercise.
 class ExerciseFrame : public FormPart {
-public:
+  public:
     explicit ExerciseFrame(FrameDesign design);
 
     void build(FormWindow& window, QWidget* body) override;
@@ -48,7 +48,7 @@ public:
 
     QString howToText() const;
 
-private:
+  private:
     void howTo(FormWindow& window);
 
     FrameDesign design_;

@@ -7,10 +7,10 @@ namespace kerbu {
 // The plain background behind the main menu and the exercise windows.
 class Hatter : public FormWindow {
     Q_OBJECT
-public:
+  public:
     Hatter();
 
-protected:
+  protected:
     void buildControls(QWidget* body) override;
     void onLoad() override;
     // Closing the background ends the program, as "&End" does.

@@ -19,24 +19,21 @@ namespace {
 const QColor grey(192, 192, 192);
 
 ControlDesign text(const char* name, const QString& caption, int left, int top, int width,
-                   int height, qreal points, bool italic)
-{
+                   int height, qreal points, bool italic) {
     ControlDesign design{QString::fromLatin1(name), caption, left, top, width, height, Look{}};
-    design.look = Look{Face::TimesNewRoman, points, false, italic, QColor(Qt::black), grey,
+    design.look = Look{Face::TimesNewRoman,         points, false, italic, QColor(Qt::black), grey,
                        Qt::AlignLeft | Qt::AlignTop};
     return design;
 }
 
 } // namespace
 
-Sobre::Sobre() : FormWindow(QStringLiteral("sobre"))
-{
+Sobre::Sobre() : FormWindow(QStringLiteral("sobre")) {
     setWindowTitle(QStringLiteral("  About Kerbu!"));
     setClientSize(5445, 3405);
 }
 
-void Sobre::buildControls(QWidget* body)
-{
+void Sobre::buildControls(QWidget* body) {
     QPalette palette = body->palette();
     palette.setColor(QPalette::Window, grey);
     body->setPalette(palette);
@@ -52,14 +49,13 @@ void Sobre::buildControls(QWidget* body)
     panel2->setFont(designFont(Face::TimesNewRoman, 18, true));
     panel2->setCaption(QStringLiteral("K E R B U !"));
 
-    makeLabel(panel1, text("Label5",
-                           "(Magyar mint idegen nyelv     Hungarian as a foreign language)",
-                           840, 960, 3615, 615, 12, false))
+    makeLabel(panel1,
+              text("Label5", "(Magyar mint idegen nyelv     Hungarian as a foreign language)", 840,
+                   960, 3615, 615, 12, false))
         ->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    makeLabel(panel1, text("Label1", "On the basis of the book: Kerbu!  ", 360, 1680, 3975, 255,
-                           9, true));
-    makeLabel(panel1, text("Label4", "Program by the Kerbu team.", 360,
-                           2040, 1455, 615, 9, false));
+    makeLabel(panel1,
+              text("Label1", "On the basis of the book: Kerbu!  ", 360, 1680, 3975, 255, 9, true));
+    makeLabel(panel1, text("Label4", "Program by the Kerbu team.", 360, 2040, 1455, 615, 9, false));
     makeLabel(panel1, text("Label6", "For more information click here:", 1920, 2760, 2775, 255,
                            9.75, true));
 
@@ -86,7 +82,8 @@ void Sobre::buildControls(QWidget* body)
         frames_[i]->hide();
     }
 
-    ControlDesign ok{QStringLiteral("Command1"), QStringLiteral("&OK"), 360, 2760, 855, 375, Look{}};
+    ControlDesign ok{
+        QStringLiteral("Command1"), QStringLiteral("&OK"), 360, 2760, 855, 375, Look{}};
     ok.tabIndex = 0;
     ok.visible = false;
     ok_ = makeButton(body, ok);
@@ -108,8 +105,7 @@ void Sobre::buildControls(QWidget* body)
     timer2->start();
 }
 
-void Sobre::onLoad()
-{
+void Sobre::onLoad() {
     center(this);
     services().setOnTop(this, true);
     image1_->setPixmap(frames_[0]->pixmap());
@@ -121,10 +117,11 @@ void Sobre::onLoad()
     }
 }
 
-void Sobre::onUnload() { splashDone = 1; }
+void Sobre::onUnload() {
+    splashDone = 1;
+}
 
-void Sobre::enterAboutMode()
-{
+void Sobre::enterAboutMode() {
     if (!isLoaded())
         return;
     timer1_->stop();
@@ -134,8 +131,7 @@ void Sobre::enterAboutMode()
     ok_->setFocus(Qt::OtherFocusReason);
 }
 
-int Sobre::frame() const
-{
+int Sobre::frame() const {
     if (!isLoaded())
         return -1;
     const qint64 shown = image1_->pixmap().cacheKey();
@@ -146,15 +142,13 @@ int Sobre::frame() const
     return -1;
 }
 
-void Sobre::animate()
-{
+void Sobre::animate() {
     const int shown = frame();
     if (shown >= 0)
         image1_->setPixmap(frames_[(shown + 1) % 3]->pixmap());
 }
 
-QString Sobre::aboutText()
-{
+QString Sobre::aboutText() {
     const QString& crlf = shared().crlf;
     const QString paragraph1 = QStringLiteral(
         "     This program is the first (trial) version of one component of a larger multimedia "
@@ -171,8 +165,7 @@ QString Sobre::aboutText()
     return paragraph1 + crlf + crlf + paragraph2 + crlf + crlf + paragraph3 + crlf + paragraph4;
 }
 
-void Sobre::aboutMessage()
-{
+void Sobre::aboutMessage() {
     services().messageBox(this, aboutText(), QStringLiteral("About Kerbu!"), Icon::Information);
 }
 

@@ -17,7 +17,7 @@ extern int splashDone;
 // The window shown at start-up as a splash, and later as the About window.
 class Sobre : public FormWindow {
     Q_OBJECT
-public:
+  public:
     Sobre();
 
     // What the About menu items do after showing the window: it stays until OK.
@@ -30,12 +30,12 @@ public:
     // Which of the three frames the animated picture shows (0 to 2), or -1.
     int frame() const;
 
-protected:
+  protected:
     void buildControls(QWidget* body) override;
     void onLoad() override;
     void onUnload() override;
 
-private:
+  private:
     QLabel* image1_ = nullptr;
     QLabel* frames_[3] = {};
     QPushButton* ok_ = nullptr;

@@ -13,16 +13,13 @@
 
 namespace kerbu {
 
-QString windowName(WindowId id)
-{
-    static const char* const names[] = {"sobre",  "alap",   "hatter", "k04d1a",
-                                        "k04d1b", "k04d2a", "k04d2b", "k04d2c",
-                                        "k04d3",  "k04d4",  "k04d5"};
+QString windowName(WindowId id) {
+    static const char* const names[] = {"sobre",  "alap",   "hatter", "k04d1a", "k04d1b", "k04d2a",
+                                        "k04d2b", "k04d2c", "k04d3",  "k04d4",  "k04d5"};
     return QString::fromLatin1(names[static_cast<int>(id)]);
 }
 
-static std::unique_ptr<FormWindow> create(WindowId id)
-{
+static std::unique_ptr<FormWindow> create(WindowId id) {
     switch (id) {
     case WindowId::sobre:
         return std::make_unique<Sobre>();
@@ -42,27 +39,23 @@ static std::unique_ptr<FormWindow> create(WindowId id)
 Windows::Windows() = default;
 Windows::~Windows() = default;
 
-Windows& windows()
-{
+Windows& windows() {
     static Windows registry;
     return registry;
 }
 
-FormWindow* Windows::get(WindowId id)
-{
+FormWindow* Windows::get(WindowId id) {
     auto& slot = windows_[static_cast<std::size_t>(id)];
     if (!slot)
         slot = create(id);
     return slot.get();
 }
 
-FormWindow* Windows::existing(WindowId id) const
-{
+FormWindow* Windows::existing(WindowId id) const {
     return windows_[static_cast<std::size_t>(id)].get();
 }
 
-bool Windows::isAvailable(WindowId id) const
-{
+bool Windows::isAvailable(WindowId id) const {
     switch (id) {
     case WindowId::k04d2a:
     case WindowId::k04d2b:
@@ -76,8 +69,7 @@ bool Windows::isAvailable(WindowId id) const
     }
 }
 
-void Windows::open(WindowId target, FormWindow* from)
-{
+void Windows::open(WindowId target, FormWindow* from) {
     FormWindow* window = get(target);
     if (!window)
         return;
@@ -86,22 +78,19 @@ void Windows::open(WindowId target, FormWindow* from)
         from->unloadForm();
 }
 
-void Windows::showAbout()
-{
+void Windows::showAbout() {
     auto* about = static_cast<Sobre*>(get(WindowId::sobre));
     about->showForm();
     about->enterAboutMode();
 }
 
-void Windows::end()
-{
+void Windows::end() {
     if (FormWindow* background = existing(WindowId::hatter))
         background->unloadForm();
     services().endProgram();
 }
 
-void Windows::clear()
-{
+void Windows::clear() {
     for (auto& window : windows_)
         window.reset();
     HelpViewer::instance().close();

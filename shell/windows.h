@@ -8,7 +8,19 @@ namespace kerbu {
 
 class FormWindow;
 
-enum class WindowId { sobre, alap, hatter, k04d1a, k04d1b, k04d2a, k04d2b, k04d2c, k04d3, k04d4, k04d5 };
+enum class WindowId {
+    sobre,
+    alap,
+    hatter,
+    k04d1a,
+    k04d1b,
+    k04d2a,
+    k04d2b,
+    k04d2c,
+    k04d3,
+    k04d4,
+    k04d5
+};
 
 constexpr std::array<WindowId, 8> exerciseWindows{
     WindowId::k04d1a, WindowId::k04d1b, WindowId::k04d2a, WindowId::k04d2b,
@@ -19,7 +31,7 @@ QString windowName(WindowId id);
 // The program's windows: one reference each, empty until the window is first needed;
 // the window created then lives until the program ends.
 class Windows {
-public:
+  public:
     Windows();
     ~Windows();
 
@@ -40,7 +52,7 @@ public:
     // Destroys every window and starts over with empty references and a fresh splash.
     void clear();
 
-private:
+  private:
     std::array<std::unique_ptr<FormWindow>, 11> windows_;
 };
 

@@ -7,14 +7,12 @@
 
 namespace test {
 
-kerbu::RecordingServices& recorder()
-{
+kerbu::RecordingServices& recorder() {
     static kerbu::RecordingServices services;
     return services;
 }
 
-void freshStart(quint64 seed)
-{
+void freshStart(quint64 seed) {
     static bool setUp = false;
     if (!setUp) {
         kerbu::quietOffscreenNotes();
@@ -28,8 +26,7 @@ void freshStart(quint64 seed)
     kerbu::services().random().seed(seed);
 }
 
-kerbu::FormWindow* openWindow(kerbu::WindowId id)
-{
+kerbu::FormWindow* openWindow(kerbu::WindowId id) {
     kerbu::windows().open(id, nullptr);
     kerbu::FormWindow* window = kerbu::windows().get(id);
     if (window && !QTest::qWaitForWindowActive(window))
@@ -37,34 +34,28 @@ kerbu::FormWindow* openWindow(kerbu::WindowId id)
     return window;
 }
 
-kerbu::DrillWindow* openDrill(kerbu::WindowId id)
-{
+kerbu::DrillWindow* openDrill(kerbu::WindowId id) {
     return qobject_cast<kerbu::DrillWindow*>(openWindow(id));
 }
 
-void type(QWidget* widget, const QString& text)
-{
+void type(QWidget* widget, const QString& text) {
     for (const QChar c : text) {
         if (c.unicode() < 128)
             QTest::keyClick(widget, c.toLatin1());
         else
-            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c),
-                                Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
 }
 
-QPushButton* button(kerbu::FormWindow* window, const char* name)
-{
+QPushButton* button(kerbu::FormWindow* window, const char* name) {
     return window->control<QPushButton>(QString::fromLatin1(name));
 }
 
-QLineEdit* box(kerbu::FormWindow* window, const char* name)
-{
+QLineEdit* box(kerbu::FormWindow* window, const char* name) {
     return window->control<QLineEdit>(QString::fromLatin1(name));
 }
 
-void answerRight(kerbu::DrillWindow* window)
-{
+void answerRight(kerbu::DrillWindow* window) {
     QLineEdit* word = box(window, "Text1");
     QLineEdit* ending = box(window, "Text2");
     word->clear();
@@ -72,8 +63,7 @@ void answerRight(kerbu::DrillWindow* window)
     QTest::keyClick(ending, Qt::Key_Return);
 }
 
-bool advanceTo(kerbu::DrillWindow* window, const QString& word)
-{
+bool advanceTo(kerbu::DrillWindow* window, const QString& word) {
     for (int guard = 0; guard < 100; ++guard) {
         if (box(window, "Text1")->text() == word)
             return true;

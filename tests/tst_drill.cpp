@@ -9,8 +9,7 @@ using namespace kerbu;
 
 namespace {
 
-QLabel* label(FormWindow* window, const char* name)
-{
+QLabel* label(FormWindow* window, const char* name) {
     return window->control<QLabel>(QString::fromLatin1(name));
 }
 
@@ -22,7 +21,7 @@ const QString dezaviTitle = QStringLiteral("Dezavi!  ---  4. lecke: 1a");
 class DrillTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init() { test::freshStart(); }
     void cleanupTestCase() { windows().clear(); }
 
@@ -46,17 +45,17 @@ private slots:
     void startKeepsTextTypedBefore();
 };
 
-void DrillTest::loadState_data()
-{
+void DrillTest::loadState_data() {
     QTest::addColumn<WindowId>("id");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("plusName");
-    QTest::newRow("1/a") << WindowId::k04d1a << kerbuTitle + ": 1/a" << "Command16";
-    QTest::newRow("1/b") << WindowId::k04d1b << kerbuTitle + ": 1/b." << "Command14";
+    QTest::newRow("1/a") << WindowId::k04d1a << kerbuTitle + ": 1/a"
+                         << "Command16";
+    QTest::newRow("1/b") << WindowId::k04d1b << kerbuTitle + ": 1/b."
+                         << "Command14";
 }
 
-void DrillTest::loadState()
-{
+void DrillTest::loadState() {
     QFETCH(WindowId, id);
     QFETCH(QString, caption);
     QFETCH(QString, plusName);
@@ -74,26 +73,35 @@ void DrillTest::loadState()
     QVERIFY(test::box(window, "Text1")->text().isEmpty());
 }
 
-void DrillTest::splitAnswers_data()
-{
+void DrillTest::splitAnswers_data() {
     QTest::addColumn<QString>("word");
     QTest::addColumn<QString>("ending");
     QTest::addColumn<bool>("right");
-    QTest::newRow("word and ending") << "mozi" << "ba" << true;
-    QTest::newRow("all in the word box") << "moziba" << "" << true;
-    QTest::newRow("all in the ending box") << "" << "moziba" << true;
-    QTest::newRow("blanks around both") << "  mozi " << " ba  " << true;
-    QTest::newRow("blank inside") << "mozi" << "b a" << false;
-    QTest::newRow("capital letter") << "Mozi" << "ba" << false;
-    QTest::newRow("full stop") << "mozi" << "ba." << false;
-    QTest::newRow("wrong ending") << "mozi" << "be" << false;
-    QTest::newRow("both empty") << "" << "" << false;
-    QTest::newRow("only blanks") << "   " << "  " << false;
-    QTest::newRow("tab is not a blank") << "mozi" << "ba\t" << false;
+    QTest::newRow("word and ending") << "mozi"
+                                     << "ba" << true;
+    QTest::newRow("all in the word box") << "moziba"
+                                         << "" << true;
+    QTest::newRow("all in the ending box") << ""
+                                           << "moziba" << true;
+    QTest::newRow("blanks around both") << "  mozi "
+                                        << " ba  " << true;
+    QTest::newRow("blank inside") << "mozi"
+                                  << "b a" << false;
+    QTest::newRow("capital letter") << "Mozi"
+                                    << "ba" << false;
+    QTest::newRow("full stop") << "mozi"
+                               << "ba." << false;
+    QTest::newRow("wrong ending") << "mozi"
+                                  << "be" << false;
+    QTest::newRow("both empty") << ""
+                                << "" << false;
+    QTest::newRow("only blanks") << "   "
+                                 << "  " << false;
+    QTest::newRow("tab is not a blank") << "mozi"
+                                        << "ba\t" << false;
 }
 
-void DrillTest::splitAnswers()
-{
+void DrillTest::splitAnswers() {
     QFETCH(QString, word);
     QFETCH(QString, ending);
     QFETCH(bool, right);
@@ -109,8 +117,7 @@ void DrillTest::splitAnswers()
     QCOMPARE(label(window, "Label3")->text().endsWith("moziba; "), right);
 }
 
-void DrillTest::vowelChangeNeedsEditingTheWordBox()
-{
+void DrillTest::vowelChangeNeedsEditingTheWordBox() {
     DrillWindow* window = test::openDrill(WindowId::k04d1a);
     test::button(window, "Command1")->click();
     QVERIFY(test::advanceTo(window, "szálloda"));
@@ -133,8 +140,7 @@ void DrillTest::vowelChangeNeedsEditingTheWordBox()
     QVERIFY(label(window, "Label3")->text().endsWith("szállodába; "));
 }
 
-void DrillTest::articleBelongsToBothParts()
-{
+void DrillTest::articleBelongsToBothParts() {
     DrillWindow* window = test::openDrill(WindowId::k04d1b);
     test::button(window, "Command1")->click();
     QVERIFY(test::advanceTo(window, "a Gellérthegy"));
@@ -149,8 +155,7 @@ void DrillTest::articleBelongsToBothParts()
     QVERIFY(label(window, "Label3")->text().endsWith("a Gellérthegyre; "));
 }
 
-void DrillTest::wrongAnswerKeepsEverything_data()
-{
+void DrillTest::wrongAnswerKeepsEverything_data() {
     QTest::addColumn<WindowId>("id");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("title");
@@ -160,8 +165,7 @@ void DrillTest::wrongAnswerKeepsEverything_data()
                          << kerbuTitle + ": 1/b.";
 }
 
-void DrillTest::wrongAnswerKeepsEverything()
-{
+void DrillTest::wrongAnswerKeepsEverything() {
     QFETCH(WindowId, id);
     QFETCH(QString, text);
     QFETCH(QString, title);
@@ -185,8 +189,7 @@ void DrillTest::wrongAnswerKeepsEverything()
     QVERIFY(ending->hasFocus());
 }
 
-void DrillTest::normalRun_data()
-{
+void DrillTest::normalRun_data() {
     QTest::addColumn<WindowId>("id");
     QTest::addColumn<QString>("doneText");
     QTest::addColumn<QString>("doneTitle");
@@ -202,8 +205,7 @@ void DrillTest::normalRun_data()
                          << kerbuTitle + ": 1/b." << int(Icon::Exclamation) << false;
 }
 
-void DrillTest::normalRun()
-{
+void DrillTest::normalRun() {
     QFETCH(WindowId, id);
     QFETCH(QString, doneText);
     QFETCH(QString, doneTitle);
@@ -243,8 +245,7 @@ void DrillTest::normalRun()
     }
 }
 
-void DrillTest::extendedRunOf1bAsksPalyaudvarTwice()
-{
+void DrillTest::extendedRunOf1bAsksPalyaudvarTwice() {
     DrillWindow* window = test::openDrill(WindowId::k04d1b);
     test::button(window, "Command14")->click();
     test::button(window, "Command1")->click();
@@ -263,8 +264,7 @@ void DrillTest::extendedRunOf1bAsksPalyaudvarTwice()
     QCOMPARE(test::recorder().messages.size(), std::size_t(1));
 }
 
-void DrillTest::plusDuringRunAndAcrossReopening()
-{
+void DrillTest::plusDuringRunAndAcrossReopening() {
     DrillWindow* window = test::openDrill(WindowId::k04d1a);
     QPushButton* start = test::button(window, "Command1");
     start->click();
@@ -298,8 +298,7 @@ void DrillTest::plusDuringRunAndAcrossReopening()
     QCOMPARE(window->drill().total, 26);
 }
 
-void DrillTest::enterOnFocusedStartStarts()
-{
+void DrillTest::enterOnFocusedStartStarts() {
     DrillWindow* window = test::openDrill(WindowId::k04d1a);
     QPushButton* start = test::button(window, "Command1");
     QVERIFY(start->hasFocus());
@@ -310,8 +309,7 @@ void DrillTest::enterOnFocusedStartStarts()
     QVERIFY(test::recorder().messages.empty());
 }
 
-void DrillTest::charToggles()
-{
+void DrillTest::charToggles() {
     DrillWindow* window = test::openDrill(WindowId::k04d1a);
     QPushButton* charButton = test::button(window, "Command13");
     charButton->setFocus();
@@ -325,8 +323,7 @@ void DrillTest::charToggles()
     QVERIFY(test::box(window, "Text2")->hasFocus());
 }
 
-void DrillTest::solution()
-{
+void DrillTest::solution() {
     DrillWindow* window = test::openDrill(WindowId::k04d1a);
     test::button(window, "Command1")->click();
     QVERIFY(test::advanceTo(window, "bank"));
@@ -340,8 +337,7 @@ void DrillTest::solution()
     QVERIFY(test::box(window, "Text2")->text().isEmpty());
 }
 
-void DrillTest::wordBoxCaretGoesToTheEnd()
-{
+void DrillTest::wordBoxCaretGoesToTheEnd() {
     DrillWindow* window = test::openDrill(WindowId::k04d1a);
     test::button(window, "Command1")->click();
     QLineEdit* word = test::box(window, "Text1");
@@ -351,8 +347,7 @@ void DrillTest::wordBoxCaretGoesToTheEnd()
     QCOMPARE(word->cursorPosition(), int(word->text().size()));
 }
 
-void DrillTest::titleSuffixDoesNotPileUp()
-{
+void DrillTest::titleSuffixDoesNotPileUp() {
     DrillWindow* a = test::openDrill(WindowId::k04d1a);
     test::button(a, "Command1")->click();
     windows().open(WindowId::alap, a);
@@ -366,8 +361,7 @@ void DrillTest::titleSuffixDoesNotPileUp()
              QString("Sorry, it's wrong. Try again. Pay attention to the spelling too."));
 }
 
-void DrillTest::startKeepsTextTypedBefore()
-{
+void DrillTest::startKeepsTextTypedBefore() {
     DrillWindow* window = test::openDrill(WindowId::k04d1b);
     QLineEdit* ending = test::box(window, "Text2");
     ending->setText("re");

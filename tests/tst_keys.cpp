@@ -10,7 +10,7 @@ using namespace kerbu;
 class KeysTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init() { test::freshStart(); }
     void cleanupTestCase() { windows().clear(); }
 
@@ -23,39 +23,60 @@ private slots:
     void shiftedKeysGiveCapitals();
 };
 
-void KeysTest::hunkeyInWordBox_data()
-{
+void KeysTest::hunkeyInWordBox_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
     // All eighteen keys of the chart and their capitals.
-    QTest::newRow("apostrophe") << "'" << "á";
-    QTest::newRow("semicolon") << ";" << "é";
-    QTest::newRow("grave") << "`" << "í";
-    QTest::newRow("backslash") << "\\" << "ű";
-    QTest::newRow("left bracket") << "[" << "ő";
-    QTest::newRow("hyphen") << "-" << "ü";
-    QTest::newRow("zero") << "0" << "ö";
-    QTest::newRow("right bracket") << "]" << "ú";
-    QTest::newRow("equals") << "=" << "ó";
-    QTest::newRow("double quote") << "\"" << "Á";
-    QTest::newRow("colon") << ":" << "É";
-    QTest::newRow("tilde") << "~" << "Í";
-    QTest::newRow("bar") << "|" << "Ű";
-    QTest::newRow("left brace") << "{" << "Ő";
-    QTest::newRow("underscore") << "_" << "Ü";
-    QTest::newRow("right paren") << ")" << "Ö";
-    QTest::newRow("right brace") << "}" << "Ú";
-    QTest::newRow("plus") << "+" << "Ó";
+    QTest::newRow("apostrophe") << "'"
+                                << "á";
+    QTest::newRow("semicolon") << ";"
+                               << "é";
+    QTest::newRow("grave") << "`"
+                           << "í";
+    QTest::newRow("backslash") << "\\"
+                               << "ű";
+    QTest::newRow("left bracket") << "["
+                                  << "ő";
+    QTest::newRow("hyphen") << "-"
+                            << "ü";
+    QTest::newRow("zero") << "0"
+                          << "ö";
+    QTest::newRow("right bracket") << "]"
+                                   << "ú";
+    QTest::newRow("equals") << "="
+                            << "ó";
+    QTest::newRow("double quote") << "\""
+                                  << "Á";
+    QTest::newRow("colon") << ":"
+                           << "É";
+    QTest::newRow("tilde") << "~"
+                           << "Í";
+    QTest::newRow("bar") << "|"
+                         << "Ű";
+    QTest::newRow("left brace") << "{"
+                                << "Ő";
+    QTest::newRow("underscore") << "_"
+                                << "Ü";
+    QTest::newRow("right paren") << ")"
+                                 << "Ö";
+    QTest::newRow("right brace") << "}"
+                                 << "Ú";
+    QTest::newRow("plus") << "+"
+                          << "Ó";
     // What passes unchanged.
-    QTest::newRow("letters and blank") << "az Ab z" << "az Ab z";
-    QTest::newRow("digits but zero") << "123456789" << "123456789";
-    QTest::newRow("punctuation") << ".,?!/" << ".,?!/";
-    QTest::newRow("a word") << "sz'lloda" << "szálloda";
-    QTest::newRow("real letters") << "őű" << "őű";
+    QTest::newRow("letters and blank") << "az Ab z"
+                                       << "az Ab z";
+    QTest::newRow("digits but zero") << "123456789"
+                                     << "123456789";
+    QTest::newRow("punctuation") << ".,?!/"
+                                 << ".,?!/";
+    QTest::newRow("a word") << "sz'lloda"
+                            << "szálloda";
+    QTest::newRow("real letters") << "őű"
+                                  << "őű";
 }
 
-void KeysTest::hunkeyInWordBox()
-{
+void KeysTest::hunkeyInWordBox() {
     QFETCH(QString, typed);
     QFETCH(QString, shown);
     DrillWindow* window = test::openDrill(WindowId::k04d1a);
@@ -67,8 +88,7 @@ void KeysTest::hunkeyInWordBox()
     QCOMPARE(word->text(), shown.chopped(1));
 }
 
-void KeysTest::shortTable_data()
-{
+void KeysTest::shortTable_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("colonGivesE");
     QTest::addColumn<QString>("result");
@@ -79,8 +99,7 @@ void KeysTest::shortTable_data()
     QTest::newRow("letters") << "kabat" << false << "kabat";
 }
 
-void KeysTest::shortTable()
-{
+void KeysTest::shortTable() {
     QFETCH(QString, typed);
     QFETCH(bool, colonGivesE);
     QFETCH(QString, result);
@@ -90,8 +109,7 @@ void KeysTest::shortTable()
     QCOMPARE(out, result);
 }
 
-void KeysTest::endingBoxDoesNotTranslate()
-{
+void KeysTest::endingBoxDoesNotTranslate() {
     for (WindowId id : {WindowId::k04d1a, WindowId::k04d1b}) {
         DrillWindow* window = test::openDrill(id);
         QLineEdit* ending = test::box(window, "Text2");
@@ -101,8 +119,7 @@ void KeysTest::endingBoxDoesNotTranslate()
     }
 }
 
-void KeysTest::pastedTextIsNotTranslated()
-{
+void KeysTest::pastedTextIsNotTranslated() {
     DrillWindow* window = test::openDrill(WindowId::k04d1a);
     QLineEdit* word = test::box(window, "Text1");
     word->setFocus();
@@ -111,8 +128,7 @@ void KeysTest::pastedTextIsNotTranslated()
     QCOMPARE(word->text(), QString("'[0"));
 }
 
-void KeysTest::shiftedKeysGiveCapitals()
-{
+void KeysTest::shiftedKeysGiveCapitals() {
     DrillWindow* window = test::openDrill(WindowId::k04d1b);
     QLineEdit* word = test::box(window, "Text1");
     word->setFocus();

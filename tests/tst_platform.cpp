@@ -20,26 +20,24 @@ namespace {
 
 // A form with one box and one button, counting its loads.
 class Probe : public FormWindow {
-public:
+  public:
     Probe() : FormWindow(QStringLiteral("probe")) { setClientSize(3000, 2000); }
     int loads = 0;
     int kept = 0;
 
-protected:
-    void buildControls(QWidget* body) override
-    {
+  protected:
+    void buildControls(QWidget* body) override {
         ControlDesign box{QStringLiteral("Text1"), QString(), 100, 100, 1500, 400, Look{}, 0};
         makeTextBox(body, box);
-        ControlDesign ok{QStringLiteral("Command1"), QStringLiteral("&OK"), 100, 700, 900, 400,
-                         Look{}, 1};
+        ControlDesign ok{
+            QStringLiteral("Command1"), QStringLiteral("&OK"), 100, 700, 900, 400, Look{}, 1};
         setDefaultButton(makeButton(body, ok));
     }
     void onLoad() override { ++loads; }
 };
 
 // Presses OK on the real message box as soon as it is open, and remembers its text.
-QString closeNextMessageBox()
-{
+QString closeNextMessageBox() {
     static QString seen;
     seen.clear();
     auto* timer = new QTimer;
@@ -60,7 +58,7 @@ QString closeNextMessageBox()
 class PlatformTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init() { test::freshStart(); }
     void cleanupTestCase() { windows().clear(); }
 
@@ -76,8 +74,7 @@ private slots:
     void aniButtonPlaysWhileFocused();
 };
 
-void PlatformTest::unloadDestroysControlsAndKeepsVariables()
-{
+void PlatformTest::unloadDestroysControlsAndKeepsVariables() {
     Probe probe;
     QVERIFY(!probe.isLoaded());
     probe.showForm();
@@ -100,8 +97,7 @@ void PlatformTest::unloadDestroysControlsAndKeepsVariables()
     probe.unloadForm();
 }
 
-void PlatformTest::enterPressesDefaultButtonOnlyWhileEnabled()
-{
+void PlatformTest::enterPressesDefaultButtonOnlyWhileEnabled() {
     Probe probe;
     probe.showForm();
     QVERIFY(QTest::qWaitForWindowActive(&probe));
@@ -122,8 +118,7 @@ void PlatformTest::enterPressesDefaultButtonOnlyWhileEnabled()
     probe.unloadForm();
 }
 
-void PlatformTest::realMessageBoxGivesFocusBack()
-{
+void PlatformTest::realMessageBoxGivesFocusBack() {
     setServices(nullptr); // the desktop's own message boxes
     DrillWindow* window = test::openDrill(WindowId::k04d1b);
     window->control<QPushButton>("Command1")->click();
@@ -138,8 +133,7 @@ void PlatformTest::realMessageBoxGivesFocusBack()
     setServices(&test::recorder());
 }
 
-void PlatformTest::helpViewer_data()
-{
+void PlatformTest::helpViewer_data() {
     QTest::addColumn<int>("topic");
     QTest::addColumn<QString>("mentions");
     QTest::newRow("1/a") << 5 << "moziba";
@@ -149,8 +143,7 @@ void PlatformTest::helpViewer_data()
     QTest::newRow("2/b") << 30 << "accusative of numerals";
 }
 
-void PlatformTest::helpViewer()
-{
+void PlatformTest::helpViewer() {
     QFETCH(int, topic);
     QFETCH(QString, mentions);
     QVERIFY(HelpViewer::hasTopic(topic));
@@ -163,8 +156,7 @@ void PlatformTest::helpViewer()
     HelpViewer::instance().close();
 }
 
-void PlatformTest::missingTopicIsReportedInTheViewer()
-{
+void PlatformTest::missingTopicIsReportedInTheViewer() {
     QVERIFY(!HelpViewer::hasTopic(15));
     HelpViewer::instance().showTopic(15);
     QVERIFY(HelpViewer::instance().browser()->toPlainText().contains("no topic number 15"));
@@ -174,8 +166,7 @@ void PlatformTest::missingTopicIsReportedInTheViewer()
     HelpViewer::instance().close();
 }
 
-void PlatformTest::twipsFollowLogicalDpi()
-{
+void PlatformTest::twipsFollowLogicalDpi() {
     const double dpi = QGuiApplication::primaryScreen()->logicalDotsPerInchX();
     QCOMPARE(twips(1440), qRound(dpi));
     // Controls that touch in the design touch on screen.
@@ -184,8 +175,7 @@ void PlatformTest::twipsFollowLogicalDpi()
     QCOMPARE(word.right() + 1, ending.left());
 }
 
-void PlatformTest::designFontsHaveHungarianLetters_data()
-{
+void PlatformTest::designFontsHaveHungarianLetters_data() {
     QTest::addColumn<int>("face");
     QTest::newRow("MS Sans Serif") << int(Face::SansSerif);
     QTest::newRow("MS Serif") << int(Face::Serif);
@@ -193,8 +183,7 @@ void PlatformTest::designFontsHaveHungarianLetters_data()
     QTest::newRow("Times New Roman") << int(Face::TimesNewRoman);
 }
 
-void PlatformTest::designFontsHaveHungarianLetters()
-{
+void PlatformTest::designFontsHaveHungarianLetters() {
     QFETCH(int, face);
     const QFont font = designFont(Face(face), 12, true);
     QVERIFY2(QFontInfo(font).family().startsWith("Liberation"),
@@ -204,8 +193,7 @@ void PlatformTest::designFontsHaveHungarianLetters()
         QVERIFY(metrics.inFont(QChar(letter)));
 }
 
-void PlatformTest::aniButtonPlaysWhileFocused()
-{
+void PlatformTest::aniButtonPlaysWhileFocused() {
     FormWindow* menu = test::openWindow(WindowId::alap);
     auto* first = menu->control<AniPushButton>("AniButton1");
     auto* second = menu->control<AniPushButton>("AniButton3");

@@ -11,7 +11,7 @@ using namespace kerbu;
 class RandomTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void everyOpenItemHasTheSameChance_data();
     void everyOpenItemHasTheSameChance();
     void usedUpItemsAreNeverChosen();
@@ -21,8 +21,7 @@ private slots:
     void drawIsInUnitInterval();
 };
 
-void RandomTest::everyOpenItemHasTheSameChance_data()
-{
+void RandomTest::everyOpenItemHasTheSameChance_data() {
     QTest::addColumn<quint64>("seed");
     QTest::addColumn<int>("open");
     QTest::newRow("seed 1, 2 open") << quint64(1) << 2;
@@ -33,8 +32,7 @@ void RandomTest::everyOpenItemHasTheSameChance_data()
 
 // A chi-square test of the counts: with a fixed seed it is repeatable, and a choice
 // that favours some items (or never reaches one) fails it by far.
-void RandomTest::everyOpenItemHasTheSameChance()
-{
+void RandomTest::everyOpenItemHasTheSameChance() {
     QFETCH(quint64, seed);
     QFETCH(int, open);
     Random random;
@@ -64,11 +62,11 @@ void RandomTest::everyOpenItemHasTheSameChance()
     const double df = open - 1;
     const double a = 2.0 / (9.0 * df);
     const double limit = df * std::pow(1.0 - a + 3.09 * std::sqrt(a), 3);
-    QVERIFY2(chiSquare < limit, qPrintable(QString("chi-square %1, limit %2").arg(chiSquare).arg(limit)));
+    QVERIFY2(chiSquare < limit,
+             qPrintable(QString("chi-square %1, limit %2").arg(chiSquare).arg(limit)));
 }
 
-void RandomTest::usedUpItemsAreNeverChosen()
-{
+void RandomTest::usedUpItemsAreNeverChosen() {
     Random random;
     random.seed(11);
     for (int n = 0; n < 1000; ++n)
@@ -79,27 +77,24 @@ void RandomTest::usedUpItemsAreNeverChosen()
     }
 }
 
-void RandomTest::nothingOpenGivesNoChoice()
-{
+void RandomTest::nothingOpenGivesNoChoice() {
     Random random;
     QCOMPARE(random.pickAvailable(0, 11, [](int) { return false; }), -1);
 }
 
-void RandomTest::runsTakeEachItemOnce_data()
-{
+void RandomTest::runsTakeEachItemOnce_data() {
     QTest::addColumn<bool>("plus");
     QTest::addColumn<int>("length");
     QTest::newRow("normal") << false << 12;
     QTest::newRow("extended") << true << 20;
 }
 
-void RandomTest::runsTakeEachItemOnce()
-{
+void RandomTest::runsTakeEachItemOnce() {
     QFETCH(bool, plus);
     QFETCH(int, length);
     static constexpr WordItem items[] = {
-        {u"a", u"1"}, {u"b", u"2"}, {u"c", u"3"}, {u"d", u"4"}, {u"e", u"5"},
-        {u"f", u"6"}, {u"g", u"7"}, {u"h", u"8"}, {u"i", u"9"}, {u"j", u"10"},
+        {u"a", u"1"},  {u"b", u"2"},  {u"c", u"3"},  {u"d", u"4"},  {u"e", u"5"},
+        {u"f", u"6"},  {u"g", u"7"},  {u"h", u"8"},  {u"i", u"9"},  {u"j", u"10"},
         {u"k", u"11"}, {u"l", u"12"}, {u"m", u"13"}, {u"n", u"14"}, {u"o", u"15"},
         {u"p", u"16"}, {u"q", u"17"}, {u"r", u"18"}, {u"s", u"19"}, {u"t", u"20"},
     };
@@ -124,8 +119,7 @@ void RandomTest::runsTakeEachItemOnce()
     }
 }
 
-void RandomTest::drawIsInUnitInterval()
-{
+void RandomTest::drawIsInUnitInterval() {
     Random random;
     random.seed(9);
     double low = 1, high = 0;

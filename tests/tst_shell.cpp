@@ -13,20 +13,17 @@ using namespace kerbu;
 
 namespace {
 
-QAction* action(FormWindow* window, const char* name)
-{
+QAction* action(FormWindow* window, const char* name) {
     return window->findChild<QAction*>(QString::fromLatin1(name));
 }
 
-bool isShown(WindowId id)
-{
+bool isShown(WindowId id) {
     FormWindow* window = windows().existing(id);
     return window && window->isLoaded() && window->isVisible();
 }
 
 // The windows the learner can see among the menu and the exercises: always exactly one.
-int shownMenuOrExercises()
-{
+int shownMenuOrExercises() {
     int shown = isShown(WindowId::alap) ? 1 : 0;
     for (WindowId id : exerciseWindows)
         shown += isShown(id) ? 1 : 0;
@@ -40,7 +37,7 @@ const QString kerbuTitle = QStringLiteral("  Kerbu!  ---  4. lecke");
 class ShellTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init() { test::freshStart(); }
     void cleanupTestCase() { windows().clear(); }
 
@@ -63,10 +60,10 @@ private slots:
     void helpKey_data();
     void helpKey();
     void runIsAbandonedByGoTo();
+    void focusOrderFollowsTheDesign();
 };
 
-void ShellTest::splashOpensMenuAfter800ms()
-{
+void ShellTest::splashOpensMenuAfter800ms() {
     FormWindow* splash = windows().get(WindowId::sobre);
     splash->showForm();
     QVERIFY(splash->isVisible());
@@ -84,8 +81,7 @@ void ShellTest::splashOpensMenuAfter800ms()
     QCOMPARE(windows().get(WindowId::hatter)->windowTitle(), QString("   K E R B U  !"));
 }
 
-void ShellTest::mainMenu()
-{
+void ShellTest::mainMenu() {
     FormWindow* menu = test::openWindow(WindowId::alap);
     QCOMPARE(menu->windowTitle(), kerbuTitle);
     QVERIFY(menu->windowFlags() & Qt::WindowStaysOnTopHint);
@@ -111,8 +107,7 @@ void ShellTest::mainMenu()
                      "of them correspond to those in the part D of  \"Kerbu!\".)"));
 }
 
-void ShellTest::menuButtonsOpenExercises_data()
-{
+void ShellTest::menuButtonsOpenExercises_data() {
     QTest::addColumn<QString>("button");
     QTest::addColumn<WindowId>("target");
     QTest::addColumn<bool>("byKey");
@@ -122,8 +117,7 @@ void ShellTest::menuButtonsOpenExercises_data()
     QTest::newRow("1b Alt+B") << "AniButton3" << WindowId::k04d1b << true;
 }
 
-void ShellTest::menuButtonsOpenExercises()
-{
+void ShellTest::menuButtonsOpenExercises() {
     QFETCH(QString, button);
     QFETCH(WindowId, target);
     QFETCH(bool, byKey);
@@ -141,18 +135,18 @@ void ShellTest::menuButtonsOpenExercises()
     QVERIFY(isShown(WindowId::hatter));
 }
 
-void ShellTest::goToBlock_data()
-{
+void ShellTest::goToBlock_data() {
     QTest::addColumn<WindowId>("from");
     QTest::addColumn<QString>("own");
     QTest::addColumn<QString>("other");
     QTest::addColumn<WindowId>("to");
-    QTest::newRow("1a to 1b") << WindowId::k04d1a << "Command12" << "Command9" << WindowId::k04d1b;
-    QTest::newRow("1b to 1a") << WindowId::k04d1b << "Command10" << "Command9" << WindowId::k04d1a;
+    QTest::newRow("1a to 1b") << WindowId::k04d1a << "Command12"
+                              << "Command9" << WindowId::k04d1b;
+    QTest::newRow("1b to 1a") << WindowId::k04d1b << "Command10"
+                              << "Command9" << WindowId::k04d1a;
 }
 
-void ShellTest::goToBlock()
-{
+void ShellTest::goToBlock() {
     QFETCH(WindowId, from);
     QFETCH(QString, own);
     QFETCH(QString, other);
@@ -165,8 +159,7 @@ void ShellTest::goToBlock()
     // The own button cannot be pressed with its access key either.
     const QString caption = ownButton->text();
     const QChar key = caption.at(caption.indexOf('&') + 1).toUpper();
-    QTest::keyClick(window->control<QWidget>("Command1"), Qt::Key(key.unicode()),
-                    Qt::AltModifier);
+    QTest::keyClick(window->control<QWidget>("Command1"), Qt::Key(key.unicode()), Qt::AltModifier);
     QTest::qWait(150);
     QVERIFY(window->isLoaded());
     // The six exercises not in the program yet are greyed in every block.
@@ -184,8 +177,7 @@ void ShellTest::goToBlock()
     QCOMPARE(shownMenuOrExercises(), 1);
 }
 
-void ShellTest::closeAndCloseBoxReturnToMenu()
-{
+void ShellTest::closeAndCloseBoxReturnToMenu() {
     FormWindow* window = test::openWindow(WindowId::k04d1a);
     QCOMPARE(window->control<QPushButton>("Command3")->text(), QString("Clos&e"));
     window->control<QPushButton>("Command3")->click();
@@ -204,8 +196,7 @@ void ShellTest::closeAndCloseBoxReturnToMenu()
     QCOMPARE(test::recorder().ends, 0);
 }
 
-void ShellTest::closingMenuOrBackgroundEnds()
-{
+void ShellTest::closingMenuOrBackgroundEnds() {
     FormWindow* menu = test::openWindow(WindowId::alap);
     menu->close();
     QCOMPARE(test::recorder().ends, 1);
@@ -216,8 +207,7 @@ void ShellTest::closingMenuOrBackgroundEnds()
     QCOMPARE(test::recorder().ends, 1);
 }
 
-void ShellTest::endUnloadsBackground()
-{
+void ShellTest::endUnloadsBackground() {
     FormWindow* menu = test::openWindow(WindowId::alap);
     windows().showAbout();
     QTest::mouseClick(menu->control<QPushButton>("Command1"), Qt::LeftButton);
@@ -225,8 +215,7 @@ void ShellTest::endUnloadsBackground()
     QCOMPARE(test::recorder().ends, 1);
 }
 
-void ShellTest::onTopSwitches()
-{
+void ShellTest::onTopSwitches() {
     FormWindow* window = test::openWindow(WindowId::k04d1a);
     QAction* onTop = action(window, "mnuOntop");
     QCOMPARE(onTop->text(), QString("On&Top"));
@@ -247,8 +236,7 @@ void ShellTest::onTopSwitches()
     QVERIFY(window->windowFlags() & Qt::WindowStaysOnTopHint);
 }
 
-void ShellTest::howTo_data()
-{
+void ShellTest::howTo_data() {
     QTest::addColumn<WindowId>("id");
     QTest::addColumn<QString>("text");
     const QString chart = "If you want to see how to type the special Hungarian characters (á, é "
@@ -264,8 +252,7 @@ void ShellTest::howTo_data()
                                 chart;
 }
 
-void ShellTest::howTo()
-{
+void ShellTest::howTo() {
     QFETCH(WindowId, id);
     QFETCH(QString, text);
     test::openWindow(WindowId::alap);
@@ -279,8 +266,7 @@ void ShellTest::howTo()
     QVERIFY(window->control<QWidget>("Text2")->hasFocus());
 }
 
-void ShellTest::howToIn1aCarriesTheRunTitle()
-{
+void ShellTest::howToIn1aCarriesTheRunTitle() {
     FormWindow* window = test::openWindow(WindowId::k04d1a);
     window->control<QPushButton>("Command1")->click();
     action(window, "mnuHow")->trigger();
@@ -288,8 +274,7 @@ void ShellTest::howToIn1aCarriesTheRunTitle()
     QVERIFY(window->windowTitle().endsWith(": 1/a"));
 }
 
-void ShellTest::aboutFromExerciseAndMenu()
-{
+void ShellTest::aboutFromExerciseAndMenu() {
     FormWindow* exercise = test::openWindow(WindowId::k04d1a);
     exercise->control<QPushButton>("Command1")->click();
     const int item = static_cast<DrillWindow*>(exercise)->drill().idx;
@@ -319,8 +304,7 @@ void ShellTest::aboutFromExerciseAndMenu()
     QCOMPARE(splashDone, 1);
 }
 
-void ShellTest::aboutMessage()
-{
+void ShellTest::aboutMessage() {
     shared().crlf = "\r\n";
     auto* about = static_cast<Sobre*>(windows().get(WindowId::sobre));
     about->showForm();
@@ -334,7 +318,8 @@ void ShellTest::aboutMessage()
     QCOMPARE(paragraphs.size(), 6);
     QVERIFY(paragraphs[0].startsWith("     ") && paragraphs[0][5] != ' ');
     QVERIFY(paragraphs[1].isEmpty());
-    QVERIFY(paragraphs[2].startsWith("     ") && paragraphs[2].contains("https://kerbu.example.org"));
+    QVERIFY(paragraphs[2].startsWith("     ") &&
+            paragraphs[2].contains("https://kerbu.example.org"));
     QVERIFY(paragraphs[3].isEmpty());
     QCOMPARE(paragraphs[4], QString("     If you have any remark or suggestion, or you just want "
                                     "to let us know you are using the program, please contact "
@@ -342,8 +327,7 @@ void ShellTest::aboutMessage()
     QCOMPARE(paragraphs[5], QString(49, ' ') + "kerbu@example.org");
 }
 
-void ShellTest::animationCycles()
-{
+void ShellTest::animationCycles() {
     auto* about = static_cast<Sobre*>(windows().get(WindowId::sobre));
     about->showForm();
     QCOMPARE(about->frame(), 0);
@@ -357,8 +341,7 @@ void ShellTest::animationCycles()
     QTRY_COMPARE_WITH_TIMEOUT(about->frame(), 1, 1000);
 }
 
-void ShellTest::helpKey_data()
-{
+void ShellTest::helpKey_data() {
     QTest::addColumn<WindowId>("id");
     QTest::addColumn<int>("topic");
     QTest::newRow("1/a") << WindowId::k04d1a << 5;
@@ -366,8 +349,7 @@ void ShellTest::helpKey_data()
     QTest::newRow("main menu") << WindowId::alap << 0;
 }
 
-void ShellTest::helpKey()
-{
+void ShellTest::helpKey() {
     QFETCH(WindowId, id);
     QFETCH(int, topic);
     FormWindow* window = test::openWindow(id);
@@ -380,8 +362,7 @@ void ShellTest::helpKey()
     QVERIFY(window->isVisible());
 }
 
-void ShellTest::runIsAbandonedByGoTo()
-{
+void ShellTest::runIsAbandonedByGoTo() {
     DrillWindow* a = test::openDrill(WindowId::k04d1a);
     a->control<QPushButton>("Command1")->click();
     test::answerRight(a);
@@ -393,6 +374,22 @@ void ShellTest::runIsAbandonedByGoTo()
     QCOMPARE(a->control<QPushButton>("Command1")->text(), QString("&Start"));
     QVERIFY(a->control<QLabel>("Label3")->text().isEmpty());
     QCOMPARE(a->drill().solved, 0);
+}
+
+void ShellTest::focusOrderFollowsTheDesign() {
+    FormWindow* window = test::openWindow(WindowId::k04d1a);
+    window->control<QPushButton>("Command1")->click();
+    // From the word box on, Tab visits the controls in the order of the design; the
+    // greyed go-to buttons and Start (disabled during a run) are passed over.
+    QWidget* focus = window->control<QWidget>("Text1");
+    focus->setFocus();
+    QStringList visited;
+    for (int n = 0; n < 8; ++n) {
+        visited << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(visited, QStringList({"Text1", "Text2", "Command2", "Command3", "Command9",
+                                   "Command13", "Command15", "Command16"}));
 }
 
 QTEST_MAIN(ShellTest)

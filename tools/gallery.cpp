@@ -27,8 +27,7 @@ QDir output;
 QString shotName;
 int saved = 0;
 
-void save(QWidget* widget, const QString& name)
-{
+void save(QWidget* widget, const QString& name) {
     QApplication::processEvents();
     const QString path = output.filePath(name + QStringLiteral(".png"));
     if (widget->grab().save(path)) {
@@ -41,10 +40,9 @@ void save(QWidget* widget, const QString& name)
 
 // Message boxes are drawn as the desktop shows them and saved beside the window.
 class GalleryServices : public RecordingServices {
-public:
+  public:
     void messageBox(QWidget* parent, const QString& text, const QString& title,
-                    Icon icon) override
-    {
+                    Icon icon) override {
         RecordingServices::messageBox(parent, text, title, icon);
         auto box = makeMessageBox(parent, text, title, icon);
         box->show();
@@ -52,8 +50,7 @@ public:
     }
 };
 
-FormWindow* open(WindowId id)
-{
+FormWindow* open(WindowId id) {
     windows().open(id, nullptr);
     FormWindow* window = windows().get(id);
     for (WindowId other : exerciseWindows) {
@@ -66,21 +63,18 @@ FormWindow* open(WindowId id)
     return window;
 }
 
-void shoot(FormWindow* window, const QString& name)
-{
+void shoot(FormWindow* window, const QString& name) {
     shotName = window->objectName() + QLatin1Char('-') + name;
     save(window, shotName);
 }
 
-void click(FormWindow* window, const char* name)
-{
+void click(FormWindow* window, const char* name) {
     if (auto* button = window->control<QPushButton>(QString::fromLatin1(name)))
         button->click();
 }
 
 // Starts, answers wrong once, shows the chart and finishes a normal run.
-void wordDrill(WindowId id)
-{
+void wordDrill(WindowId id) {
     auto* window = static_cast<DrillWindow*>(open(id));
     shoot(window, QStringLiteral("1-not-started"));
     click(window, "Command1");
@@ -108,8 +102,7 @@ void wordDrill(WindowId id)
 
 } // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: kerbu-gallery OUTPUT_FOLDER\n");
         return 2;
