@@ -3,8 +3,8 @@
 #include "center.h"
 #include "texts.h"
 
-#include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTextEdit>
 
 namespace kerbu {
 
@@ -25,8 +25,9 @@ void DrillWindow::buildControls(QWidget* body) {
         makeLabel(body, *design_.question);
     start_ = makeButton(body, design_.start);
     if (rules_.recordIsTextBox) {
-        recordBox_ = new QPlainTextEdit(body);
+        recordBox_ = new QTextEdit(body);
         recordBox_->setReadOnly(true);
+        recordBox_->setAcceptRichText(false);
         recordBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         recordBox_->setFocusPolicy(Qt::StrongFocus);
         applyDesign(recordBox_, design_.record);

@@ -8,7 +8,7 @@
 
 #include <optional>
 
-class QPlainTextEdit;
+class QTextEdit;
 
 namespace kerbu {
 
@@ -99,7 +99,7 @@ class DrillWindow : public FormWindow {
     TextBox* word_ = nullptr;
     TextBox* ending_ = nullptr;
     QLabel* recordLabel_ = nullptr;
-    QPlainTextEdit* recordBox_ = nullptr;
+    QTextEdit* recordBox_ = nullptr;
     QLabel* chart_ = nullptr;
     QLabel* plusNote_ = nullptr;
 };

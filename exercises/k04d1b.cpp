@@ -42,25 +42,18 @@ constexpr WordItem items[] = {
 
 const QColor brown(204, 153, 102);
 
-void place(ControlDesign& control, int left, int top, int width, int height) {
-    control.left = left;
-    control.top = top;
-    control.width = width;
-    control.height = height;
-}
-
 DrillDesign design() {
     DrillDesign d = K04d1a::design();
     d.hint.text = QStringLiteral("   -ra        -re");
-    place(d.hint, 4680, 480, 1095, 855);
+    d.hint.place(4680, 480, 1095, 855);
     d.hint.look.background = brown;
     d.title.text = QStringLiteral("1/b.   Put in the right endings:");
-    place(d.title, 360, 960, 4095, 375);
-    place(d.record, 480, 1440, 8415, 2175);
-    place(d.word, 1920, 3720, 3135, 495);
-    place(d.ending, 5040, 3720, 975, 495);
+    d.title.place(360, 960, 4095, 375);
+    d.record.place(480, 1440, 8415, 2175);
+    d.word.place(1920, 3720, 3135, 495);
+    d.ending.place(5040, 3720, 975, 495);
     d.ending.look.background = brown;
-    place(d.next, 3840, 4560, 1215, 495);
+    d.next.place(3840, 4560, 1215, 495);
     d.plus.name = QStringLiteral("Command14");
     d.plusNote.text = QStringLiteral(" If you want to practise with an extended variant  of this "
                                      "exercise, click the \"Plus\" button:");
@@ -70,8 +63,8 @@ DrillDesign design() {
 FrameDesign frameDesign() {
     FrameDesign f = K04d1a::frameDesign();
     f.own = WindowId::k04d1b;
-    place(f.close, 2280, 0, 1215, 495);
-    place(f.heading, 4920, 120, 1815, 375);
+    f.close.place(2280, 0, 1215, 495);
+    f.heading.place(4920, 120, 1815, 375);
     f.lastGoToBackground = QColor(255, 224, 192);
     f.howTo = {howto::startNextOrEnter, howto::chart};
     f.howToEndsWithEmptyLine = false;

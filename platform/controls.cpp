@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmapCache>
+#include <QStyle>
 #include <QSvgRenderer>
 
 namespace kerbu {
@@ -71,8 +72,57 @@ void applyDesign(QWidget* control, const ControlDesign& design) {
     control->setEnabled(design.enabled);
 }
 
-QLabel* makeLabel(QWidget* parent, const ControlDesign& design) {
-    auto* label = new QLabel(design.text, parent);
+QStringList Caption::lines() const {
+    const QFontMetrics metrics(font());
+    const int width = contentsRect().width();
+    QStringList result;
+    for (const QString& paragraph : text().split(QLatin1Char('\n'))) {
+        QString line;
+        qsizetype pos = 0;
+        while (pos < paragraph.size()) {
+            // The next word with the blanks in front of it.
+            qsizetype end = pos;
+            while (end < paragraph.size() && paragraph.at(end) == QLatin1Char(' '))
+                ++end;
+            while (end < paragraph.size() && paragraph.at(end) != QLatin1Char(' '))
+                ++end;
+            const QString piece = paragraph.mid(pos, end - pos);
+            if (!line.isEmpty() && metrics.horizontalAdvance(line + piece) > width) {
+                result << line;
+                line = piece.trimmed();
+            } else {
+                line += piece;
+            }
+            pos = end;
+        }
+        result << line;
+    }
+    return result;
+}
+
+void Caption::paintEvent(QPaintEvent* event) {
+    if (!wordWrap()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    const QRect area = contentsRect();
+    const int lineHeight = QFontMetrics(font()).lineSpacing();
+    const QStringList all = lines();
+    int top = area.top();
+    if (alignment() & Qt::AlignVCenter)
+        top += (area.height() - lineHeight * int(all.size())) / 2;
+    const Qt::Alignment horizontal = alignment() & Qt::AlignHorizontal_Mask;
+    for (const QString& line : all) {
+        const QRect lineRect(area.left(), top, area.width(), lineHeight);
+        style()->drawItemText(&painter, lineRect, int(horizontal | Qt::AlignTop), palette(),
+                              isEnabled(), line, foregroundRole());
+        top += lineHeight;
+    }
+}
+
+Caption* makeLabel(QWidget* parent, const ControlDesign& design) {
+    auto* label = new Caption(design.text, parent);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setAlignment(design.look.align);

@@ -30,6 +30,13 @@ struct ControlDesign {
     int tabIndex = -1; // place in the focus order; -1 for controls that take no focus
     bool visible = true;
     bool enabled = true;
+
+    void place(int l, int t, int w, int h) {
+        left = l;
+        top = t;
+        width = w;
+        height = h;
+    }
 };
 
 // A line of text the learner types into. Each typed character may be replaced by a
@@ -53,6 +60,19 @@ class TextBox : public QLineEdit {
     Translator translator_;
 };
 
+// A label as the designs expect it: its caption wraps at blanks only, never after a
+// hyphen, so hints such as "-ot, -at" keep each ending whole.
+class Caption : public QLabel {
+    Q_OBJECT
+  public:
+    using QLabel::QLabel;
+    // The caption broken into the lines that fit the label's width.
+    QStringList lines() const;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
 // A picture that reports clicks.
 class ImageBox : public QLabel {
     Q_OBJECT
@@ -67,7 +87,7 @@ class ImageBox : public QLabel {
 
 // The shared look and placement of every kind of control.
 void applyDesign(QWidget* control, const ControlDesign& design);
-QLabel* makeLabel(QWidget* parent, const ControlDesign& design);
+Caption* makeLabel(QWidget* parent, const ControlDesign& design);
 QPushButton* makeButton(QWidget* parent, const ControlDesign& design);
 TextBox* makeTextBox(QWidget* parent, const ControlDesign& design);
 

@@ -3,6 +3,9 @@
 #include "alap.h"
 #include "exercises/k04d1a.h"
 #include "exercises/k04d1b.h"
+#include "exercises/k04d2a.h"
+#include "exercises/k04d2b.h"
+#include "exercises/k04d2c.h"
 #include "hatter.h"
 #include "platform/helpviewer.h"
 #include "platform/services.h"
@@ -31,6 +34,12 @@ static std::unique_ptr<FormWindow> create(WindowId id) {
         return std::make_unique<K04d1a>();
     case WindowId::k04d1b:
         return std::make_unique<K04d1b>();
+    case WindowId::k04d2a:
+        return std::make_unique<K04d2a>();
+    case WindowId::k04d2b:
+        return std::make_unique<K04d2b>();
+    case WindowId::k04d2c:
+        return std::make_unique<K04d2c>();
     default:
         return nullptr;
     }
@@ -57,9 +66,6 @@ FormWindow* Windows::existing(WindowId id) const {
 
 bool Windows::isAvailable(WindowId id) const {
     switch (id) {
-    case WindowId::k04d2a:
-    case WindowId::k04d2b:
-    case WindowId::k04d2c:
     case WindowId::k04d3:
     case WindowId::k04d4:
     case WindowId::k04d5:

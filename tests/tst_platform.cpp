@@ -72,6 +72,7 @@ class PlatformTest : public QObject {
     void designFontsHaveHungarianLetters_data();
     void designFontsHaveHungarianLetters();
     void aniButtonPlaysWhileFocused();
+    void captionsWrapAtBlanksOnly();
 };
 
 void PlatformTest::unloadDestroysControlsAndKeepsVariables() {
@@ -207,6 +208,20 @@ void PlatformTest::aniButtonPlaysWhileFocused() {
     auto* greyed = menu->control<AniPushButton>("AniButton4");
     greyed->setFocus();
     QVERIFY(!greyed->isAnimating());
+}
+
+void PlatformTest::captionsWrapAtBlanksOnly() {
+    FormWindow* window = test::openWindow(WindowId::k04d2a);
+    auto* hint = window->control<Caption>("Label1");
+    const QStringList lines = hint->lines();
+    QCOMPARE(lines.size(), 2);
+    // Every ending stays whole: no line ends in the hyphen of the next one.
+    for (const QString& line : lines)
+        QVERIFY2(!line.trimmed().endsWith('-'), qPrintable(line));
+    QCOMPARE(lines.join(' ').simplified(), hint->text().simplified());
+    const QFontMetrics metrics(hint->font());
+    for (const QString& line : lines)
+        QVERIFY(metrics.horizontalAdvance(line) <= hint->contentsRect().width());
 }
 
 QTEST_MAIN(PlatformTest)

@@ -91,12 +91,13 @@ void ShellTest::mainMenu() {
     QCOMPARE(menu->control<QLabel>("Label3")->text(),
              QString("Make sentences according to the pictures in written or/and oral form."));
     QCOMPARE(menu->control<QPushButton>("Command1")->text(), QString("&End"));
-    // The exercises that are not in the program yet are shown, greyed.
-    for (const char* name : {"AniPushButton1", "AniPushButton2", "AniPushButton3", "AniButton2",
-                             "AniPushButton4", "AniButton4"}) {
-        auto* button = menu->control<AniPushButton>(name);
+    // Every exercise has its button; those not in the program yet are greyed.
+    const char* buttons[] = {"AniButton1",     "AniButton3", "AniPushButton1", "AniPushButton2",
+                             "AniPushButton3", "AniButton2", "AniPushButton4", "AniButton4"};
+    for (std::size_t i = 0; i < exerciseWindows.size(); ++i) {
+        auto* button = menu->control<AniPushButton>(buttons[i]);
         QVERIFY(button->isVisible());
-        QVERIFY(!button->isEnabled());
+        QCOMPARE(button->isEnabled(), windows().isAvailable(exerciseWindows[i]));
     }
     test::recorder().clear();
     action(menu, "mnuHow")->trigger();
@@ -113,6 +114,9 @@ void ShellTest::menuButtonsOpenExercises_data() {
     QTest::addColumn<bool>("byKey");
     QTest::newRow("1a click") << "AniButton1" << WindowId::k04d1a << false;
     QTest::newRow("1b click") << "AniButton3" << WindowId::k04d1b << false;
+    QTest::newRow("2a click") << "AniPushButton1" << WindowId::k04d2a << false;
+    QTest::newRow("2b click") << "AniPushButton2" << WindowId::k04d2b << false;
+    QTest::newRow("2c click") << "AniPushButton3" << WindowId::k04d2c << false;
     QTest::newRow("1a Alt+1") << "AniButton1" << WindowId::k04d1a << true;
     QTest::newRow("1b Alt+B") << "AniButton3" << WindowId::k04d1b << true;
 }
@@ -170,7 +174,10 @@ void ShellTest::goToBlock() {
         QVERIFY(button->isVisible());
         enabled += button->isEnabled() ? 1 : 0;
     }
-    QCOMPARE(enabled, 1);
+    int available = 0;
+    for (WindowId id : exerciseWindows)
+        available += windows().isAvailable(id) ? 1 : 0;
+    QCOMPARE(enabled, available - 1);
     QTest::mouseClick(window->control<QPushButton>(other), Qt::LeftButton);
     QVERIFY(isShown(to));
     QVERIFY(!window->isLoaded());
@@ -250,6 +257,12 @@ void ShellTest::howTo_data() {
                          << "Click the \"Start\" button and put your solution. Then click on the "
                             "\"Next\" button or press the \"Enter\" key. Go on.\r\n\r\n" +
                                 chart;
+    for (WindowId id : {WindowId::k04d2a, WindowId::k04d2b, WindowId::k04d2c})
+        QTest::newRow(qPrintable(windowName(id)))
+            << id
+            << "Click the \"Start\" button and put your solution. Then press the \"Enter\" key. "
+               "Go on.\r\n\r\n" +
+                   chart;
 }
 
 void ShellTest::howTo() {
@@ -346,6 +359,9 @@ void ShellTest::helpKey_data() {
     QTest::addColumn<int>("topic");
     QTest::newRow("1/a") << WindowId::k04d1a << 5;
     QTest::newRow("1/b") << WindowId::k04d1b << 10;
+    QTest::newRow("2/a") << WindowId::k04d2a << 20;
+    QTest::newRow("2/b") << WindowId::k04d2b << 30;
+    QTest::newRow("2/c") << WindowId::k04d2c << 25;
     QTest::newRow("main menu") << WindowId::alap << 0;
 }
 
@@ -384,12 +400,13 @@ void ShellTest::focusOrderFollowsTheDesign() {
     QWidget* focus = window->control<QWidget>("Text1");
     focus->setFocus();
     QStringList visited;
-    for (int n = 0; n < 8; ++n) {
+    for (int n = 0; n < 11; ++n) {
         visited << QApplication::focusWidget()->objectName();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    QCOMPARE(visited, QStringList({"Text1", "Text2", "Command2", "Command3", "Command9",
-                                   "Command13", "Command15", "Command16"}));
+    QCOMPARE(visited,
+             QStringList({"Text1", "Text2", "Command2", "Command3", "Command9", "Command5",
+                          "Command10", "Command11", "Command13", "Command15", "Command16"}));
 }
 
 QTEST_MAIN(ShellTest)

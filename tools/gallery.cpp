@@ -141,7 +141,7 @@ int main(int argc, char* argv[]) {
     for (WindowId id : exerciseWindows) {
         if (!windows().isAvailable(id))
             continue;
-        if (id == WindowId::k04d1a || id == WindowId::k04d1b)
+        if (qobject_cast<DrillWindow*>(windows().get(id)))
             wordDrill(id);
     }
 

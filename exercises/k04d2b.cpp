@@ -1,0 +1,72 @@
+#include "k04d2b.h"
+
+#include "k04d2a.h"
+
+namespace kerbu {
+
+namespace {
+
+// Base word and whole answer; the first fifteen make the normal run. "négy" is two
+// items, so an extended run asks for it twice.
+constexpr WordItem items[] = {
+    {u"egy", u"egyet"},
+    {u"öt", u"ötöt"},
+    {u"hat", u"hatot"},
+    {u"hét", u"hetet"},
+    {u"tizenkettő", u"tizenkettőt"},
+    {u"kilenc", u"kilencet"},
+    {u"negyven", u"negyvenet"},
+    {u"nyolcvan", u"nyolcvanat"},
+    {u"száz", u"százat"},
+    {u"ötven", u"ötvenet"},
+    {u"tizennyolc", u"tizennyolcat"},
+    {u"huszonhárom", u"huszonhármat"},
+    {u"négy", u"négyet"},
+    {u"hatvan", u"hatvanat"},
+    {u"kilencven", u"kilencvenet"},
+    {u"kettő", u"kettőt"},
+    {u"három", u"hármat"},
+    {u"négy", u"négyet"},
+    {u"nyolc", u"nyolcat"},
+    {u"tíz", u"tizet"},
+    {u"tizenegy", u"tizenegyet"},
+    {u"tizenhárom", u"tizenhármat"},
+    {u"tizennégy", u"tizennégyet"},
+    {u"tizenöt", u"tizenötöt"},
+    {u"huszonhat", u"huszonhatot"},
+    {u"huszonhét", u"huszonhetet"},
+    {u"harminckilenc", u"harminckilencet"},
+    {u"kilencvenegy", u"kilencvenegyet"},
+    {u"negyvenkettő", u"negyvenkettőt"},
+    {u"ötvenhárom", u"ötvenhármat"},
+    {u"húsz", u"huszat"},
+    {u"harminc", u"harmincat"},
+    {u"hatvanhat", u"hatvanhatot"},
+    {u"hetven", u"hetvenet"},
+};
+
+DrillDesign design() {
+    DrillDesign d = K04d2a::design();
+    d.title.text = QStringLiteral("2/b. Put in the right endings:");
+    d.title.place(120, 840, 3255, 495);
+    d.question->text = QStringLiteral("Hányat?");
+    d.question->place(3360, 840, 1215, 375);
+    d.hint.place(4680, 600, 1935, 735);
+    return d;
+}
+
+DrillRules rules() {
+    DrillRules r = K04d2a::rules();
+    r.titleSuffix = QStringLiteral(": 2/b.");
+    r.helpContext = 30;
+    r.list = {items, 15};
+    return r;
+}
+
+} // namespace
+
+K04d2b::K04d2b() : DrillWindow(QStringLiteral("k04d2b"), design(), rules()) {
+    addPart(std::make_unique<ExerciseFrame>(K04d2a::frameDesign(WindowId::k04d2b)));
+}
+
+} // namespace kerbu

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "engine/drillwindow.h"
+
+namespace kerbu {
+
+// Exercise 2/b: the accusative of numerals ("Hányat?").
+class K04d2b : public DrillWindow {
+    Q_OBJECT
+  public:
+    K04d2b();
+};
+
+} // namespace kerbu

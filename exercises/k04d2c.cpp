@@ -1,0 +1,85 @@
+#include "k04d2c.h"
+
+#include "k04d2a.h"
+
+namespace kerbu {
+
+namespace {
+
+// Base word and whole answer; the first twenty make the normal run. "kényelmes" is two
+// items, so an extended run asks for it twice.
+constexpr WordItem items[] = {
+    {u"szép", u"szépet"},
+    {u"új", u"újat"},
+    {u"rövid", u"rövidet"},
+    {u"piros", u"pirosat"},
+    {u"hosszú", u"hosszút"},
+    {u"kék", u"kéket"},
+    {u"barna", u"barnát"},
+    {u"kényelmes", u"kényelmeset"},
+    {u"magas", u"magasat"},
+    {u"kicsi", u"kicsit"},
+    {u"nagy", u"nagyot"},
+    {u"magyar", u"magyart"},
+    {u"angol", u"angolt"},
+    {u"francia", u"franciát"},
+    {u"lengyel", u"lengyelt"},
+    {u"bolgár", u"bolgárt"},
+    {u"spanyol", u"spanyolt"},
+    {u"német", u"németet"},
+    {u"orosz", u"oroszt"},
+    {u"arab", u"arabot"},
+    {u"alacsony", u"alacsonyt"},
+    {u"amerikai", u"amerikait"},
+    {u"csúnya", u"csúnyát"},
+    {u"drága", u"drágát"},
+    {u"fehér", u"fehéret"},
+    {u"fekete", u"feketét"},
+    {u"jó", u"jót"},
+    {u"kényelmes", u"kényelmeset"},
+    {u"kényelmetlen", u"kényelmetlent"},
+    {u"olcsó", u"olcsót"},
+    {u"piszkos", u"piszkosat"},
+    {u"régi", u"régit"},
+    {u"rossz", u"rosszat"},
+    {u"sárga", u"sárgát"},
+    {u"sötét", u"sötétet"},
+    {u"szürke", u"szürkét"},
+    {u"divatos", u"divatosat"},
+    {u"könnyű", u"könnyűt"},
+    {u"nyári", u"nyárit"},
+    {u"műszaki", u"műszakit"},
+    {u"tiszta", u"tisztát"},
+    {u"zöld", u"zöldet"},
+    {u"világos", u"világosat"},
+};
+
+DrillDesign design() {
+    DrillDesign d = K04d2a::design();
+    d.title.text = QStringLiteral("2/c. Put in the right endings:");
+    d.title.place(120, 960, 4095, 375);
+    d.question->text = QStringLiteral("Milyet?");
+    d.question->place(3360, 960, 1215, 375);
+    d.hint.place(4680, 600, 2055, 735);
+    d.plusNote.text = QStringLiteral(" If you want to practise with an extended variant  of this "
+                                     "exercise, click the \"Plus\" button:");
+    d.plusNote.look.face = Face::SansSerif;
+    d.plusNote.look.points = 9.75;
+    return d;
+}
+
+DrillRules rules() {
+    DrillRules r = K04d2a::rules();
+    r.titleSuffix = QStringLiteral(": 2/c.");
+    r.helpContext = 25;
+    r.list = {items, 20};
+    return r;
+}
+
+} // namespace
+
+K04d2c::K04d2c() : DrillWindow(QStringLiteral("k04d2c"), design(), rules()) {
+    addPart(std::make_unique<ExerciseFrame>(K04d2a::frameDesign(WindowId::k04d2c)));
+}
+
+} // namespace kerbu
