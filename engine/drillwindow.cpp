@@ -1,6 +1,5 @@
 #include "drillwindow.h"
 
-#include "center.h"
 #include "texts.h"
 
 #include <QScrollBar>
@@ -9,7 +8,8 @@
 namespace kerbu {
 
 DrillWindow::DrillWindow(const QString& name, DrillDesign design, DrillRules rules)
-    : FormWindow(name), design_(std::move(design)), rules_(std::move(rules)), drill_(rules_.list) {
+    : ExerciseWindow(name), design_(std::move(design)), rules_(std::move(rules)),
+      drill_(rules_.list) {
     setClientSize(design_.clientWidth, design_.clientHeight);
     setHelpContext(rules_.helpContext);
 }
@@ -63,12 +63,9 @@ void DrillWindow::buildControls(QWidget* body) {
 }
 
 void DrillWindow::onLoad() {
-    center(this);
-    loadParts();
+    beginLoad();
     drill_.refill();
-    texts();
-    shared().msgTitle += rules_.titleSuffix;
-    setWindowTitle(shared().msgTitle);
+    finishLoad(rules_.titleSuffix);
     drill_.solved = 0;
 }
 
@@ -96,7 +93,7 @@ void DrillWindow::nextClicked() {
 
 void DrillWindow::hiba() {
     services().beep();
-    message({shared().msgWrong, Icon::Exclamation, QString()});
+    message(shared().msgWrong, Icon::Exclamation);
 }
 
 void DrillWindow::oke() {
@@ -108,8 +105,8 @@ void DrillWindow::oke() {
         ending_->setFocus(Qt::OtherFocusReason);
         return;
     }
-    message({rules_.done.text.isEmpty() ? shared().msgDone : rules_.done.text, rules_.done.icon,
-             rules_.done.title});
+    message(rules_.done.text.isEmpty() ? shared().msgDone : rules_.done.text, rules_.done.icon,
+            rules_.done.title);
     if (!isLoaded())
         return;
     next_->setEnabled(false);
@@ -139,13 +136,13 @@ void DrillWindow::plusClicked() {
 }
 
 void DrillWindow::solutionClicked() {
-    message({shared().msgSolution + drill_.answer(), Icon::Information, QString()});
+    message(shared().msgSolution + drill_.answer(), Icon::Information);
     if (isLoaded())
         ending_->setFocus(Qt::OtherFocusReason);
 }
 
 void DrillWindow::charClicked() {
-    chart_->setVisible(chart_->isHidden());
+    toggle(chart_);
     if (!rules_.charKeepsFocus && ending_->isVisible())
         ending_->setFocus(Qt::OtherFocusReason);
 }
@@ -153,12 +150,6 @@ void DrillWindow::charClicked() {
 void DrillWindow::wordBoxFocused() {
     word_->deselect();
     word_->setCursorPosition(static_cast<int>(word_->text().size()));
-}
-
-void DrillWindow::message(const DrillMessage& message) {
-    services().messageBox(this, message.text,
-                          message.title.isEmpty() ? shared().msgTitle : message.title,
-                          message.icon);
 }
 
 void DrillWindow::appendRecord(const QString& text) {

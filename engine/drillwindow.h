@@ -1,9 +1,9 @@
 #pragma once
 
 #include "drill.h"
+#include "exercisewindow.h"
 #include "keys.h"
 #include "platform/controls.h"
-#include "platform/formwindow.h"
 #include "platform/services.h"
 
 #include <optional>
@@ -61,7 +61,7 @@ struct DrillRules {
 
 // The window of a word-ending drill: a base word in the word box, the learner types the
 // ending, Enter checks it; after a run of right answers the exercise is accomplished.
-class DrillWindow : public FormWindow {
+class DrillWindow : public ExerciseWindow {
     Q_OBJECT
   public:
     DrillWindow(const QString& name, DrillDesign design, DrillRules rules);
@@ -83,7 +83,6 @@ class DrillWindow : public FormWindow {
     void oke();
     void hiba();
     void change();
-    void message(const DrillMessage& message);
     void appendRecord(const QString& text);
     void clearRecord();
     void wordBoxFocused();

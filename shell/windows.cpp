@@ -6,6 +6,7 @@
 #include "exercises/k04d2a.h"
 #include "exercises/k04d2b.h"
 #include "exercises/k04d2c.h"
+#include "exercises/k04d3.h"
 #include "hatter.h"
 #include "platform/helpviewer.h"
 #include "platform/services.h"
@@ -40,6 +41,8 @@ static std::unique_ptr<FormWindow> create(WindowId id) {
         return std::make_unique<K04d2b>();
     case WindowId::k04d2c:
         return std::make_unique<K04d2c>();
+    case WindowId::k04d3:
+        return std::make_unique<K04d3>();
     default:
         return nullptr;
     }
@@ -66,7 +69,6 @@ FormWindow* Windows::existing(WindowId id) const {
 
 bool Windows::isAvailable(WindowId id) const {
     switch (id) {
-    case WindowId::k04d3:
     case WindowId::k04d4:
     case WindowId::k04d5:
         return false;

@@ -7,6 +7,8 @@
 
 #include "engine/drillwindow.h"
 #include "engine/keys.h"
+#include "exercises/k04d3.h"
+#include "platform/controls.h"
 #include "platform/formwindow.h"
 #include "platform/services.h"
 #include "shell/application.h"
@@ -100,6 +102,45 @@ void wordDrill(WindowId id) {
     save(window, shotName);
 }
 
+// The ordered run, then a random run, each to its end message; and the six pictures.
+void sentences() {
+    auto* window = static_cast<K04d3*>(open(WindowId::k04d3));
+    shoot(window, QStringLiteral("1-not-started"));
+    click(window, "Command1");
+    auto* box = window->control<QLineEdit>(QStringLiteral("Text1"));
+    auto answerRight = [&] {
+        box->setText(window->sentence(window->idx()));
+        click(window, "Command2");
+    };
+    answerRight();
+    box->setText(QStringLiteral("az aut=ban -l"));
+    shoot(window, QStringLiteral("2-ordered-run"));
+    shotName = window->objectName() + QStringLiteral("-3-main-words");
+    window->pictureClicked();
+    shotName = window->objectName() + QStringLiteral("-4-capital-letters");
+    box->setText(QStringLiteral("Az autóban ülök"));
+    click(window, "Command2");
+    shotName = window->objectName() + QStringLiteral("-5-ordered-run-over");
+    while (window->control<QPushButton>("Command1")->text() == QStringLiteral("&Start"))
+        answerRight();
+    save(window, shotName);
+    click(window, "Command1");
+    for (int n = 0; n < 3; ++n)
+        answerRight();
+    shoot(window, QStringLiteral("6-restart-run"));
+    shotName = window->objectName() + QStringLiteral("-7-restart-run-over");
+    while (window->drawn() > 0)
+        answerRight();
+    save(window, shotName);
+    for (int k = 0; k < 6; ++k) {
+        const QString name = QStringLiteral("scene%1").arg(k);
+        if (picture(QStringLiteral(":/assets/%1.svg").arg(name), QSize(480, 340))
+                .save(output.filePath(name + QStringLiteral(".png")))) {
+            ++saved;
+        }
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -143,6 +184,8 @@ int main(int argc, char* argv[]) {
             continue;
         if (qobject_cast<DrillWindow*>(windows().get(id)))
             wordDrill(id);
+        else if (id == WindowId::k04d3)
+            sentences();
     }
 
     windows().clear();

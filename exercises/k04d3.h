@@ -1,0 +1,69 @@
+#pragma once
+
+#include "engine/exercisewindow.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace kerbu {
+
+class ImageBox;
+
+// Exercise 3: whole sentences about six pictures. Start runs the six pictures in order;
+// Restart then runs all seventeen sentences in random order, each once.
+class K04d3 : public ExerciseWindow {
+    Q_OBJECT
+  public:
+    K04d3();
+
+    static constexpr int sentenceCount = 17;
+
+    // The current sentence, and how many sentences the Restart run has drawn. Both keep
+    // their values while the window is closed.
+    int idx() const { return idx_; }
+    int drawn() const { return drawn_; }
+    // The sentence of an entry without its pronoun, as it stands in the run (empty once
+    // answered in a Restart run).
+    QString sentence(int entry) const { return mond_.at(entry); }
+    static QString sentenceWithPronoun(int entry);
+    // Which of the six pictures an entry shows.
+    static int pictureOf(int entry);
+    // The message of a click on the picture.
+    QString mainWords() const;
+
+    void startClicked();
+    void checkSentence();
+    void solutionClicked();
+    void charClicked();
+    void pictureClicked();
+
+  protected:
+    void buildControls(QWidget* body) override;
+    void onLoad() override;
+
+  private:
+    void mondlista();
+    void showItem();
+    void clearItem();
+    void replaceByBlank(const QString& text);
+    void upper();
+    void oke();
+    void hiba();
+    void rand();
+
+    int idx_ = 0;
+    int drawn_ = 0;
+    std::vector<QString> mond_;
+
+    QPushButton* start_ = nullptr;
+    QPushButton* next_ = nullptr;
+    QPushButton* solution_ = nullptr;
+    QLineEdit* answer_ = nullptr;
+    QLabel* person_ = nullptr;
+    ImageBox* picture_ = nullptr;
+    QLabel* chart_ = nullptr;
+    std::vector<QLabel*> scenes_;
+};
+
+} // namespace kerbu
