@@ -71,6 +71,12 @@ void AniPushButton::keyPressEvent(QKeyEvent* event) {
     QAbstractButton::keyPressEvent(event);
 }
 
+void AniPushButton::changeEvent(QEvent* event) {
+    QAbstractButton::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange)
+        updateAnimation();
+}
+
 void AniPushButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     QStyleOptionButton option;

@@ -26,6 +26,7 @@ class AniPushButton : public QAbstractButton {
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void updateAnimation();

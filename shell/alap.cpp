@@ -109,7 +109,6 @@ void Alap::buildControls(QWidget* body) {
                            QStringLiteral(":/assets/hand2.svg"),
                            QStringLiteral(":/assets/hand3.svg")});
         button->setProperty("tabIndex", tab++);
-        button->setEnabled(windows().isAvailable(choice.opens));
         const WindowId target = choice.opens;
         connect(button, &AniPushButton::clicked, this,
                 [this, target] { windows().open(target, this); });

@@ -109,7 +109,7 @@ void ExerciseFrame::build(FormWindow& window, QWidget* body) {
                                      ? design_.lastGoToBackground
                                      : design_.goToBackground;
         button.tabIndex = design_.firstGoToTab + focusPlace(number);
-        button.enabled = !own && windows().isAvailable(goTo.target);
+        button.enabled = !own;
         QPushButton* made = makeButton(body, button);
         if (!own) {
             const WindowId target = goTo.target;
@@ -140,7 +140,8 @@ void ExerciseFrame::howTo(FormWindow& window) {
     services().messageBox(&window, howToText(), shared().msgTitle, Icon::Information);
     if (!window.isLoaded())
         return;
-    if (QWidget* target = window.control(design_.howToFocus)) {
+    const int index = design_.howToFocusIndex ? design_.howToFocusIndex() : -1;
+    if (QWidget* target = window.control(design_.howToFocus, index)) {
         if (target->isEnabled() && target->isVisible())
             target->setFocus(Qt::OtherFocusReason);
     }

@@ -5,6 +5,7 @@
 #include "windows.h"
 
 #include <QStringList>
+#include <functional>
 
 class QAction;
 
@@ -22,6 +23,8 @@ struct FrameDesign {
     QStringList howTo;         // paragraphs of the how-to message
     bool howToEndsWithEmptyLine = false;
     QString howToFocus; // the control that gets the focus after the how-to message
+    // Its number in its control group, asked at that moment (the current gap); none if empty.
+    std::function<int()> howToFocusIndex;
 };
 
 // The how-to paragraphs the exercise windows choose from.

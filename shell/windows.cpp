@@ -7,6 +7,8 @@
 #include "exercises/k04d2b.h"
 #include "exercises/k04d2c.h"
 #include "exercises/k04d3.h"
+#include "exercises/k04d4.h"
+#include "exercises/k04d5.h"
 #include "hatter.h"
 #include "platform/helpviewer.h"
 #include "platform/services.h"
@@ -43,9 +45,12 @@ static std::unique_ptr<FormWindow> create(WindowId id) {
         return std::make_unique<K04d2c>();
     case WindowId::k04d3:
         return std::make_unique<K04d3>();
-    default:
-        return nullptr;
+    case WindowId::k04d4:
+        return std::make_unique<K04d4>();
+    case WindowId::k04d5:
+        return std::make_unique<K04d5>();
     }
+    return nullptr;
 }
 
 Windows::Windows() = default;
@@ -65,16 +70,6 @@ FormWindow* Windows::get(WindowId id) {
 
 FormWindow* Windows::existing(WindowId id) const {
     return windows_[static_cast<std::size_t>(id)].get();
-}
-
-bool Windows::isAvailable(WindowId id) const {
-    switch (id) {
-    case WindowId::k04d4:
-    case WindowId::k04d5:
-        return false;
-    default:
-        return true;
-    }
 }
 
 void Windows::open(WindowId target, FormWindow* from) {

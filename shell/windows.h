@@ -35,11 +35,10 @@ class Windows {
     Windows();
     ~Windows();
 
-    // The window, created on first use; nullptr for an exercise not in this program yet.
+    // The window, created on first use.
     FormWindow* get(WindowId id);
     // The window if it has been created, without creating it.
     FormWindow* existing(WindowId id) const;
-    bool isAvailable(WindowId id) const;
 
     // Shows the target (loading it if needed), then unloads the window the learner
     // came from, so that one of the two is always on the screen.

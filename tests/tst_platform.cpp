@@ -205,9 +205,9 @@ void PlatformTest::aniButtonPlaysWhileFocused() {
     QVERIFY(!first->isAnimating());
     QCOMPARE(first->currentFrame(), 0);
     // A greyed button never plays.
-    auto* greyed = menu->control<AniPushButton>("AniButton4");
-    greyed->setFocus();
-    QVERIFY(!greyed->isAnimating());
+    second->setEnabled(false);
+    QVERIFY(!second->isAnimating());
+    QCOMPARE(second->currentFrame(), 0);
 }
 
 void PlatformTest::captionsWrapAtBlanksOnly() {

@@ -6,6 +6,7 @@
 // Runs on any platform plugin, the offscreen one included.
 
 #include "engine/drillwindow.h"
+#include "engine/gapwindow.h"
 #include "engine/keys.h"
 #include "exercises/k04d3.h"
 #include "platform/controls.h"
@@ -141,6 +142,38 @@ void sentences() {
     }
 }
 
+// Answers the current gap right: the ending, or the whole word where a word box stands in
+// front of the gap.
+void solveGap(GapWindow* window) {
+    const Gap& g = window->gaps()[std::size_t(window->idx())];
+    TextBox* gap = window->gap(window->idx());
+    if (g.check == GapCheck::WithWordBox) {
+        window->control<QLineEdit>(QString::fromLatin1(g.wordBox))->clear();
+        gap->setText(QString::fromUtf16(g.whole));
+    } else {
+        gap->setText(QString::fromUtf16(g.expected));
+    }
+    click(window, "Command2");
+}
+
+// Before Start, half done with a wrong answer, and accomplished.
+void gapText(WindowId id) {
+    auto* window = static_cast<GapWindow*>(open(id));
+    shoot(window, QStringLiteral("1-not-started"));
+    click(window, "Command1");
+    while (window->solved() < window->gapCount() / 2)
+        solveGap(window);
+    shoot(window, QStringLiteral("2-waiting"));
+    shotName = window->objectName() + QStringLiteral("-3-wrong");
+    window->gap(window->idx())->setText(QStringLiteral("xy"));
+    click(window, "Command2");
+    save(window, shotName);
+    shotName = window->objectName() + QStringLiteral("-4-accomplished");
+    while (window->control<QPushButton>("Command2")->isEnabled())
+        solveGap(window);
+    save(window, shotName);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -180,12 +213,12 @@ int main(int argc, char* argv[]) {
     about->unloadForm();
 
     for (WindowId id : exerciseWindows) {
-        if (!windows().isAvailable(id))
-            continue;
         if (qobject_cast<DrillWindow*>(windows().get(id)))
             wordDrill(id);
         else if (id == WindowId::k04d3)
             sentences();
+        else
+            gapText(id);
     }
 
     windows().clear();

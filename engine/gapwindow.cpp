@@ -1,0 +1,272 @@
+#include "gapwindow.h"
+
+#include "drill.h"
+#include "texts.h"
+
+#include <QEvent>
+#include <QScopedValueRollback>
+
+namespace kerbu {
+
+namespace {
+
+const QString restartCaption = QStringLiteral("&Restart");
+
+Look textLook(Qt::Alignment align, bool punctuation = false) {
+    return Look{punctuation ? Face::SansSerif : Face::Serif,
+                12,
+                true,
+                false,
+                Qt::black,
+                QColor(),
+                align | Qt::AlignVCenter};
+}
+
+} // namespace
+
+GapWindow::GapWindow(const QString& name, GapDesign design)
+    : ExerciseWindow(name), design_(std::move(design)) {
+    setClientSize(9210, 5880);
+    setHelpContext(design_.helpContext);
+}
+
+TextBox* GapWindow::gap(int number) const {
+    return control<TextBox>(QStringLiteral("Text14"), number);
+}
+
+void GapWindow::buildControls(QWidget* body) {
+    QPalette palette = body->palette();
+    palette.setColor(QPalette::Window, QColor(224, 224, 224));
+    body->setPalette(palette);
+
+    makeLabel(body, design_.title);
+    for (const Prompt& prompt : design_.prompts) {
+        const QString text = QString::fromUtf16(prompt.text);
+        const bool punctuation = text == QLatin1String(".") || text == QLatin1String("?");
+        // The fixed pieces read as plain text between the gaps; they never take the focus.
+        Caption* label = makeLabel(body, {prompt.name, text, prompt.left, prompt.top, prompt.width,
+                                          420, textLook(prompt.align, punctuation)});
+        label->setWordWrap(false);
+    }
+    for (std::size_t n = 0; n < design_.separators.size(); ++n) {
+        Caption* separator = makeLabel(
+            body,
+            {"Label1", "/", design_.separators[n].left, design_.separators[n].top, 255, 375,
+             Look{Face::SansSerif, 13.5, false, false, Qt::black, QColor(), Qt::AlignCenter}});
+        separator->setWordWrap(false);
+        separator->setProperty("index", int(n));
+    }
+
+    // The answer boxes take the focus first, in the design's order.
+    int tab = 0;
+    auto placeInOrder = [&](int entry) {
+        for (std::size_t i = 0; i < design_.focusOrder.size(); ++i) {
+            if (design_.focusOrder[i] == entry)
+                return int(i);
+        }
+        return tab;
+    };
+    for (int number = 0; number < gapCount(); ++number) {
+        const Gap& g = design_.gaps[std::size_t(number)];
+        TextBox* box = makeTextBox(body, {"Text14", "", g.left, g.top, g.width, 420,
+                                          textLook(Qt::AlignLeft), placeInOrder(number)});
+        box->setProperty("index", number);
+        box->setTranslator(hunkey);
+        connect(box, &TextBox::gotFocus, this, [this, number] { gapFocused(number); });
+    }
+    for (std::size_t n = 0; n < design_.wordBoxes.size(); ++n) {
+        const WordBox& w = design_.wordBoxes[n];
+        TextBox* box =
+            makeTextBox(body, {w.name, QString::fromUtf16(w.text), w.left, w.top, w.width, 420,
+                               textLook(Qt::AlignRight), placeInOrder(-1 - int(n))});
+        const KeyTable keys = w.keys;
+        box->setTranslator([keys](QChar c) { return translateKey(keys, c); });
+        // The caret goes to the end, so the learner can change the last letter.
+        connect(box, &TextBox::gotFocus, box, [box] {
+            box->deselect();
+            box->setCursorPosition(int(box->text().size()));
+        });
+    }
+    tab = int(design_.focusOrder.size());
+
+    auto button = [&](const char* name, const char* caption, int left, int width, bool enabled) {
+        ControlDesign d{name, caption, left, 0, width, 495, Look{}, tab++};
+        d.enabled = enabled;
+        return makeButton(body, d);
+    };
+    start_ = button("Command1", "&Start", 0, 1095, true);
+    ControlDesign next = design_.next;
+    next.tabIndex = tab++;
+    next_ = makeButton(body, next);
+    solution_ = button("Command14", "Sol&ution", 1080, 1215, false);
+    ControlDesign charButton = design_.charButton;
+    charButton.tabIndex = tab++;
+    char_ = makeButton(body, charButton);
+    ControlDesign chart{"Label3",
+                        characterChart,
+                        120,
+                        5400,
+                        8895,
+                        375,
+                        Look{Face::Serif, 13.5, true, false, QColor(128, 128, 128), Qt::white}};
+    chart.visible = false;
+    chart_ = makeLabel(body, chart);
+    setDefaultButton(next_);
+
+    openGaps();
+    connect(start_, &QPushButton::clicked, this, &GapWindow::startClicked);
+    connect(next_, &QPushButton::clicked, this, &GapWindow::nextClicked);
+    connect(solution_, &QPushButton::clicked, this, &GapWindow::solutionClicked);
+    if (design_.charActsOnFocus)
+        char_->installEventFilter(this);
+    else
+        connect(char_, &QPushButton::clicked, this, &GapWindow::charPressed);
+}
+
+bool GapWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == char_ && event->type() == QEvent::FocusIn && !locking_)
+        charPressed();
+    return ExerciseWindow::eventFilter(watched, event);
+}
+
+void GapWindow::onLoad() {
+    beginLoad();
+    finishLoad(design_.titleSuffix);
+    solved_ = 0;
+    // The focus starts in gap 0, which makes it the current gap.
+    gapFocused(0);
+}
+
+void GapWindow::paint(QWidget* box, const QColor& colour) {
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, colour);
+    palette.setColor(QPalette::Window, colour);
+    // A solved gap is disabled; its text stays as readable as the open ones'.
+    palette.setColor(QPalette::Disabled, QPalette::Base, colour);
+    palette.setColor(QPalette::Disabled, QPalette::Text, Qt::black);
+    box->setPalette(palette);
+}
+
+void GapWindow::openGaps() {
+    for (int number = 0; number < gapCount(); ++number) {
+        TextBox* box = gap(number);
+        box->setEnabled(true);
+        box->clear();
+        paint(box, design_.families[std::size_t(design_.gaps[std::size_t(number)].family)].open);
+    }
+    for (const WordBox& w : design_.wordBoxes) {
+        auto* box = control<QLineEdit>(QString::fromLatin1(w.name));
+        box->setEnabled(true);
+        box->setText(QString::fromUtf16(w.text));
+    }
+}
+
+void GapWindow::gapFocused(int number) {
+    if (locking_)
+        return;
+    idx_ = number;
+    expected_ = QString::fromUtf16(design_.gaps[std::size_t(number)].expected);
+}
+
+void GapWindow::focusGap(int number) {
+    // A solved gap cannot take the focus; then the focus stays where it is. An open one
+    // becomes current at once, also while the window is not the active one.
+    if (TextBox* box = gap(number); box && box->isEnabled()) {
+        gapFocused(number);
+        box->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void GapWindow::startClicked() {
+    if (start_->text() == restartCaption) {
+        openGaps();
+        // A new run counts from nothing, also when the last one was left half done.
+        solved_ = 0;
+        idx_ = 0;
+    }
+    solution_->setEnabled(true);
+    next_->setEnabled(true);
+    focusGap(0);
+}
+
+bool GapWindow::isRight() const {
+    const Gap& g = design_.gaps[std::size_t(idx_)];
+    const QString typed = gap(idx_)->text();
+    switch (g.check) {
+    case GapCheck::Trimmed:
+        return trimBlanks(typed) == expected_;
+    case GapCheck::Exact:
+        return typed == QString::fromUtf16(g.expected) ||
+               (g.alternative && typed == QString::fromUtf16(g.alternative));
+    case GapCheck::WithWordBox:
+        return control<QLineEdit>(QString::fromLatin1(g.wordBox))->text() + typed ==
+               QString::fromUtf16(g.whole);
+    }
+    return false;
+}
+
+void GapWindow::nextClicked() {
+    if (isRight())
+        oke();
+    else
+        hiba();
+}
+
+void GapWindow::hiba() {
+    services().beep();
+    message(shared().msgWrong, Icon::Exclamation);
+    if (isLoaded())
+        focusGap(idx_);
+}
+
+void GapWindow::oke() {
+    TextBox* box = gap(idx_);
+    {
+        QScopedValueRollback<bool> locking(locking_, true);
+        box->setEnabled(false);
+    }
+    paint(box, design_.families[std::size_t(design_.gaps[std::size_t(idx_)].family)].solved);
+    ++solved_;
+    if (solved_ < gapCount()) {
+        dodo();
+        return;
+    }
+    message(shared().msgDone, Icon::Exclamation);
+    if (!isLoaded())
+        return;
+    start_->setText(restartCaption);
+    start_->setFocus(Qt::OtherFocusReason);
+    idx_ = 0;
+    solved_ = 0;
+    next_->setEnabled(false);
+    if (!design_.solutionStaysAfterDone)
+        solution_->setEnabled(false);
+}
+
+void GapWindow::dodo() {
+    // The next open gap after the current one, wrapping round; there is always one while
+    // fewer gaps are solved than there are.
+    for (int step = 0; step < gapCount(); ++step) {
+        idx_ = idx_ < gapCount() - 1 ? idx_ + 1 : 0;
+        if (gap(idx_)->isEnabled()) {
+            focusGap(idx_);
+            return;
+        }
+    }
+}
+
+void GapWindow::solutionClicked() {
+    const Gap& g = design_.gaps[std::size_t(idx_)];
+    const QString solution =
+        g.solution ? QString::fromUtf16(g.solution) : design_.solutionPrefix + expected_;
+    message(shared().msgSolution + solution, Icon::Information);
+    if (isLoaded())
+        focusGap(idx_);
+}
+
+void GapWindow::charPressed() {
+    toggle(chart_);
+    focusGap(idx_);
+}
+
+} // namespace kerbu

@@ -1,0 +1,125 @@
+#pragma once
+
+#include "exercisewindow.h"
+#include "keys.h"
+#include "platform/controls.h"
+
+#include <span>
+
+namespace kerbu {
+
+// How a gap's answer is checked.
+enum class GapCheck {
+    Trimmed,    // the gap, blanks around it removed, equals the expected ending
+    Exact,      // the gap as typed equals the expected ending or the alternative
+    WithWordBox // the word box in front of it and the gap, joined as typed, make the whole
+};
+
+// One gap of a text: its place, what it expects and how it is checked.
+struct Gap {
+    int left, top, width;
+    const char16_t* expected;
+    GapCheck check = GapCheck::Trimmed;
+    const char16_t* alternative = nullptr; // Exact: a second accepted answer
+    const char* wordBox = nullptr;         // WithWordBox: the word box in front of the gap
+    const char16_t* whole = nullptr;       // WithWordBox: what the two make together
+    const char16_t* solution = nullptr;    // what Solution shows, where it is not the ending
+    int family = 0;                        // colour family
+};
+
+// A fixed piece of the text in front of, between or after the gaps.
+struct Prompt {
+    const char* name;
+    const char16_t* text;
+    int left, top, width;
+    Qt::Alignment align = Qt::AlignRight;
+};
+
+// An editable word in front of a gap.
+struct WordBox {
+    const char* name;
+    const char16_t* text;
+    int left, top, width;
+    KeyTable keys;
+};
+
+// Where a "/" stands between two answers.
+struct Separator {
+    int left, top;
+};
+
+// The colours of a family of gaps.
+struct GapColours {
+    QColor open;
+    QColor solved;
+};
+
+// Everything that makes one gap-filling window.
+struct GapDesign {
+    QString titleSuffix;
+    int helpContext = 0;
+    ControlDesign title;
+    ControlDesign next;
+    ControlDesign charButton;
+    std::span<const Gap> gaps;
+    std::span<const Prompt> prompts;
+    std::span<const WordBox> wordBoxes;
+    std::span<const Separator> separators; // a "/" between the two answers of a line, if any
+    std::span<const GapColours> families;
+    // The focus order of the answer boxes: gap numbers, or -1 - n for word box n.
+    std::span<const int> focusOrder;
+    QString solutionPrefix; // put in front of the expected ending by Solution
+    bool solutionStaysAfterDone = false;
+    bool charActsOnFocus = false; // Char acts when it receives the focus, not on a click
+};
+
+// A text with gaps: the learner fills them in any order, each checked on its own; a right
+// ending locks its gap, colours it and moves on to the next open gap.
+class GapWindow : public ExerciseWindow {
+    Q_OBJECT
+  public:
+    GapWindow(const QString& name, GapDesign design);
+
+    int idx() const { return idx_; }
+    int solved() const { return solved_; }
+    QString expected() const { return expected_; }
+    int gapCount() const { return int(design_.gaps.size()); }
+    std::span<const Gap> gaps() const { return design_.gaps; }
+    TextBox* gap(int number) const;
+    static const QColor promptColour;
+
+    void startClicked();
+    void nextClicked();
+    void solutionClicked();
+    void charPressed();
+
+  protected:
+    void buildControls(QWidget* body) override;
+    void onLoad() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void gapFocused(int number);
+    void focusGap(int number);
+    void openGaps();
+    void oke();
+    void hiba();
+    void dodo();
+    bool isRight() const;
+    void paint(QWidget* box, const QColor& colour);
+
+    GapDesign design_;
+    int idx_ = 0;
+    int solved_ = 0;
+    QString expected_;
+    // While a solved gap is disabled, the focus that moves on by itself is not the learner's.
+    bool locking_ = false;
+
+    QPushButton* start_ = nullptr;
+    QPushButton* next_ = nullptr;
+    QPushButton* solution_ = nullptr;
+    QPushButton* char_ = nullptr;
+    QLabel* chart_ = nullptr;
+};
+
+} // namespace kerbu
