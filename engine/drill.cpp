@@ -14,8 +14,13 @@ QString trimBlanks(const QString& text) {
     return text.mid(begin, end - begin);
 }
 
+bool sameText(const QString& typed, const QString& stored) {
+    return typed.normalized(QString::NormalizationForm_C) ==
+           stored.normalized(QString::NormalizationForm_C);
+}
+
 bool isRightAnswer(const QString& word, const QString& ending, const QString& answer) {
-    return trimBlanks(word) + trimBlanks(ending) == answer;
+    return sameText(trimBlanks(word) + trimBlanks(ending), answer);
 }
 
 Drill::Drill(WordList list) : list_(list) {

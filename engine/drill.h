@@ -25,6 +25,9 @@ struct WordList {
 // blanks removed, joined, and compared exactly with the stored answer.
 bool isRightAnswer(const QString& word, const QString& ending, const QString& answer);
 QString trimBlanks(const QString& text);
+// Two answers are the same when they read the same: a letter typed as a base letter and a
+// combining accent equals the same letter typed whole.
+bool sameText(const QString& typed, const QString& stored);
 
 // The state of one word drill: which items are still open in the run, the current item,
 // the count of right answers and the variant. Lives as long as its window object.

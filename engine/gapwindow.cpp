@@ -194,13 +194,13 @@ bool GapWindow::isRight() const {
     const QString typed = gap(idx_)->text();
     switch (g.check) {
     case GapCheck::Trimmed:
-        return trimBlanks(typed) == expected_;
+        return sameText(trimBlanks(typed), expected_);
     case GapCheck::Exact:
-        return typed == QString::fromUtf16(g.expected) ||
-               (g.alternative && typed == QString::fromUtf16(g.alternative));
+        return sameText(typed, QString::fromUtf16(g.expected)) ||
+               (g.alternative && sameText(typed, QString::fromUtf16(g.alternative)));
     case GapCheck::WithWordBox:
-        return control<QLineEdit>(QString::fromLatin1(g.wordBox))->text() + typed ==
-               QString::fromUtf16(g.whole);
+        return sameText(control<QLineEdit>(QString::fromLatin1(g.wordBox))->text() + typed,
+                        QString::fromUtf16(g.whole));
     }
     return false;
 }

@@ -247,8 +247,8 @@ void K04d3::checkSentence() {
         return;
     const QString answer = trimBlanks(answer_->text());
     // An entry already answered in this run is empty; an empty answer never matches it.
-    const bool right = !answer.isEmpty() && (answer == mond_.at(std::size_t(idx_)) ||
-                                             answer == sentenceWithPronoun(idx_));
+    const bool right = !answer.isEmpty() && (sameText(answer, mond_.at(std::size_t(idx_))) ||
+                                             sameText(answer, sentenceWithPronoun(idx_)));
     if (right)
         oke();
     else
