@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6
-          qt6-qpa-plugins fonts-liberation xvfb xauth)
+          qt6-qpa-plugins fonts-liberation xvfb xauth strace)
 
 setup() {
     local missing=()
@@ -45,7 +45,15 @@ test)
     setup
     build ON
     export QT_QPA_PLATFORM=offscreen
-    ctest --test-dir build --output-on-failure --timeout 600
+    ctest --test-dir build --output-on-failure --timeout 900
+    # The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+    cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKERBU_WERROR=ON \
+          -DKERBU_SANITIZE=ON >/dev/null
+    cmake --build build-sanitize --parallel "$(nproc)"
+    export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
+    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+    export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
+    ctest --test-dir build-sanitize --output-on-failure --timeout 1800
     ;;
 gallery)
     setup

@@ -50,7 +50,8 @@ class Drill {
 
     int size() const { return static_cast<int>(list_.items.size()); }
     QString word() const { return words_.at(idx); }
-    QString answer() const { return QString::fromUtf16(list_.items[idx].answer); }
+    QString answer() const { return answerOf(idx); }
+    QString answerOf(int item) const { return QString::fromUtf16(list_.items[item].answer); }
     int upper() const { return plus ? size() - 1 : list_.normalCount - 1; }
     int runLength() const { return plus ? size() : list_.normalCount; }
     bool isUsedUp(int item) const { return words_.at(item).isEmpty(); }

@@ -1,0 +1,337 @@
+// Starts the whole program in-process and does random things to it, from a printed seed,
+// checking after every action that the program is still whole.
+//
+//   KERBU_MONKEY_SEED=n      replay a run (default: a seed from the clock, printed)
+//   KERBU_MONKEY_ACTIONS=n   how many actions (default 20000)
+
+#include "engine/drillwindow.h"
+#include "engine/gapwindow.h"
+#include "exercises/k04d3.h"
+#include "harness.h"
+#include "shell/sobre.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QRandomGenerator>
+#include <QSet>
+#include <QTest>
+#include <QTextEdit>
+#include <deque>
+
+using namespace kerbu;
+
+namespace {
+
+class Monkey {
+  public:
+    explicit Monkey(quint64 seed) : random_(seed) {}
+
+    // One random action; returns what it did.
+    QString act();
+    // What must hold after every action; returns the broken rule, or an empty text.
+    QString check() const;
+    void start();
+
+  private:
+    int below(int n) { return int(random_.bounded(n)); }
+    FormWindow* front() const;
+    QString clickSomething(FormWindow* window);
+    QString pressKey();
+    QString paste(FormWindow* window);
+    QString answerRight(FormWindow* window);
+
+    QRandomGenerator random_;
+};
+
+void Monkey::start() {
+    test::freshStart(random_.generate64());
+    windows().get(WindowId::sobre)->showForm();
+    windows().open(WindowId::alap, windows().get(WindowId::sobre));
+}
+
+// The window the learner works in: the About window when it is open, else the menu or
+// the exercise.
+FormWindow* Monkey::front() const {
+    if (FormWindow* about = windows().existing(WindowId::sobre); about && about->isLoaded())
+        return about;
+    if (FormWindow* menu = windows().existing(WindowId::alap); menu && menu->isLoaded())
+        return menu;
+    for (WindowId id : exerciseWindows) {
+        if (FormWindow* window = windows().existing(id); window && window->isLoaded())
+            return window;
+    }
+    return nullptr;
+}
+
+QString Monkey::clickSomething(FormWindow* window) {
+    QList<QAbstractButton*> buttons;
+    for (QAbstractButton* b : window->findChildren<QAbstractButton*>()) {
+        if (b->isVisible() && b->isEnabled())
+            buttons << b;
+    }
+    QList<QAction*> actions;
+    for (QAction* a : window->findChildren<QAction*>()) {
+        if (a->objectName().startsWith("mnu"))
+            actions << a;
+    }
+    const int choice = below(int(buttons.size() + actions.size()) + 1);
+    if (choice < buttons.size()) {
+        QAbstractButton* b = buttons[choice];
+        const QString what = "click " + window->objectName() + "." + b->objectName();
+        if (below(2))
+            QTest::mouseClick(b, Qt::LeftButton);
+        else
+            b->click();
+        return what;
+    }
+    if (choice < buttons.size() + actions.size()) {
+        QAction* a = actions[choice - buttons.size()];
+        a->trigger();
+        return "menu " + window->objectName() + "." + a->objectName();
+    }
+    if (auto* picture = window->control<QLabel>("Image1"); picture && picture->isVisible()) {
+        QTest::mouseClick(picture, Qt::LeftButton);
+        return "click picture";
+    }
+    return "nothing to click";
+}
+
+QString Monkey::pressKey() {
+    QWidget* target = QApplication::focusWidget();
+    if (!target) {
+        if (FormWindow* window = front())
+            target = window;
+        else
+            return "no focus";
+    }
+    static const QString typed = QStringLiteral("';`\\[-0]=\":~|{_)}+/abcdeklmnorstz 19.,?");
+    static const Qt::Key keys[] = {
+        Qt::Key_Backspace, Qt::Key_Return, Qt::Key_Enter,  Qt::Key_Tab,  Qt::Key_Backtab,
+        Qt::Key_F1,        Qt::Key_Escape, Qt::Key_Delete, Qt::Key_Left, Qt::Key_Home};
+    const int kind = below(10);
+    if (kind < 6) {
+        const QChar c = typed.at(below(int(typed.size())));
+        QTest::keyClick(target, c.toLatin1());
+        return QStringLiteral("key '%1' to %2").arg(c).arg(target->objectName());
+    }
+    if (kind < 9) {
+        const Qt::Key key = keys[below(int(std::size(keys)))];
+        QTest::keyClick(target, key);
+        return QStringLiteral("key %1 to %2").arg(int(key), 0, 16).arg(target->objectName());
+    }
+    static const char accessKeys[] = "SNEUCPR12ABE345HOTA";
+    const char letter = accessKeys[below(int(sizeof accessKeys) - 1)];
+    QTest::keyClick(target, Qt::Key(letter), Qt::AltModifier);
+    return QStringLiteral("Alt+%1").arg(letter);
+}
+
+QString Monkey::paste(FormWindow* window) {
+    QList<QLineEdit*> boxes;
+    for (QLineEdit* box : window->findChildren<QLineEdit*>()) {
+        if (box->isVisible() && box->isEnabled())
+            boxes << box;
+    }
+    if (boxes.isEmpty())
+        return "nothing to paste into";
+    static const QStringList texts = {
+        "moziba", "ba",    "Kati a bankba megy.", "et", "t", QString(300, 'w'), "\t\x01", "őű",
+        "  ",     "barnát"};
+    QLineEdit* box = boxes[below(int(boxes.size()))];
+    box->insert(texts[below(int(texts.size()))]);
+    return "paste into " + box->objectName();
+}
+
+QString Monkey::answerRight(FormWindow* window) {
+    if (auto* drill = qobject_cast<DrillWindow*>(window)) {
+        if (!drill->control<QPushButton>("Command2")->isEnabled())
+            return "no drill running";
+        drill->control<QLineEdit>("Text1")->clear();
+        QLineEdit* ending = drill->control<QLineEdit>("Text2");
+        ending->setText(drill->drill().answer());
+        QTest::keyClick(ending, Qt::Key_Return);
+        return "right answer in " + window->objectName();
+    }
+    if (auto* gaps = qobject_cast<GapWindow*>(window)) {
+        TextBox* gap = gaps->gap(gaps->idx());
+        if (!gap->isEnabled() || !gaps->control<QPushButton>("Command2")->isEnabled())
+            return "no gap open";
+        gap->setText(gaps->expected());
+        QTest::keyClick(gap, Qt::Key_Return);
+        return QStringLiteral("gap %1 in %2").arg(gaps->idx()).arg(window->objectName());
+    }
+    if (auto* sentences = qobject_cast<K04d3*>(window)) {
+        if (!sentences->control<QPushButton>("Command2")->isEnabled())
+            return "no sentence running";
+        QLineEdit* box = sentences->control<QLineEdit>("Text1");
+        box->setText(sentences->sentence(sentences->idx()));
+        QTest::keyClick(box, Qt::Key_Return);
+        return "right sentence";
+    }
+    return "nothing to answer";
+}
+
+QString Monkey::act() {
+    FormWindow* window = front();
+    if (!window)
+        return "no window";
+    switch (below(10)) {
+    case 0:
+    case 1:
+    case 2:
+        return clickSomething(window);
+    case 3:
+    case 4:
+    case 5:
+        return pressKey();
+    case 6: {
+        QList<QWidget*> focusable;
+        for (QWidget* w : window->findChildren<QWidget*>()) {
+            if (w->focusPolicy() != Qt::NoFocus && w->isVisible() && w->isEnabled())
+                focusable << w;
+        }
+        if (focusable.isEmpty())
+            return "nothing to focus";
+        QWidget* w = focusable[below(int(focusable.size()))];
+        w->setFocus(Qt::MouseFocusReason);
+        return "focus " + w->objectName();
+    }
+    case 7:
+        return paste(window);
+    case 8:
+        return answerRight(window);
+    default:
+        if (below(20) == 0) {
+            window->close();
+            return "close box of " + window->objectName();
+        }
+        return answerRight(window);
+    }
+}
+
+QString Monkey::check() const {
+    FormWindow* background = windows().existing(WindowId::hatter);
+    if (!background || !background->isLoaded() || !background->isVisible())
+        return "the background window is not open";
+    int open = 0;
+    if (FormWindow* menu = windows().existing(WindowId::alap); menu && menu->isLoaded())
+        open += menu->isVisible() ? 1 : 100;
+    for (WindowId id : exerciseWindows) {
+        FormWindow* window = windows().existing(id);
+        if (!window || !window->isLoaded())
+            continue;
+        open += window->isVisible() ? 1 : 100;
+        if (auto* drill = qobject_cast<DrillWindow*>(window)) {
+            const Drill& d = drill->drill();
+            if (drill->control<QPushButton>("Command2")->isEnabled() &&
+                !drill->control<QPushButton>("Command1")->isEnabled() && d.solved >= d.total)
+                return window->objectName() + ": solved reached total while waiting";
+            QString record;
+            if (auto* label = drill->control<QLabel>("Label3"); label && !label->text().isEmpty())
+                record = label->text();
+            if (auto* box = drill->control<QTextEdit>("Text3"))
+                record = box->toPlainText();
+            if (!record.isEmpty()) {
+                if (!record.endsWith("; "))
+                    return window->objectName() + ": record does not end with \"; \"";
+                QSet<QString> answers;
+                for (int item = 0; item < d.size(); ++item)
+                    answers.insert(d.answerOf(item));
+                for (const QString& answer : record.chopped(2).split("; ")) {
+                    if (!answers.contains(answer))
+                        return window->objectName() + ": record holds \"" + answer + "\"";
+                }
+            }
+        }
+        if (auto* gaps = qobject_cast<GapWindow*>(window)) {
+            if (gaps->solved() >= gaps->gapCount())
+                return window->objectName() + ": solved reached the number of gaps";
+            int closed = 0;
+            for (int n = 0; n < gaps->gapCount(); ++n)
+                closed += gaps->gap(n)->isEnabled() ? 0 : 1;
+            if (gaps->control<QPushButton>("Command2")->isEnabled() && closed != gaps->solved())
+                return window->objectName() + ": solved gaps and the count disagree";
+        }
+        if (auto* sentences = qobject_cast<K04d3*>(window)) {
+            if (sentences->drawn() > K04d3::sentenceCount || sentences->idx() < 0 ||
+                sentences->idx() >= K04d3::sentenceCount)
+                return "k04d3: idx or drawn out of range";
+        }
+    }
+    if (open != 1)
+        return QStringLiteral("%1 of the menu and the exercises are open").arg(open);
+    return {};
+}
+
+} // namespace
+
+class MonkeyTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void survivesRandomActions();
+};
+
+void MonkeyTest::survivesRandomActions() {
+    bool ok = false;
+    quint64 seed = qEnvironmentVariable("KERBU_MONKEY_SEED").toULongLong(&ok);
+    if (!ok)
+        seed = QRandomGenerator::securelySeeded().generate64() % 1000000007ULL;
+    int actions = qEnvironmentVariableIntValue("KERBU_MONKEY_ACTIONS", &ok);
+    if (!ok || actions <= 0)
+        actions = 20000;
+    std::printf("monkey: seed %llu, %d actions (replay with KERBU_MONKEY_SEED=%llu)\n",
+                static_cast<unsigned long long>(seed), actions,
+                static_cast<unsigned long long>(seed));
+    std::fflush(stdout);
+
+    Monkey monkey(seed);
+    monkey.start();
+    std::deque<QString> last;
+    qint64 slowest = 0;
+    int accomplished = 0;
+    for (int n = 0; n < actions; ++n) {
+        QElapsedTimer timer;
+        timer.start();
+        const QString what = monkey.act();
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        const qint64 took = timer.elapsed();
+        slowest = std::max(slowest, took);
+        last.push_back(QStringLiteral("%1: %2").arg(n).arg(what));
+        if (last.size() > 25)
+            last.pop_front();
+        QString broken = monkey.check();
+        if (broken.isEmpty() && took > 1000)
+            broken = QStringLiteral("action took %1 ms").arg(took);
+        // "&End" or a close box of the menu ends the program: start it again.
+        if (test::recorder().ends > 0) {
+            monkey.start();
+            broken.clear();
+        }
+        for (const auto& m : test::recorder().messages) {
+            if (m.text.contains("accomplished") || m.text.contains("end of the exercice"))
+                ++accomplished;
+        }
+        test::recorder().messages.clear();
+        if (!broken.isEmpty()) {
+            QString trail;
+            for (const QString& line : last)
+                trail += "  " + line + "\n";
+            QFAIL(qPrintable(QStringLiteral("%1 after action %2 (seed %3)\nlast actions:\n%4")
+                                 .arg(broken)
+                                 .arg(n)
+                                 .arg(seed)
+                                 .arg(trail)));
+        }
+    }
+    std::printf("monkey: %d actions, %d runs accomplished, slowest %lld ms, seed %llu\n", actions,
+                accomplished, static_cast<long long>(slowest),
+                static_cast<unsigned long long>(seed));
+    windows().clear();
+}
+
+QTEST_MAIN(MonkeyTest)
+#include "tst_monkey.moc"
