@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary folder and checks the tree a desktop expects; then
+# makes the Debian package and checks what it declares and that its program starts.
+#   check_install.sh BUILD_DIR
+set -euo pipefail
+build=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+cmake --install "$build" --prefix "$work/usr" >/dev/null
+id=org.example.kerbu
+expected=(
+    bin/kerbu
+    share/applications/$id.desktop
+    share/metainfo/$id.metainfo.xml
+    share/icons/hicolor/scalable/apps/$id.svg
+)
+for size in 16 24 32 48 64 128 256; do
+    expected+=("share/icons/hicolor/${size}x${size}/apps/$id.png")
+done
+status=0
+for file in "${expected[@]}"; do
+    [ -s "$work/usr/$file" ] || { echo "missing: $file"; status=1; }
+done
+file "$work/usr/share/icons/hicolor/48x48/apps/$id.png" | grep -q "48 x 48" ||
+    { echo "the 48 px icon is not 48 x 48"; status=1; }
+desktop-file-validate "$work/usr/share/applications/$id.desktop"
+grep -q '^Categories=.*Education;.*Languages;' "$work/usr/share/applications/$id.desktop" ||
+    { echo "desktop entry lacks the categories"; status=1; }
+appstreamcli validate --no-net "$work/usr/share/metainfo/$id.metainfo.xml"
+
+# The installed program starts and keeps running until it is stopped.
+set +e
+QT_QPA_PLATFORM=offscreen timeout 3 "$work/usr/bin/kerbu" >/dev/null 2>&1
+code=$?
+set -e
+[ $code -eq 124 ] || { echo "the installed program ended by itself with $code"; status=1; }
+
+# The Debian package.
+(cd "$build" && cpack -G DEB -B "$work/deb" >/dev/null)
+deb=$(ls "$work"/deb/kerbu_*.deb)
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+for dep in libqt6widgets6 libqt6svg6 fonts-liberation; do
+    echo "$depends" | grep -q "$dep" || { echo "the package does not depend on $dep"; status=1; }
+done
+dpkg-deb -x "$deb" "$work/root"
+[ -x "$work/root/usr/bin/kerbu" ] || { echo "the package has no /usr/bin/kerbu"; status=1; }
+[ -s "$work/root/usr/share/applications/$id.desktop" ] || { echo "the package has no menu entry"; status=1; }
+set +e
+QT_QPA_PLATFORM=offscreen timeout 3 "$work/root/usr/bin/kerbu" >/dev/null 2>&1
+code=$?
+set -e
+[ $code -eq 124 ] || { echo "the packaged program ended by itself with $code"; status=1; }
+[ $status -eq 0 ] && echo "installed tree and package are complete"
+exit $status
