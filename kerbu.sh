@@ -3,7 +3,8 @@
 #
 #   ./kerbu.sh run     install what is missing, build, start the program
 #   ./kerbu.sh test    install what is missing, build with warnings as errors, run the tests
-#   ./kerbu.sh gallery DIR   build and save a picture of every window into DIR
+#   ./kerbu.sh gallery DIR   build and save a picture of every window into DIR (and at
+#                            200 % scaling into DIR/200)
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -60,6 +61,7 @@ gallery)
     setup
     build OFF
     ./build/kerbu-gallery "${2:?name a folder for the pictures}"
+    ./build/kerbu-gallery --scale 2 "$2/200"
     ;;
 *)
     echo "usage: $0 run | test | gallery DIR" >&2

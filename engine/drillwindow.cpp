@@ -46,6 +46,16 @@ void DrillWindow::buildControls(QWidget* body) {
     plusNote_ = makeLabel(body, design_.plusNote);
     setDefaultButton(next_);
 
+    word_->setAccessibleName(QStringLiteral("Base word"));
+    word_->setAccessibleDescription(QStringLiteral(
+        "The word to complete. Change its last letter where the ending asks for it."));
+    ending_->setAccessibleName(QStringLiteral("Ending"));
+    ending_->setAccessibleDescription(
+        QStringLiteral("Type the ending here, then press Enter to check the answer."));
+    QWidget* record = recordLabel_ ? static_cast<QWidget*>(recordLabel_) : recordBox_;
+    record->setAccessibleName(QStringLiteral("Right answers"));
+    chart_->setAccessibleName(QStringLiteral("Character chart"));
+
     const KeyTable wordKeys = rules_.wordKeys;
     const KeyTable endingKeys = rules_.endingKeys;
     if (wordKeys != KeyTable::None)

@@ -71,6 +71,9 @@ void GapWindow::buildControls(QWidget* body) {
         TextBox* box = makeTextBox(body, {"Text14", "", g.left, g.top, g.width, 420,
                                           textLook(Qt::AlignLeft), placeInOrder(number)});
         box->setProperty("index", number);
+        box->setAccessibleName(QStringLiteral("Gap %1").arg(number + 1));
+        box->setAccessibleDescription(QStringLiteral(
+            "Type the ending of the word in front of the gap, then press Enter to check it."));
         box->setTranslator(hunkey);
         connect(box, &TextBox::gotFocus, this, [this, number] { gapFocused(number); });
     }
@@ -79,6 +82,9 @@ void GapWindow::buildControls(QWidget* body) {
         TextBox* box =
             makeTextBox(body, {w.name, QString::fromUtf16(w.text), w.left, w.top, w.width, 420,
                                textLook(Qt::AlignRight), placeInOrder(-1 - int(n))});
+        box->setAccessibleName(QStringLiteral("Word before the gap"));
+        box->setAccessibleDescription(
+            QStringLiteral("Change the end of the word here where the ending asks for it."));
         const KeyTable keys = w.keys;
         box->setTranslator([keys](QChar c) { return translateKey(keys, c); });
         // The caret goes to the end, so the learner can change the last letter.
@@ -111,6 +117,7 @@ void GapWindow::buildControls(QWidget* body) {
                         Look{Face::Serif, 13.5, true, false, QColor(128, 128, 128), Qt::white}};
     chart.visible = false;
     chart_ = makeLabel(body, chart);
+    chart_->setAccessibleName(QStringLiteral("Character chart"));
     setDefaultButton(next_);
 
     openGaps();

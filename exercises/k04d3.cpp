@@ -168,6 +168,14 @@ void K04d3::buildControls(QWidget* body) {
     chart_ = makeLabel(body, chart);
     setDefaultButton(next_);
 
+    answer_->setAccessibleName(QStringLiteral("Your sentence"));
+    answer_->setAccessibleDescription(QStringLiteral(
+        "Write the whole sentence about the picture and the person, then press Enter."));
+    picture_->setAccessibleName(QStringLiteral("Picture"));
+    picture_->setAccessibleDescription(QStringLiteral("Click it to see the main words."));
+    person_->setAccessibleName(QStringLiteral("Person"));
+    chart_->setAccessibleName(QStringLiteral("Character chart"));
+
     connect(start_, &QPushButton::clicked, this, &K04d3::startClicked);
     connect(next_, &QPushButton::clicked, this, &K04d3::checkSentence);
     connect(solution_, &QPushButton::clicked, this, &K04d3::solutionClicked);

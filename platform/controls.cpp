@@ -49,8 +49,20 @@ void ImageBox::mouseReleaseEvent(QMouseEvent* event) {
         emit clicked();
 }
 
+QString spokenCaption(const QString& caption) {
+    QString spoken = caption;
+    spoken.replace(QLatin1String("&&"), QLatin1String("\x01"));
+    spoken.remove(QLatin1Char('&'));
+    spoken.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    return spoken.simplified();
+}
+
 void applyDesign(QWidget* control, const ControlDesign& design) {
     control->setObjectName(design.name);
+    control->setAccessibleName(design.accessibleName.isEmpty() ? spokenCaption(design.text)
+                                                               : design.accessibleName);
+    if (!design.accessibleDescription.isEmpty())
+        control->setAccessibleDescription(design.accessibleDescription);
     control->setGeometry(twipsRect(design.left, design.top, design.width, design.height));
     control->setFont(
         designFont(design.look.face, design.look.points, design.look.bold, design.look.italic));

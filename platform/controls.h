@@ -30,6 +30,9 @@ struct ControlDesign {
     int tabIndex = -1; // place in the focus order; -1 for controls that take no focus
     bool visible = true;
     bool enabled = true;
+    // What a screen reader says: a name where the caption does not give one, and what to do.
+    QString accessibleName{};
+    QString accessibleDescription{};
 
     void place(int l, int t, int w, int h) {
         left = l;
@@ -84,6 +87,9 @@ class ImageBox : public QLabel {
   protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
+
+// A caption as a screen reader should say it: without the access-key marks.
+QString spokenCaption(const QString& caption);
 
 // The shared look and placement of every kind of control.
 void applyDesign(QWidget* control, const ControlDesign& design);

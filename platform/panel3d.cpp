@@ -8,6 +8,7 @@ Panel3D::Panel3D(QWidget* parent) : QWidget(parent) {}
 
 void Panel3D::setCaption(const QString& caption) {
     caption_ = caption;
+    setAccessibleName(caption);
     update();
 }
 

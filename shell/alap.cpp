@@ -109,6 +109,9 @@ void Alap::buildControls(QWidget* body) {
                            QStringLiteral(":/assets/hand2.svg"),
                            QStringLiteral(":/assets/hand3.svg")});
         button->setProperty("tabIndex", tab++);
+        button->setAccessibleName(QStringLiteral("Exercise %1").arg(spokenCaption(button->text())));
+        button->setAccessibleDescription(QString::fromUtf8(choice.task) + QLatin1Char(' ') +
+                                         QString::fromUtf8(choice.topic));
         const WindowId target = choice.opens;
         connect(button, &AniPushButton::clicked, this,
                 [this, target] { windows().open(target, this); });

@@ -42,12 +42,14 @@ void Sobre::buildControls(QWidget* body) {
     panel1->setObjectName(QStringLiteral("SSPanel1"));
     panel1->setGeometry(twipsRect(120, 120, 5175, 3135));
     panel1->setPalette(palette);
+    panel1->setAccessibleName(QStringLiteral("About Kerbu!"));
 
     auto* panel2 = new Panel3D(panel1);
     panel2->setObjectName(QStringLiteral("SSPanel2"));
     panel2->setGeometry(twipsRect(1200, 480, 2655, 495));
     panel2->setFont(designFont(Face::TimesNewRoman, 18, true));
     panel2->setCaption(QStringLiteral("K E R B U !"));
+    panel2->setAccessibleName(QStringLiteral("Kerbu!"));
 
     makeLabel(panel1,
               text("Label5", "(Magyar mint idegen nyelv     Hungarian as a foreign language)", 840,
@@ -65,12 +67,15 @@ void Sobre::buildControls(QWidget* body) {
     info->setPixmap(picture(QStringLiteral(":/assets/info.svg"), info->size()));
     info->setCursor(Qt::PointingHandCursor);
     info->setToolTip(QStringLiteral("About Kerbu!"));
+    info->setAccessibleName(QStringLiteral("More information"));
+    info->setAccessibleDescription(QStringLiteral("Opens the message about the program."));
     connect(info, &ImageBox::clicked, this, &Sobre::aboutMessage);
 
     image1_ = new QLabel(panel1);
     image1_->setObjectName(QStringLiteral("Image1"));
     image1_->setGeometry(twipsRect(4560, 120, 495, 495));
     image1_->setScaledContents(true);
+    image1_->setAccessibleName(QStringLiteral("Kerbu logo"));
 
     const int lefts[] = {240, 960, 1680};
     for (int i = 0; i < 3; ++i) {

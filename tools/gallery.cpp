@@ -1,8 +1,9 @@
 // Opens every window of the program in its main states and saves a PNG of each into
 // the folder named on the command line, so the whole program can be looked at at once.
 //
-//   kerbu-gallery OUTPUT_FOLDER
+//   kerbu-gallery [--scale FACTOR] OUTPUT_FOLDER
 //
+// With --scale 2 every window is drawn as on a screen at 200 % scaling.
 // Runs on any platform plugin, the offscreen one included.
 
 #include "engine/drillwindow.h"
@@ -177,18 +178,21 @@ void gapText(WindowId id) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: kerbu-gallery OUTPUT_FOLDER\n");
+    const bool scaled = argc == 4 && QByteArray(argv[1]) == "--scale";
+    if (argc != 2 && !scaled) {
+        std::fprintf(stderr, "usage: kerbu-gallery [--scale FACTOR] OUTPUT_FOLDER\n");
         return 2;
     }
+    if (scaled)
+        qputenv("QT_SCALE_FACTOR", argv[2]);
     if (!displayAvailable())
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     quietOffscreenNotes();
     setUpApplication();
-    output = QDir(QString::fromLocal8Bit(argv[1]));
+    output = QDir(QString::fromLocal8Bit(argv[argc - 1]));
     if (!output.mkpath(QStringLiteral("."))) {
-        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        std::fprintf(stderr, "cannot create %s\n", argv[argc - 1]);
         return 1;
     }
     GalleryServices recorder;

@@ -1,0 +1,173 @@
+// Drives the program's own windows in one process and reports, for bench/run.sh:
+//
+//   splash_menu_ms <median> <min> <max>   splash painted to main menu painted
+//   vmhwm_kb <kB>                         peak memory once all eight exercises were shown
+//   switch_ms <median> <p95> <max>        go-to click to the next exercise painted
+//   key_ms <median> <p95>                 key press to the hunkey letter painted in 1/a
+//   pick_per_s <choices per second>       Drill::pick with one open item of 80
+//
+// "--quick" does a few of each, to see that it all still works.
+
+#include "engine/drill.h"
+#include "measure.h"
+#include "platform/formwindow.h"
+#include "platform/random.h"
+#include "platform/services.h"
+#include "shell/application.h"
+#include "shell/windows.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <array>
+
+using namespace kerbu;
+
+namespace {
+
+bool fail(const char* what) {
+    std::fprintf(stderr, "kerbu-bench-inprocess: %s\n", what);
+    return false;
+}
+
+bool isWindow(QWidget* window, WindowId id) {
+    return window->objectName() == windowName(id) && window->isWindow();
+}
+
+// The go-to button of an exercise window that opens the target, found by its caption
+// ("1&b" opens k04d1b).
+QPushButton* goToButton(FormWindow* window, WindowId target) {
+    const QString caption = windowName(target).mid(4);
+    for (int number = 5; number <= 12; ++number) {
+        auto* button = window->control<QPushButton>(QStringLiteral("Command%1").arg(number));
+        if (button && QString(button->text()).remove(QLatin1Char('&')) == caption)
+            return button;
+    }
+    return nullptr;
+}
+
+// Shows the splash as the program's start does; the milliseconds from the splash painted
+// to the main menu painted.
+double splashToMenu(bench::FirstPaint& painted) {
+    FormWindow* splash = windows().get(WindowId::sobre);
+    painted.arm(splash);
+    splash->showForm();
+    if (!painted.wait())
+        return fail("the splash was not painted"), -1;
+    const double splashPainted = painted.paintedMs;
+    painted.arm([](QWidget* w) { return isWindow(w, WindowId::alap); });
+    if (!painted.wait(3000))
+        return fail("the main menu was not painted"), -1;
+    return painted.paintedMs - splashPainted;
+}
+
+// Clicks the go-to button from one exercise to another; the milliseconds from the click
+// to the target painted, or -1.
+double goTo(bench::FirstPaint& painted, WindowId from, WindowId to) {
+    QPushButton* button = goToButton(windows().get(from), to);
+    if (!button)
+        return fail("no go-to button"), -1;
+    painted.arm([to](QWidget* w) { return isWindow(w, to); });
+    const double clicked = bench::nowMs();
+    bench::click(button);
+    // The program's own event loop deletes the unloaded controls as soon as the click
+    // has returned; do the same here.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    if (!painted.wait())
+        return fail("the exercise was not painted"), -1;
+    return painted.paintedMs - clicked;
+}
+
+double pickRate(int picks) {
+    static std::array<WordItem, 80> items;
+    items.fill(WordItem{u"ház", u"házba"});
+    Drill drill(WordList{items, 80});
+    Random random;
+    drill.choosePlus();
+    drill.start(random);
+    for (int i = 0; i < 79; ++i)
+        drill.answered(random);
+    const int open = drill.idx;
+    const double start = bench::nowMs();
+    for (int i = 0; i < picks; ++i)
+        drill.pick(random);
+    const double seconds = (bench::nowMs() - start) / 1e3;
+    if (drill.idx != open || !drill.isUsedUp((open + 1) % 80))
+        return fail("pick chose a used-up item"), -1;
+    return picks / seconds;
+}
+
+bool run(bool quick) {
+    bench::FirstPaint painted;
+
+    // The first start of the splash, as in a fresh program.
+    std::vector<double> splash{splashToMenu(painted)};
+    if (splash.back() < 0)
+        return false;
+
+    // Exercise 1/a from the menu, then go-to clicks round the eight exercises; once all
+    // of them have been shown, the peak memory.
+    painted.arm([](QWidget* w) { return isWindow(w, WindowId::k04d1a); });
+    bench::click(windows().get(WindowId::alap)->control(QStringLiteral("AniButton1")));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    if (!painted.wait())
+        return fail("exercise 1/a was not painted");
+    std::vector<double> switches;
+    for (int i = 0; i < (quick ? 20 : 200); ++i) {
+        const double ms = goTo(painted, exerciseWindows[i % 8], exerciseWindows[(i + 1) % 8]);
+        if (ms < 0)
+            return false;
+        switches.push_back(ms);
+        if (i == 6)
+            bench::report("vmhwm_kb", {static_cast<double>(bench::vmHwmKb())});
+    }
+    bench::report("switch_ms", {bench::median(switches), bench::quantile(switches, 0.95),
+                                bench::quantile(switches, 1)});
+
+    // Keys into the word box of 1/a: the apostrophe key gives "á".
+    FormWindow* window = windows().get(WindowId::k04d1a);
+    if (!window->isLoaded() && goTo(painted, exerciseWindows[(quick ? 20 : 200) % 8],
+                                    WindowId::k04d1a) < 0)
+        return false;
+    auto* box = window->control<QLineEdit>(QStringLiteral("Text1"));
+    box->setFocus();
+    std::vector<double> keys;
+    for (int i = 0; i < (quick ? 20 : 1000); ++i) {
+        if (i % 20 == 0)
+            box->clear();
+        keys.push_back(bench::typeAndPaint(box, Qt::Key_Apostrophe, QStringLiteral("'")));
+        if (!box->text().endsWith(QChar(u'á')))
+            return fail("the word box did not take the key as á");
+    }
+    bench::report("key_ms", {bench::median(keys), bench::quantile(keys, 0.95)});
+
+    const double rate = pickRate(quick ? 100000 : 5000000);
+    if (rate < 0)
+        return false;
+    bench::report("pick_per_s", {rate});
+
+    // More starts of the splash on a fresh set of windows.
+    for (int i = 1; i < (quick ? 1 : 5); ++i) {
+        windows().clear();
+        splash.push_back(splashToMenu(painted));
+        if (splash.back() < 0)
+            return false;
+    }
+    bench::report("splash_menu_ms", {bench::median(splash), bench::quantile(splash, 0),
+                                     bench::quantile(splash, 1)});
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    quietOffscreenNotes();
+    RecordingServices recording;
+    setServices(&recording);
+    setUpApplication();
+    const bool ok = run(bench::hasFlag(argc, argv, "--quick"));
+    windows().clear();
+    setServices(nullptr);
+    return ok ? 0 : 1;
+}

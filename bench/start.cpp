@@ -1,0 +1,35 @@
+// Starts the program exactly as app/main.cpp does and reports how long after the process
+// started the splash had its first frame painted; then ends.
+//
+//   first_paint_ms <ms since process start>
+//   vmhwm_kb <peak memory at that moment>
+
+#include "measure.h"
+#include "platform/formwindow.h"
+#include "shell/application.h"
+#include "shell/windows.h"
+
+#include <QApplication>
+#include <cstdio>
+
+int main(int argc, char* argv[]) {
+    if (!kerbu::displayAvailable()) {
+        std::fputs("No display: set QT_QPA_PLATFORM or DISPLAY.\n", stderr);
+        return 2;
+    }
+    QApplication app(argc, argv);
+    bench::FirstPaint splashPainted;
+    splashPainted.onPainted = [] {
+        bench::report("first_paint_ms", {bench::msSinceProcessStart()});
+        bench::report("vmhwm_kb", {static_cast<double>(bench::vmHwmKb())});
+        QCoreApplication::quit();
+    };
+    kerbu::setUpApplication();
+    kerbu::FormWindow* splash = kerbu::windows().get(kerbu::WindowId::sobre);
+    splashPainted.arm(splash);
+    splash->showForm();
+    QTimer::singleShot(10000, &app, [] { QCoreApplication::exit(1); });
+    const int status = QApplication::exec();
+    kerbu::windows().clear();
+    return status;
+}
