@@ -102,8 +102,7 @@ void DrillWindow::nextClicked() {
 }
 
 void DrillWindow::hiba() {
-    services().beep();
-    message(shared().msgWrong, Icon::Exclamation);
+    wrongAnswer();
 }
 
 void DrillWindow::oke() {

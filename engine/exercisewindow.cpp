@@ -20,6 +20,11 @@ void ExerciseWindow::message(const QString& text, Icon icon, const QString& titl
     services().messageBox(this, text, title.isEmpty() ? shared().msgTitle : title, icon);
 }
 
+void ExerciseWindow::wrongAnswer() {
+    services().beep();
+    message(shared().msgWrong, Icon::Exclamation);
+}
+
 void ExerciseWindow::toggle(QWidget* chart) {
     chart->setVisible(chart->isHidden());
 }

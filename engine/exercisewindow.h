@@ -19,6 +19,8 @@ class ExerciseWindow : public FormWindow {
     void finishLoad(const QString& titleSuffix);
     // A message box; an empty title is the shared window title of the moment.
     void message(const QString& text, Icon icon, const QString& title = QString());
+    // A wrong answer: the beep and the shared message.
+    void wrongAnswer();
     // Shows or hides the character chart.
     static void toggle(QWidget* chart);
 };

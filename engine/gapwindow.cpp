@@ -95,16 +95,12 @@ void GapWindow::buildControls(QWidget* body) {
     }
     tab = int(design_.focusOrder.size());
 
-    auto button = [&](const char* name, const char* caption, int left, int width, bool enabled) {
-        ControlDesign d{name, caption, left, 0, width, 495, Look{}, tab++};
-        d.enabled = enabled;
-        return makeButton(body, d);
-    };
-    start_ = button("Command1", "&Start", 0, 1095, true);
+    start_ = makeButton(body, commandButton("Command1", "&Start", 0, 0, 1095, tab++));
     ControlDesign next = design_.next;
     next.tabIndex = tab++;
     next_ = makeButton(body, next);
-    solution_ = button("Command14", "Sol&ution", 1080, 1215, false);
+    solution_ =
+        makeButton(body, commandButton("Command14", "Sol&ution", 1080, 0, 1215, tab++, false));
     ControlDesign charButton = design_.charButton;
     charButton.tabIndex = tab++;
     char_ = makeButton(body, charButton);
@@ -220,8 +216,7 @@ void GapWindow::nextClicked() {
 }
 
 void GapWindow::hiba() {
-    services().beep();
-    message(shared().msgWrong, Icon::Exclamation);
+    wrongAnswer();
     if (isLoaded())
         focusGap(idx_);
 }

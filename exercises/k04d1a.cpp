@@ -37,15 +37,6 @@ constexpr WordItem items[] = {
 const QColor brown(204, 152, 102);
 const QColor peach(255, 224, 192);
 
-ControlDesign button(const char* name, const char* caption, int left, int top, int width, int tab,
-                     bool enabled = true) {
-    ControlDesign design{
-        QString::fromLatin1(name), QString::fromLatin1(caption), left, top, width, 495, Look{}};
-    design.tabIndex = tab;
-    design.enabled = enabled;
-    return design;
-}
-
 } // namespace
 
 DrillDesign K04d1a::design() {
@@ -66,7 +57,7 @@ DrillDesign K04d1a::design() {
                3615,
                375,
                Look{Face::Arial, 12, true, false, Qt::black, peach, topLeft}};
-    d.start = button("Command1", "&Start", 0, 0, 1095, 2);
+    d.start = commandButton("Command1", "&Start", 0, 0, 1095, 2);
     d.record = {"Label3",
                 "",
                 480,
@@ -86,8 +77,8 @@ DrillDesign K04d1a::design() {
     d.ending = {
         "Text2", "", 5040, 3840, 975, 615, Look{Face::Serif, 13.5, true, false, Qt::white, brown},
         5};
-    d.next = button("Command2", "&Next", 3960, 4680, 1215, 6, false);
-    d.charButton = button("Command13", "&Char", 120, 4920, 855, 17);
+    d.next = commandButton("Command2", "&Next", 3960, 4680, 1215, 6, false);
+    d.charButton = commandButton("Command13", "&Char", 120, 4920, 855, 17);
     d.chart = {"Label6",
                "",
                120,
@@ -96,8 +87,8 @@ DrillDesign K04d1a::design() {
                375,
                Look{Face::Serif, 13.5, true, false, QColor(128, 128, 128), Qt::white}};
     d.chart.visible = false;
-    d.solution = button("Command15", "Sol&ution", 1080, 0, 1215, 20, false);
-    d.plus = button("Command16", "&Plus", 7320, 4800, 735, 21);
+    d.solution = commandButton("Command15", "Sol&ution", 1080, 0, 1215, 20, false);
+    d.plus = commandButton("Command16", "&Plus", 7320, 4800, 735, 21);
     d.plusNote = {
         "Label5",
         " If you want to practise with an extended variant  of this exercise, click "
@@ -111,20 +102,9 @@ DrillDesign K04d1a::design() {
 }
 
 FrameDesign K04d1a::frameDesign() {
-    FrameDesign f;
-    f.own = WindowId::k04d1a;
-    f.close = button("Command3", "Clos&e", 2280, 0, 1095, 7);
-    f.heading = {"Label4",
-                 "Go to exercise:",
-                 4800,
-                 120,
-                 2055,
-                 375,
-                 Look{Face::Arial, 12, true, false, Qt::black, peach}};
-    f.firstGoToTab = 9;
+    FrameDesign f = standardFrame(WindowId::k04d1a, peach, 7);
     f.howTo = {howto::startEnter, howto::chart};
     f.howToEndsWithEmptyLine = true;
-    f.howToFocus = QStringLiteral("Text2");
     return f;
 }
 

@@ -92,15 +92,6 @@ constexpr WordItem items[] = {
 const QColor yellow(255, 255, 187);
 const QColor lightGrey(224, 224, 224);
 
-ControlDesign button(const char* name, const char* caption, int left, int top, int width, int tab,
-                     bool enabled = true) {
-    ControlDesign design{
-        QString::fromLatin1(name), QString::fromLatin1(caption), left, top, width, 495, Look{}};
-    design.tabIndex = tab;
-    design.enabled = enabled;
-    return design;
-}
-
 } // namespace
 
 DrillDesign K04d2a::design() {
@@ -128,7 +119,7 @@ DrillDesign K04d2a::design() {
                                975,
                                375,
                                Look{Face::SansSerif, 12, true, false, Qt::black, yellow, topLeft}};
-    d.start = button("Command1", "&Start", 0, 0, 1215, 2);
+    d.start = commandButton("Command1", "&Start", 0, 0, 1215, 2);
     d.word = {"Text1",
               "",
               2040,
@@ -141,8 +132,8 @@ DrillDesign K04d2a::design() {
     d.ending = {
         "Text2", "", 4800, 3840, 975, 495, Look{Face::Serif, 13.5, true, false, Qt::black, yellow},
         4};
-    d.next = button("Command2", "&Next", 3840, 4560, 1215, 5, false);
-    d.charButton = button("Command13", "&Char", 120, 4800, 855, 17);
+    d.next = commandButton("Command2", "&Next", 3840, 4560, 1215, 5, false);
+    d.charButton = commandButton("Command13", "&Char", 120, 4800, 855, 17);
     d.chart = {"Label6",
                "",
                120,
@@ -159,7 +150,7 @@ DrillDesign K04d2a::design() {
                 2175,
                 Look{Face::Serif, 12, true, false, Qt::black, Qt::white},
                 19};
-    d.plus = button("Command14", "&Plus", 7200, 4800, 735, 20);
+    d.plus = commandButton("Command14", "&Plus", 7200, 4800, 735, 20);
     d.plusNote = {
         "Label3",
         " If you want to practise with an extended variant  of this exercise, click "
@@ -169,24 +160,14 @@ DrillDesign K04d2a::design() {
         3015,
         1095,
         Look{Face::TimesNewRoman, 11.25, true, false, Qt::black, QColor(255, 255, 238), topLeft}};
-    d.solution = button("Command15", "Sol&ution", 1200, 0, 1215, 23, false);
+    d.solution = commandButton("Command15", "Sol&ution", 1200, 0, 1215, 23, false);
     return d;
 }
 
 FrameDesign K04d2a::frameDesign(WindowId own) {
-    FrameDesign f;
-    f.own = own;
-    f.close = button("Command3", "Clos&e", 2400, 0, 1215, 6);
-    f.heading = {"Label4",
-                 "Go to exercise:",
-                 4800,
-                 120,
-                 2055,
-                 375,
-                 Look{Face::Arial, 12, true, false, Qt::black, lightGrey}};
-    f.firstGoToTab = 8;
+    FrameDesign f = standardFrame(own, lightGrey, 6);
+    f.close.place(2400, 0, 1215, 495);
     f.howTo = {howto::startEnter, howto::chart};
-    f.howToFocus = QStringLiteral("Text2");
     return f;
 }
 
@@ -198,6 +179,24 @@ DrillRules K04d2a::rules() {
     r.solutionStaysAfterDone = false;
     r.wordKeys = KeyTable::Hunkey;
     r.endingKeys = KeyTable::Hunkey;
+    return r;
+}
+
+DrillDesign K04d2a::design(const Sibling& sibling) {
+    DrillDesign d = design();
+    d.title.text = QString::fromUtf8(sibling.title);
+    d.title.place(120, sibling.titleTop, sibling.titleWidth, sibling.titleHeight);
+    d.question->text = QString::fromUtf8(sibling.question);
+    d.question->place(3360, sibling.questionTop, 1215, 375);
+    d.hint.place(4680, 600, sibling.hintWidth, 735);
+    return d;
+}
+
+DrillRules K04d2a::rules(const Sibling& sibling) {
+    DrillRules r = rules();
+    r.titleSuffix = QString::fromUtf8(sibling.titleSuffix);
+    r.helpContext = sibling.helpContext;
+    r.list = sibling.list;
     return r;
 }
 

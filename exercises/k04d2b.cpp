@@ -45,27 +45,21 @@ constexpr WordItem items[] = {
     {u"hetven", u"hetvenet"},
 };
 
-DrillDesign design() {
-    DrillDesign d = K04d2a::design();
-    d.title.text = QStringLiteral("2/b. Put in the right endings:");
-    d.title.place(120, 840, 3255, 495);
-    d.question->text = QStringLiteral("Hányat?");
-    d.question->place(3360, 840, 1215, 375);
-    d.hint.place(4680, 600, 1935, 735);
-    return d;
-}
-
-DrillRules rules() {
-    DrillRules r = K04d2a::rules();
-    r.titleSuffix = QStringLiteral(": 2/b.");
-    r.helpContext = 30;
-    r.list = {items, 15};
-    return r;
-}
+const K04d2a::Sibling numerals{"2/b. Put in the right endings:",
+                               840,
+                               3255,
+                               495,
+                               "Hányat?",
+                               840,
+                               1935,
+                               ": 2/b.",
+                               30,
+                               {items, 15}};
 
 } // namespace
 
-K04d2b::K04d2b() : DrillWindow(QStringLiteral("k04d2b"), design(), rules()) {
+K04d2b::K04d2b()
+    : DrillWindow(QStringLiteral("k04d2b"), K04d2a::design(numerals), K04d2a::rules(numerals)) {
     addPart(std::make_unique<ExerciseFrame>(K04d2a::frameDesign(WindowId::k04d2b)));
 }
 

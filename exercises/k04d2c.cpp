@@ -54,13 +54,19 @@ constexpr WordItem items[] = {
     {u"világos", u"világosat"},
 };
 
+const K04d2a::Sibling adjectives{"2/c. Put in the right endings:",
+                                 960,
+                                 4095,
+                                 375,
+                                 "Milyet?",
+                                 960,
+                                 2055,
+                                 ": 2/c.",
+                                 25,
+                                 {items, 20}};
+
 DrillDesign design() {
-    DrillDesign d = K04d2a::design();
-    d.title.text = QStringLiteral("2/c. Put in the right endings:");
-    d.title.place(120, 960, 4095, 375);
-    d.question->text = QStringLiteral("Milyet?");
-    d.question->place(3360, 960, 1215, 375);
-    d.hint.place(4680, 600, 2055, 735);
+    DrillDesign d = K04d2a::design(adjectives);
     d.plusNote.text = QStringLiteral(" If you want to practise with an extended variant  of this "
                                      "exercise, click the \"Plus\" button:");
     d.plusNote.look.face = Face::SansSerif;
@@ -68,17 +74,9 @@ DrillDesign design() {
     return d;
 }
 
-DrillRules rules() {
-    DrillRules r = K04d2a::rules();
-    r.titleSuffix = QStringLiteral(": 2/c.");
-    r.helpContext = 25;
-    r.list = {items, 20};
-    return r;
-}
-
 } // namespace
 
-K04d2c::K04d2c() : DrillWindow(QStringLiteral("k04d2c"), design(), rules()) {
+K04d2c::K04d2c() : DrillWindow(QStringLiteral("k04d2c"), design(), K04d2a::rules(adjectives)) {
     addPart(std::make_unique<ExerciseFrame>(K04d2a::frameDesign(WindowId::k04d2c)));
 }
 

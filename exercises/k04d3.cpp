@@ -51,27 +51,8 @@ const QString endMessage =
     QStringLiteral("You have reached the end of the exercice. If you want to restart it (with "
                    "variable persons) click the \"Restart\" button.");
 
-ControlDesign button(const char* name, const char* caption, int left, int top, int width, int tab,
-                     bool enabled = true) {
-    ControlDesign design{
-        QString::fromLatin1(name), QString::fromLatin1(caption), left, top, width, 495, Look{}};
-    design.tabIndex = tab;
-    design.enabled = enabled;
-    return design;
-}
-
 FrameDesign frameDesign() {
-    FrameDesign f;
-    f.own = WindowId::k04d3;
-    f.close = button("Command3", "Clos&e", 2280, 0, 1095, 3);
-    f.heading = {"Label4",
-                 "Go to exercise:",
-                 4800,
-                 120,
-                 2055,
-                 375,
-                 Look{Face::Arial, 12, true, false, Qt::black, QColor(255, 224, 192)}};
-    f.firstGoToTab = 4;
+    FrameDesign f = standardFrame(WindowId::k04d3, QColor(255, 224, 192), 3);
     f.howTo = {howto::startNextOrEnter, howto::picture, howto::chart};
     f.howToFocus = QStringLiteral("Text1");
     return f;
@@ -153,10 +134,11 @@ void K04d3::buildControls(QWidget* body) {
     answerBox->setTranslator(hunkey);
     answer_ = answerBox;
 
-    start_ = makeButton(body, button("Command1", "&Start", 0, 0, 1095, 0));
-    solution_ = makeButton(body, button("Command14", "Sol&ution", 1080, 0, 1215, 13, false));
-    next_ = makeButton(body, button("Command2", "&Next", 3840, 4800, 1215, 2, false));
-    QPushButton* charButton = makeButton(body, button("Command13", "&Char", 120, 4920, 855, 12));
+    start_ = makeButton(body, commandButton("Command1", "&Start", 0, 0, 1095, 0));
+    solution_ = makeButton(body, commandButton("Command14", "Sol&ution", 1080, 0, 1215, 13, false));
+    next_ = makeButton(body, commandButton("Command2", "&Next", 3840, 4800, 1215, 2, false));
+    QPushButton* charButton =
+        makeButton(body, commandButton("Command13", "&Char", 120, 4920, 855, 12));
     ControlDesign chart{"Label6",
                         characterChart,
                         120,
@@ -264,8 +246,7 @@ void K04d3::checkSentence() {
 }
 
 void K04d3::hiba() {
-    services().beep();
-    message(shared().msgWrong, Icon::Exclamation);
+    wrongAnswer();
     if (isLoaded())
         answer_->setFocus(Qt::OtherFocusReason);
 }

@@ -71,17 +71,7 @@ GapDesign design() {
 } // namespace
 
 K04d4::K04d4() : GapWindow(QStringLiteral("k04d4"), design()) {
-    FrameDesign f;
-    f.own = WindowId::k04d4;
-    f.close = {"Command3", "Clos&e", 2280, 0, 1095, 495, Look{}, 100};
-    f.heading = {"Label4",
-                 "Go to exercise:",
-                 4800,
-                 120,
-                 2055,
-                 375,
-                 Look{Face::Arial, 12, true, false, Qt::black, QColor(255, 224, 192)}};
-    f.firstGoToTab = 101;
+    FrameDesign f = standardFrame(WindowId::k04d4, QColor(255, 224, 192), 100);
     f.howTo = {howto::gapsEnter, howto::chart};
     f.howToFocus = QStringLiteral("Text14");
     f.howToFocusIndex = [this] { return idx(); };

@@ -100,17 +100,8 @@ GapDesign design() {
 } // namespace
 
 K04d5::K04d5() : GapWindow(QStringLiteral("k04d5"), design()) {
-    FrameDesign f;
-    f.own = WindowId::k04d5;
-    f.close = {"Command3", "Clos&e", 2280, 0, 1095, 495, Look{}, 100};
-    f.heading = {"Label4",
-                 "Go to exercise:",
-                 4920,
-                 120,
-                 1815,
-                 375,
-                 Look{Face::Arial, 12, true, false, Qt::black, QColor(255, 224, 192)}};
-    f.firstGoToTab = 101;
+    FrameDesign f = standardFrame(WindowId::k04d5, QColor(255, 224, 192), 100);
+    f.heading.place(4920, 120, 1815, 375);
     f.howTo = {howto::gapsNextOrEnter, howto::chart};
     f.howToFocus = QStringLiteral("Text14");
     f.howToFocusIndex = [this] { return idx(); };

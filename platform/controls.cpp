@@ -49,6 +49,15 @@ void ImageBox::mouseReleaseEvent(QMouseEvent* event) {
         emit clicked();
 }
 
+ControlDesign commandButton(const char* name, const char* caption, int left, int top, int width,
+                            int tabIndex, bool enabled) {
+    ControlDesign design{
+        QString::fromLatin1(name), QString::fromUtf8(caption), left, top, width, 495, Look{}};
+    design.tabIndex = tabIndex;
+    design.enabled = enabled;
+    return design;
+}
+
 QString spokenCaption(const QString& caption) {
     QString spoken = caption;
     spoken.replace(QLatin1String("&&"), QLatin1String("\x01"));

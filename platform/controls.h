@@ -88,6 +88,10 @@ class ImageBox : public QLabel {
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
+// A command button of the designs: 495 twips high, in the buttons' face.
+ControlDesign commandButton(const char* name, const char* caption, int left, int top, int width,
+                            int tabIndex, bool enabled = true);
+
 // A caption as a screen reader should say it: without the access-key marks.
 QString spokenCaption(const QString& caption);
 

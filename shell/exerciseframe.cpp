@@ -65,6 +65,22 @@ int focusPlace(int number) {
 
 } // namespace
 
+FrameDesign standardFrame(WindowId own, const QColor& headingBackground, int closeTab) {
+    FrameDesign f;
+    f.own = own;
+    f.close = commandButton("Command3", "Clos&e", 2280, 0, 1095, closeTab);
+    f.heading = {"Label4",
+                 "Go to exercise:",
+                 4800,
+                 120,
+                 2055,
+                 375,
+                 Look{Face::Arial, 12, true, false, Qt::black, headingBackground}};
+    f.firstGoToTab = closeTab + 2;
+    f.howToFocus = QStringLiteral("Text2");
+    return f;
+}
+
 ExerciseFrame::ExerciseFrame(FrameDesign design) : design_(std::move(design)) {}
 
 void ExerciseFrame::build(FormWindow& window, QWidget* body) {

@@ -27,6 +27,11 @@ struct FrameDesign {
     std::function<int()> howToFocusIndex;
 };
 
+// The frame as most windows have it: Close at 2280, the heading at 4800 on the given
+// colour, the go-to buttons right after Close in the focus order, the how-to message
+// handing the focus to the ending box. Each window changes what it does differently.
+FrameDesign standardFrame(WindowId own, const QColor& headingBackground, int closeTab);
+
 // The how-to paragraphs the exercise windows choose from.
 namespace howto {
 extern const QString startEnter;

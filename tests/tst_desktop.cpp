@@ -16,10 +16,10 @@ using namespace kerbu;
 
 namespace {
 
-constexpr WindowId everyWindow[] = {
-    WindowId::sobre,  WindowId::alap,   WindowId::hatter, WindowId::k04d1a,
-    WindowId::k04d1b, WindowId::k04d2a, WindowId::k04d2b, WindowId::k04d2c,
-    WindowId::k04d3,  WindowId::k04d4,  WindowId::k04d5};
+constexpr WindowId everyWindow[] = {WindowId::sobre,  WindowId::alap,   WindowId::hatter,
+                                    WindowId::k04d1a, WindowId::k04d1b, WindowId::k04d2a,
+                                    WindowId::k04d2b, WindowId::k04d2c, WindowId::k04d3,
+                                    WindowId::k04d4,  WindowId::k04d5};
 
 QString accessibleName(QObject* object) {
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
@@ -59,7 +59,7 @@ FormWindow* openByKey(Qt::Key key, WindowId id) {
 class DesktopTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init() { test::freshStart(); }
     void cleanupTestCase() { windows().clear(); }
 
@@ -128,9 +128,9 @@ void DesktopTest::textsFitTheirControls() {
             const QStringList lines =
                 caption->wordWrap() ? caption->lines() : QStringList{caption->text()};
             const QString where = windowName(id) + ": " + caption->objectName();
-            QVERIFY2(int(lines.size()) * metrics.lineSpacing() <= caption->height() + 3,
-                     qPrintable(where + " is too low for " + QString::number(lines.size()) +
-                                " lines"));
+            QVERIFY2(
+                int(lines.size()) * metrics.lineSpacing() <= caption->height() + 3,
+                qPrintable(where + " is too low for " + QString::number(lines.size()) + " lines"));
             for (const QString& line : lines)
                 QVERIFY2(metrics.horizontalAdvance(line.trimmed()) <= caption->width() + 1,
                          qPrintable(where + ": \"" + line + "\""));
@@ -138,7 +138,8 @@ void DesktopTest::textsFitTheirControls() {
         for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
             if (!button->isVisibleTo(window) || button->text().isEmpty())
                 continue;
-            const int width = QFontMetrics(button->font()).horizontalAdvance(spokenCaption(button->text()));
+            const int width =
+                QFontMetrics(button->font()).horizontalAdvance(spokenCaption(button->text()));
             QVERIFY2(width <= button->width() - 4,
                      qPrintable(windowName(id) + ": " + button->objectName()));
         }
