@@ -39,8 +39,7 @@ void DrillWindow::buildControls(QWidget* body) {
     ending_ = makeTextBox(body, design_.ending);
     next_ = makeButton(body, design_.next);
     makeButton(body, design_.charButton);
-    chart_ = makeLabel(body, design_.chart);
-    chart_->setText(characterChart);
+    chart_ = makeChart(body, "Label6");
     solution_ = makeButton(body, design_.solution);
     plus_ = makeButton(body, design_.plus);
     plusNote_ = makeLabel(body, design_.plusNote);
@@ -54,7 +53,6 @@ void DrillWindow::buildControls(QWidget* body) {
         QStringLiteral("Type the ending here, then press Enter to check the answer."));
     QWidget* record = recordLabel_ ? static_cast<QWidget*>(recordLabel_) : recordBox_;
     record->setAccessibleName(QStringLiteral("Right answers"));
-    chart_->setAccessibleName(QStringLiteral("Character chart"));
 
     const KeyTable wordKeys = rules_.wordKeys;
     const KeyTable endingKeys = rules_.endingKeys;

@@ -25,7 +25,6 @@ struct DrillDesign {
     ControlDesign ending; // the typed ending
     ControlDesign next;   // the default button: checks the answer
     ControlDesign charButton;
-    ControlDesign chart;
     ControlDesign solution;
     ControlDesign plus;
     ControlDesign plusNote; // explains the Plus button

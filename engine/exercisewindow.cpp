@@ -1,6 +1,8 @@
 #include "exercisewindow.h"
 
 #include "center.h"
+#include "keys.h"
+#include "platform/controls.h"
 #include "texts.h"
 
 namespace kerbu {
@@ -23,6 +25,19 @@ void ExerciseWindow::message(const QString& text, Icon icon, const QString& titl
 void ExerciseWindow::wrongAnswer() {
     services().beep();
     message(shared().msgWrong, Icon::Exclamation);
+}
+
+QLabel* ExerciseWindow::makeChart(QWidget* body, const char* name) {
+    ControlDesign chart{name,
+                        characterChart,
+                        120,
+                        5400,
+                        8895,
+                        375,
+                        Look{Face::Serif, 13.5, true, false, QColor(128, 128, 128), Qt::white}};
+    chart.visible = false;
+    chart.accessibleName = QStringLiteral("Character chart");
+    return makeLabel(body, chart);
 }
 
 void ExerciseWindow::toggle(QWidget* chart) {

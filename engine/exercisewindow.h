@@ -3,6 +3,8 @@
 #include "platform/formwindow.h"
 #include "platform/services.h"
 
+class QLabel;
+
 namespace kerbu {
 
 // What every exercise window does the same way: its load steps around its own, and its
@@ -21,6 +23,8 @@ class ExerciseWindow : public FormWindow {
     void message(const QString& text, Icon icon, const QString& title = QString());
     // A wrong answer: the beep and the shared message.
     void wrongAnswer();
+    // The character chart every exercise window has, hidden until the learner asks for it.
+    static QLabel* makeChart(QWidget* body, const char* name);
     // Shows or hides the character chart.
     static void toggle(QWidget* chart);
 };

@@ -104,16 +104,7 @@ void GapWindow::buildControls(QWidget* body) {
     ControlDesign charButton = design_.charButton;
     charButton.tabIndex = tab++;
     char_ = makeButton(body, charButton);
-    ControlDesign chart{"Label3",
-                        characterChart,
-                        120,
-                        5400,
-                        8895,
-                        375,
-                        Look{Face::Serif, 13.5, true, false, QColor(128, 128, 128), Qt::white}};
-    chart.visible = false;
-    chart_ = makeLabel(body, chart);
-    chart_->setAccessibleName(QStringLiteral("Character chart"));
+    chart_ = makeChart(body, "Label3");
     setDefaultButton(next_);
 
     openGaps();

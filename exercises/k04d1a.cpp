@@ -79,14 +79,6 @@ DrillDesign K04d1a::design() {
         5};
     d.next = commandButton("Command2", "&Next", 3960, 4680, 1215, 6, false);
     d.charButton = commandButton("Command13", "&Char", 120, 4920, 855, 17);
-    d.chart = {"Label6",
-               "",
-               120,
-               5400,
-               8895,
-               375,
-               Look{Face::Serif, 13.5, true, false, QColor(128, 128, 128), Qt::white}};
-    d.chart.visible = false;
     d.solution = commandButton("Command15", "Sol&ution", 1080, 0, 1215, 20, false);
     d.plus = commandButton("Command16", "&Plus", 7320, 4800, 735, 21);
     d.plusNote = {

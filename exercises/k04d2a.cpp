@@ -134,14 +134,6 @@ DrillDesign K04d2a::design() {
         4};
     d.next = commandButton("Command2", "&Next", 3840, 4560, 1215, 5, false);
     d.charButton = commandButton("Command13", "&Char", 120, 4800, 855, 17);
-    d.chart = {"Label6",
-               "",
-               120,
-               5400,
-               8895,
-               375,
-               Look{Face::Serif, 13.5, true, false, QColor(128, 128, 128), Qt::white}};
-    d.chart.visible = false;
     d.record = {"Text3",
                 "",
                 240,

@@ -139,15 +139,7 @@ void K04d3::buildControls(QWidget* body) {
     next_ = makeButton(body, commandButton("Command2", "&Next", 3840, 4800, 1215, 2, false));
     QPushButton* charButton =
         makeButton(body, commandButton("Command13", "&Char", 120, 4920, 855, 12));
-    ControlDesign chart{"Label6",
-                        characterChart,
-                        120,
-                        5400,
-                        8895,
-                        375,
-                        Look{Face::Serif, 13.5, true, false, QColor(128, 128, 128), Qt::white}};
-    chart.visible = false;
-    chart_ = makeLabel(body, chart);
+    chart_ = makeChart(body, "Label6");
     setDefaultButton(next_);
 
     answer_->setAccessibleName(QStringLiteral("Your sentence"));
@@ -156,7 +148,6 @@ void K04d3::buildControls(QWidget* body) {
     picture_->setAccessibleName(QStringLiteral("Picture"));
     picture_->setAccessibleDescription(QStringLiteral("Click it to see the main words."));
     person_->setAccessibleName(QStringLiteral("Person"));
-    chart_->setAccessibleName(QStringLiteral("Character chart"));
 
     connect(start_, &QPushButton::clicked, this, &K04d3::startClicked);
     connect(next_, &QPushButton::clicked, this, &K04d3::checkSentence);
