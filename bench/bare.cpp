@@ -3,6 +3,7 @@
 //
 //   kerbu-bench-bare                 one window the size of the splash: reports its first
 //                                    paint since process start and its peak memory, ends
+//   kerbu-bench-bare --label         the same window showing one line of text
 //   kerbu-bench-bare --inprocess     a window opening another after 800 ms, switches
 //                                    between two windows by a button, keys typed into a
 //                                    line edit ("--quick" for a few of each)
@@ -17,10 +18,12 @@
 
 namespace {
 
-int start(QApplication& app) {
+int start(QApplication& app, bool withLabel) {
     QWidget window;
     window.setWindowTitle(QStringLiteral("Bare"));
     window.resize(363, 227); // the splash's client area
+    if (withLabel)
+        new QLabel(QStringLiteral("K E R B U !"), &window);
     bench::FirstPaint painted;
     painted.onPainted = [] {
         bench::report("first_paint_ms", {bench::msSinceProcessStart()});
@@ -79,8 +82,8 @@ int inProcess(bool quick) {
     std::vector<double> timed;
     for (int run = 0; run < (quick ? 1 : 5); ++run)
         timed.push_back(timedWindow(painted));
-    bench::report("timer_ms", {bench::median(timed), bench::quantile(timed, 0),
-                               bench::quantile(timed, 1)});
+    bench::report("timer_ms",
+                  {bench::median(timed), bench::quantile(timed, 0), bench::quantile(timed, 1)});
 
     std::unique_ptr<QWidget> windows[] = {makeWindow(QStringLiteral("A")),
                                           makeWindow(QStringLiteral("B"))};
@@ -136,5 +139,5 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     if (bench::hasFlag(argc, argv, "--inprocess"))
         return inProcess(bench::hasFlag(argc, argv, "--quick"));
-    return start(app);
+    return start(app, bench::hasFlag(argc, argv, "--label"));
 }

@@ -25,13 +25,14 @@ using namespace kerbu;
 
 namespace {
 
-bool fail(const char* what) {
+// Says what went wrong; returns the "no time" value -1.
+double fail(const char* what) {
     std::fprintf(stderr, "kerbu-bench-inprocess: %s\n", what);
-    return false;
+    return -1;
 }
 
 bool isWindow(QWidget* window, WindowId id) {
-    return window->objectName() == windowName(id) && window->isWindow();
+    return window->objectName() == windowName(id);
 }
 
 // The go-to button of an exercise window that opens the target, found by its caption
@@ -53,11 +54,11 @@ double splashToMenu(bench::FirstPaint& painted) {
     painted.arm(splash);
     splash->showForm();
     if (!painted.wait())
-        return fail("the splash was not painted"), -1;
+        return fail("the splash was not painted");
     const double splashPainted = painted.paintedMs;
     painted.arm([](QWidget* w) { return isWindow(w, WindowId::alap); });
     if (!painted.wait(3000))
-        return fail("the main menu was not painted"), -1;
+        return fail("the main menu was not painted");
     return painted.paintedMs - splashPainted;
 }
 
@@ -66,7 +67,7 @@ double splashToMenu(bench::FirstPaint& painted) {
 double goTo(bench::FirstPaint& painted, WindowId from, WindowId to) {
     QPushButton* button = goToButton(windows().get(from), to);
     if (!button)
-        return fail("no go-to button"), -1;
+        return fail("no go-to button");
     painted.arm([to](QWidget* w) { return isWindow(w, to); });
     const double clicked = bench::nowMs();
     bench::click(button);
@@ -74,12 +75,12 @@ double goTo(bench::FirstPaint& painted, WindowId from, WindowId to) {
     // has returned; do the same here.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     if (!painted.wait())
-        return fail("the exercise was not painted"), -1;
+        return fail("the exercise was not painted");
     return painted.paintedMs - clicked;
 }
 
 double pickRate(int picks) {
-    static std::array<WordItem, 80> items;
+    std::array<WordItem, 80> items;
     items.fill(WordItem{u"ház", u"házba"});
     Drill drill(WordList{items, 80});
     Random random;
@@ -93,11 +94,15 @@ double pickRate(int picks) {
         drill.pick(random);
     const double seconds = (bench::nowMs() - start) / 1e3;
     if (drill.idx != open || !drill.isUsedUp((open + 1) % 80))
-        return fail("pick chose a used-up item"), -1;
+        return fail("pick chose a used-up item");
     return picks / seconds;
 }
 
 bool run(bool quick) {
+    const int splashRuns = quick ? 1 : 5;
+    const int switchCount = quick ? 20 : 200;
+    const int keyCount = quick ? 20 : 1000;
+    const int pickCount = quick ? 100000 : 5000000;
     bench::FirstPaint painted;
 
     // The first start of the splash, as in a fresh program.
@@ -110,10 +115,12 @@ bool run(bool quick) {
     painted.arm([](QWidget* w) { return isWindow(w, WindowId::k04d1a); });
     bench::click(windows().get(WindowId::alap)->control(QStringLiteral("AniButton1")));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    if (!painted.wait())
-        return fail("exercise 1/a was not painted");
+    if (!painted.wait()) {
+        fail("exercise 1/a was not painted");
+        return false;
+    }
     std::vector<double> switches;
-    for (int i = 0; i < (quick ? 20 : 200); ++i) {
+    for (int i = 0; i < switchCount; ++i) {
         const double ms = goTo(painted, exerciseWindows[i % 8], exerciseWindows[(i + 1) % 8]);
         if (ms < 0)
             return false;
@@ -126,35 +133,37 @@ bool run(bool quick) {
 
     // Keys into the word box of 1/a: the apostrophe key gives "á".
     FormWindow* window = windows().get(WindowId::k04d1a);
-    if (!window->isLoaded() && goTo(painted, exerciseWindows[(quick ? 20 : 200) % 8],
-                                    WindowId::k04d1a) < 0)
+    if (!window->isLoaded() &&
+        goTo(painted, exerciseWindows[switchCount % 8], WindowId::k04d1a) < 0)
         return false;
     auto* box = window->control<QLineEdit>(QStringLiteral("Text1"));
     box->setFocus();
     std::vector<double> keys;
-    for (int i = 0; i < (quick ? 20 : 1000); ++i) {
+    for (int i = 0; i < keyCount; ++i) {
         if (i % 20 == 0)
             box->clear();
         keys.push_back(bench::typeAndPaint(box, Qt::Key_Apostrophe, QStringLiteral("'")));
-        if (!box->text().endsWith(QChar(u'á')))
-            return fail("the word box did not take the key as á");
+        if (!box->text().endsWith(QChar(u'á'))) {
+            fail("the word box did not take the key as á");
+            return false;
+        }
     }
     bench::report("key_ms", {bench::median(keys), bench::quantile(keys, 0.95)});
 
-    const double rate = pickRate(quick ? 100000 : 5000000);
+    const double rate = pickRate(pickCount);
     if (rate < 0)
         return false;
     bench::report("pick_per_s", {rate});
 
     // More starts of the splash on a fresh set of windows.
-    for (int i = 1; i < (quick ? 1 : 5); ++i) {
+    for (int i = 1; i < splashRuns; ++i) {
         windows().clear();
         splash.push_back(splashToMenu(painted));
         if (splash.back() < 0)
             return false;
     }
-    bench::report("splash_menu_ms", {bench::median(splash), bench::quantile(splash, 0),
-                                     bench::quantile(splash, 1)});
+    bench::report("splash_menu_ms",
+                  {bench::median(splash), bench::quantile(splash, 0), bench::quantile(splash, 1)});
     return true;
 }
 

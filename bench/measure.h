@@ -139,7 +139,8 @@ class FirstPaint : public QObject {
         if (match_ && event->type() == QEvent::Paint && watched->isWidgetType() &&
             match_(static_cast<QWidget*>(watched)->window())) {
             match_ = nullptr;
-            QMetaObject::invokeMethod(this, [this] { finished(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this] { finished(); }, Qt::QueuedConnection);
         }
         return false;
     }
@@ -184,7 +185,8 @@ inline double typeAndPaint(QWidget* widget, Qt::Key key, const QString& text) {
 }
 
 inline bool hasFlag(int argc, char* argv[], const char* flag) {
-    return std::any_of(argv + 1, argv + argc, [flag](const char* a) { return !std::strcmp(a, flag); });
+    return std::any_of(argv + 1, argv + argc,
+                       [flag](const char* a) { return !std::strcmp(a, flag); });
 }
 
 } // namespace bench

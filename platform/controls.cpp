@@ -3,7 +3,9 @@
 #include "formwindow.h"
 #include "twips.h"
 
+#include <QApplication>
 #include <QGuiApplication>
+#include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -66,6 +68,34 @@ QString spokenCaption(const QString& caption) {
     return spoken.simplified();
 }
 
+// One palette for each kind of control and pair of colours, shared by every control that
+// uses it, so the style's caches serve them all instead of filling up with copies.
+static QPalette designPalette(QWidget* control, const Look& look) {
+    static QHash<QString, QPalette> palettes;
+    const QString key = QStringLiteral("%1/%2/%3")
+                            .arg(QLatin1String(control->metaObject()->className()))
+                            .arg(look.text.isValid() ? look.text.rgba() : 0)
+                            .arg(look.background.isValid() ? look.background.rgba() : 0);
+    auto found = palettes.constFind(key);
+    if (found != palettes.constEnd())
+        return *found;
+    // Only the roles set here are the control's own; the rest still come from its window.
+    QPalette palette = QApplication::palette(control);
+    palette.setResolveMask(0);
+    if (look.text.isValid()) {
+        palette.setColor(QPalette::WindowText, look.text);
+        palette.setColor(QPalette::Text, look.text);
+        palette.setColor(QPalette::ButtonText, look.text);
+    }
+    if (look.background.isValid()) {
+        palette.setColor(QPalette::Window, look.background);
+        palette.setColor(QPalette::Base, look.background);
+        palette.setColor(QPalette::Button, look.background);
+    }
+    palettes.insert(key, palette);
+    return palette;
+}
+
 void applyDesign(QWidget* control, const ControlDesign& design) {
     control->setObjectName(design.name);
     control->setAccessibleName(design.accessibleName.isEmpty() ? spokenCaption(design.text)
@@ -75,18 +105,7 @@ void applyDesign(QWidget* control, const ControlDesign& design) {
     control->setGeometry(twipsRect(design.left, design.top, design.width, design.height));
     control->setFont(
         designFont(design.look.face, design.look.points, design.look.bold, design.look.italic));
-    QPalette palette = control->palette();
-    if (design.look.text.isValid()) {
-        palette.setColor(QPalette::WindowText, design.look.text);
-        palette.setColor(QPalette::Text, design.look.text);
-        palette.setColor(QPalette::ButtonText, design.look.text);
-    }
-    if (design.look.background.isValid()) {
-        palette.setColor(QPalette::Window, design.look.background);
-        palette.setColor(QPalette::Base, design.look.background);
-        palette.setColor(QPalette::Button, design.look.background);
-    }
-    control->setPalette(palette);
+    control->setPalette(designPalette(control, design.look));
     if (design.tabIndex >= 0)
         control->setProperty("tabIndex", design.tabIndex);
     control->setVisible(design.visible);

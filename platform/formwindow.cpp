@@ -59,6 +59,9 @@ void FormWindow::unloadForm() {
     if (!isLoaded())
         return;
     hide();
+    // The hidden window gives back its native window and drawing buffer; showing it again
+    // makes new ones.
+    destroy();
     onUnload();
     if (QWidget* menus = menuWidget()) {
         setMenuWidget(nullptr); // hides the menu bar and deletes it later

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QStyleFactory>
+#include <QTimer>
 
 // The pictures and the help file are compiled into the library; a static library needs
 // its resources registered by hand.
@@ -28,10 +29,13 @@ void setUpApplication() {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     installFontSubstitutions();
     QApplication::setFont(designFont(Face::SansSerif, 9.75));
-    QIcon icon;
-    for (int side : {16, 32, 48, 64, 128})
-        icon.addPixmap(picture(QStringLiteral(":/assets/icon.svg"), QSize(side, side)));
-    QApplication::setWindowIcon(icon);
+    // The icon is drawn once the splash is on the screen; the splash does not wait for it.
+    QTimer::singleShot(50, qApp, [] {
+        QIcon icon;
+        for (int side : {16, 32, 48, 64, 128})
+            icon.addPixmap(picture(QStringLiteral(":/assets/icon.svg"), QSize(side, side)));
+        QApplication::setWindowIcon(icon);
+    });
 }
 
 static QtMessageHandler previousHandler = nullptr;

@@ -82,10 +82,11 @@ void Sobre::buildControls(QWidget* body) {
         frames_[i] = new QLabel(panel1);
         frames_[i]->setObjectName(QStringLiteral("Image%1").arg(3 + i));
         frames_[i]->setGeometry(twipsRect(lefts[i], 3000, 615, 495));
-        frames_[i]->setPixmap(
-            picture(QStringLiteral(":/assets/frame%1.svg").arg(i + 1), image1_->size()));
         frames_[i]->hide();
     }
+    // The first frame is shown at once; the others are drawn while it is on the screen.
+    drawFrame(0);
+    QTimer::singleShot(100, image1_, [this] { drawFrames(); });
 
     ControlDesign ok{
         QStringLiteral("Command1"), QStringLiteral("&OK"), 360, 2760, 855, 375, Look{}};
@@ -98,6 +99,8 @@ void Sobre::buildControls(QWidget* body) {
     timer1_ = new QTimer(body);
     timer1_->setObjectName(QStringLiteral("Timer1"));
     timer1_->setInterval(800);
+    // The splash is on screen for 800 ms, not up to 5 % more or less.
+    timer1_->setTimerType(Qt::PreciseTimer);
     connect(timer1_, &QTimer::timeout, this, [this] {
         timer1_->stop();
         windows().open(WindowId::alap, this);
@@ -136,6 +139,17 @@ void Sobre::enterAboutMode() {
     ok_->setFocus(Qt::OtherFocusReason);
 }
 
+void Sobre::drawFrame(int i) {
+    if (frames_[i]->pixmap().isNull())
+        frames_[i]->setPixmap(
+            picture(QStringLiteral(":/assets/frame%1.svg").arg(i + 1), image1_->size()));
+}
+
+void Sobre::drawFrames() {
+    for (int i = 0; i < 3; ++i)
+        drawFrame(i);
+}
+
 int Sobre::frame() const {
     if (!isLoaded())
         return -1;
@@ -148,6 +162,7 @@ int Sobre::frame() const {
 }
 
 void Sobre::animate() {
+    drawFrames();
     const int shown = frame();
     if (shown >= 0)
         image1_->setPixmap(frames_[(shown + 1) % 3]->pixmap());

@@ -36,6 +36,9 @@ class Sobre : public FormWindow {
     void onUnload() override;
 
   private:
+    void drawFrame(int i);
+    void drawFrames();
+
     QLabel* image1_ = nullptr;
     QLabel* frames_[3] = {};
     QPushButton* ok_ = nullptr;

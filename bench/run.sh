@@ -1,0 +1,141 @@
+#!/usr/bin/env bash
+# Builds the benchmarks in Release and measures the program against a bare Qt Widgets
+# program built with the same flags, in the same run: on the offscreen platform, and on
+# X under Xvfb where xvfb-run is installed. Prints one table per platform.
+#
+#   bench/run.sh           the full run (about half a minute per platform)
+#   bench/run.sh --quick   a few runs of each, only to see that everything still works
+#
+# The build goes to build-bench (or $KERBU_BENCH_BUILD); what the programs say on
+# stderr goes to bench-<platform>.log there.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${KERBU_BENCH_BUILD:-$root/build-bench}
+quick=""
+platform=""
+while (($#)); do
+    case $1 in
+    --quick) quick=--quick ;;
+    --platform) platform=$2 && shift ;; # used by the run under Xvfb
+    *) echo "usage: $0 [--quick]" >&2 && exit 2 ;;
+    esac
+    shift
+done
+
+# The median of the values of one report line ("name value") in a file.
+median() {
+    awk -v name="$2" '$1 == name { print $2 }' "$1" | sort -g |
+        awk '{ v[NR] = $1 } END { print NR ? v[int((NR + 1) / 2)] : "nan" }'
+}
+
+# The values of one report line, space-separated.
+values() {
+    awk -v name="$2" '$1 == name { $1 = ""; print substr($0, 2) }' "$1"
+}
+
+# Runs one benchmark program, its stderr to the log; the start time for the programs that
+# measure from the process start is taken just before.
+run() {
+    KERBU_BENCH_T0=$EPOCHREALTIME "$@" 2>>"$log" || {
+        echo "$* failed on $QT_QPA_PLATFORM; see $log" >&2
+        exit 1
+    }
+}
+
+# Measures on $QT_QPA_PLATFORM and prints the table.
+measure() {
+    local bin=$build/bench out
+    log=$build/bench-$1.log
+    local starts=15
+    [ -z "$quick" ] || starts=3
+    out=$(mktemp -d)
+    : >"$log"
+    # Starts of the program and of the bare window, taking turns.
+    for ((i = 0; i < starts; i++)); do
+        run "$bin/kerbu-bench-start" >>"$out/ours"
+        run "$bin/kerbu-bench-bare" >>"$out/bare"
+        run "$bin/kerbu-bench-bare" --label >>"$out/label"
+    done
+    run "$bin/kerbu-bench-inprocess" $quick >"$out/inprocess"
+    run "$bin/kerbu-bench-bare" --inprocess $quick >"$out/bareinprocess"
+
+    echo
+    echo "### $1 ($starts starts each, interleaved)"
+    echo
+    {
+        echo "start $(median "$out/ours" first_paint_ms) $(median "$out/bare" first_paint_ms)"
+        echo "label $(median "$out/ours" first_paint_ms) $(median "$out/label" first_paint_ms)"
+        echo "splash $(values "$out/inprocess" splash_menu_ms) $(values "$out/bareinprocess" timer_ms)"
+        echo "switch $(values "$out/inprocess" switch_ms) $(values "$out/bareinprocess" switch_ms)"
+        echo "key $(values "$out/inprocess" key_ms) $(values "$out/bareinprocess" key_ms)"
+        echo "pick $(values "$out/inprocess" pick_per_s)"
+        echo "memory $(values "$out/inprocess" vmhwm_kb) $(median "$out/bare" vmhwm_kb)"
+    } | awk '
+        function row(measure, ours, bare, ratio, goal, met) {
+            printf "| %s | %s | %s | %s | %s | %s |\n", measure, ours, bare, ratio, goal, met
+        }
+        function yes(ok) { return ok ? "yes" : "**no**" }
+        function ms(v) { return sprintf(v < 10 ? "%.2f ms" : "%.1f ms", v) }
+        BEGIN {
+            print "| measure | ours | bare Qt | ratio | goal | met? |"
+            print "|---|---|---|---|---|---|"
+        }
+        $1 == "start" {
+            row("process start to the splash first painted (median)", ms($2), ms($3),
+                sprintf("%.2fx", $2 / $3), "at most 1.3x bare", yes($2 <= 1.3 * $3))
+        }
+        $1 == "label" {
+            row("the same, against a bare window showing one label (for reference)", ms($2),
+                ms($3), sprintf("%.2fx", $2 / $3), "-", "-")
+        }
+        $1 == "splash" {
+            row("splash painted to main menu painted (median, min-max)",
+                sprintf("%s (%.1f-%.1f)", ms($2), $3, $4),
+                sprintf("%s (%.1f-%.1f)", ms($5), $6, $7), sprintf("%.3fx", $2 / $5),
+                "800 ms within 20 ms", yes($3 >= 780 && $4 <= 820))
+        }
+        $1 == "switch" {
+            row("go-to click to the next exercise painted (median / p95)",
+                sprintf("%s / %s", ms($2), ms($3)), sprintf("%s / %s", ms($5), ms($6)),
+                sprintf("%.1fx", $2 / $5), "median under 16.7 ms, p95 under 33 ms",
+                yes($2 < 16.7 && $3 < 33))
+        }
+        $1 == "key" {
+            row("key press to the translated letter painted (median / p95)",
+                sprintf("%.3f / %.3f ms", $2, $3), sprintf("%.3f / %.3f ms", $4, $5),
+                sprintf("%.2fx", $2 / $4), "median under 1 ms", yes($2 < 1))
+        }
+        $1 == "pick" {
+            row("pick with one open item of 80", sprintf("%.2f million/s", $2 / 1e6), "-",
+                "-", "at least 1 million/s", yes($2 >= 1e6))
+        }
+        $1 == "memory" {
+            row("peak memory (VmHWM) after all eight exercises", sprintf("%.1f MB", $2 / 1024),
+                sprintf("%.1f MB", $3 / 1024), sprintf("%.2fx", $2 / $3), "at most 1.5x bare",
+                yes($2 <= 1.5 * $3))
+        }'
+    rm -r "$out"
+}
+
+if [ -n "$platform" ]; then
+    measure "$platform"
+    exit
+fi
+
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$build" --target kerbu-bench-start kerbu-bench-inprocess kerbu-bench-bare >/dev/null
+
+echo "## Kerbu benchmarks $(date -u '+%Y-%m-%d %H:%M UTC')${quick:+ (quick)}"
+echo
+echo "Machine: $(nproc) cores, $(lscpu | sed -n 's/^Model name: *//p' | head -1)," \
+    "Linux $(uname -r), Qt $(qtpaths6 --qt-version 2>/dev/null || echo unknown)," \
+    "$(c++ --version | head -1), Release build; load average $(cut -d' ' -f1-3 /proc/loadavg)"
+
+QT_QPA_PLATFORM=offscreen measure offscreen
+if command -v xvfb-run >/dev/null; then
+    xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
+        env QT_QPA_PLATFORM=xcb bash "$0" --platform xcb $quick
+else
+    echo
+    echo "(xvfb-run is not installed: no measurement on X)"
+fi
