@@ -8,7 +8,6 @@
 
 #include "engine/drillwindow.h"
 #include "engine/gapwindow.h"
-#include "engine/keys.h"
 #include "exercises/k04d3.h"
 #include "platform/controls.h"
 #include "platform/formwindow.h"
