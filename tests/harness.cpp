@@ -63,6 +63,18 @@ void answerRight(kerbu::DrillWindow* window) {
     QTest::keyClick(ending, Qt::Key_Return);
 }
 
+void solveGap(kerbu::GapWindow* window) {
+    const kerbu::Gap& g = window->gaps()[std::size_t(window->idx())];
+    kerbu::TextBox* gap = window->gap(window->idx());
+    if (g.check == kerbu::GapCheck::WithWordBox) {
+        window->control<QLineEdit>(QString::fromLatin1(g.wordBox))->clear();
+        gap->setText(QString::fromUtf16(g.whole));
+    } else {
+        gap->setText(QString::fromUtf16(g.expected));
+    }
+    QTest::keyClick(gap, Qt::Key_Return);
+}
+
 bool advanceTo(kerbu::DrillWindow* window, const QString& word) {
     for (int guard = 0; guard < 100; ++guard) {
         if (box(window, "Text1")->text() == word)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/drillwindow.h"
+#include "engine/gapwindow.h"
 #include "platform/services.h"
 #include "shell/windows.h"
 
@@ -28,6 +29,9 @@ QLineEdit* box(kerbu::FormWindow* window, const char* name);
 // Answers the current item of a drill right, by typing the whole answer into the
 // ending box and pressing Enter there.
 void answerRight(kerbu::DrillWindow* window);
+// Answers the current gap right; where a word box stands in front of it, the whole word
+// goes into the gap.
+void solveGap(kerbu::GapWindow* window);
 // Answers right until the word box shows the given base word.
 bool advanceTo(kerbu::DrillWindow* window, const QString& word);
 

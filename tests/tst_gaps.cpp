@@ -27,20 +27,6 @@ void enter(QWidget* box) {
     QTest::keyClick(box, Qt::Key_Return);
 }
 
-// Answers the current gap right; where a word box stands in front, the whole word goes
-// into the gap.
-void solveCurrent(GapWindow* window) {
-    const Gap& g = window->gaps()[std::size_t(window->idx())];
-    TextBox* gap = window->gap(window->idx());
-    if (g.check == GapCheck::WithWordBox) {
-        window->control<QLineEdit>(QString::fromLatin1(g.wordBox))->clear();
-        gap->setText(QString::fromUtf16(g.whole));
-    } else {
-        gap->setText(QString::fromUtf16(g.expected));
-    }
-    enter(gap);
-}
-
 const QColor openYellow(255, 255, 192);
 const QColor solvedYellow(255, 255, 0);
 const QColor openTan(238, 187, 136);
@@ -199,18 +185,18 @@ void GapsTest::anyOrderAndWrapAround() {
     GapWindow* window = openGaps(id);
     test::button(window, "Command1")->click();
     clickInto(window->gap(last - 1));
-    solveCurrent(window);
+    test::solveGap(window);
     QCOMPARE(window->idx(), last);
     QVERIFY(window->gap(last)->hasFocus());
-    solveCurrent(window);
+    test::solveGap(window);
     // From the last gap the search wraps round to the lowest open gap.
     QCOMPARE(window->idx(), 0);
     QVERIFY(window->gap(0)->hasFocus());
-    solveCurrent(window);
+    test::solveGap(window);
     QCOMPARE(window->idx(), 1);
     // Solved gaps are passed over.
     clickInto(window->gap(last - 2));
-    solveCurrent(window);
+    test::solveGap(window);
     QCOMPARE(window->idx(), 1);
     QCOMPARE(window->solved(), 4);
 }
@@ -220,7 +206,7 @@ void GapsTest::coloursOpenAndSolved() {
     for (int n = 0; n < 8; ++n)
         QCOMPARE(background(four->gap(n)), openYellow);
     test::button(four, "Command1")->click();
-    solveCurrent(four);
+    test::solveGap(four);
     QCOMPARE(background(four->gap(0)), solvedYellow);
 
     GapWindow* five = openGaps(WindowId::k04d5);
@@ -228,9 +214,9 @@ void GapsTest::coloursOpenAndSolved() {
     for (int n = 0; n < 12; ++n)
         QCOMPARE(background(five->gap(n)), place.contains(n) ? openTan : openYellow);
     test::button(five, "Command1")->click();
-    solveCurrent(five);
-    solveCurrent(five);
-    solveCurrent(five);
+    test::solveGap(five);
+    test::solveGap(five);
+    test::solveGap(five);
     QCOMPARE(background(five->gap(0)), solvedYellow);
     QCOMPARE(background(five->gap(2)), solvedTan);
     QCOMPARE(five->gap(2)->text(), QString("ban"));
@@ -251,7 +237,7 @@ void GapsTest::accomplished() {
     start->click();
     for (int n = 0; n < window->gapCount(); ++n) {
         QVERIFY(test::recorder().messages.empty());
-        solveCurrent(window);
+        test::solveGap(window);
     }
     QCOMPARE(test::recorder().messages.size(), std::size_t(1));
     QCOMPARE(test::recorder().messages[0].text,
@@ -301,18 +287,18 @@ void GapsTest::restartInTheMiddleNeedsEveryGapAgain() {
     QPushButton* start = test::button(window, "Command1");
     start->click();
     for (int n = 0; n < window->gapCount(); ++n)
-        solveCurrent(window);
+        test::solveGap(window);
     start->click();
     // Half of a run, then Restart: the new run starts its count afresh.
     for (int n = 0; n < 3; ++n)
-        solveCurrent(window);
+        test::solveGap(window);
     test::recorder().clear();
     start->click();
     QCOMPARE(window->solved(), 0);
     QCOMPARE(window->idx(), 0);
     int answers = 0;
     while (test::recorder().messages.empty() && answers < 40) {
-        solveCurrent(window);
+        test::solveGap(window);
         ++answers;
     }
     QCOMPARE(answers, window->gapCount());
@@ -324,7 +310,7 @@ void GapsTest::reopeningStartsAfresh() {
     GapWindow* window = openGaps(WindowId::k04d5);
     test::button(window, "Command1")->click();
     for (int n = 0; n < 5; ++n)
-        solveCurrent(window);
+        test::solveGap(window);
     window->control<QLineEdit>("Text9")->setText("x");
     window->control<QPushButton>("Command3")->click();
     window = openGaps(WindowId::k04d5);
@@ -339,7 +325,7 @@ void GapsTest::reopeningStartsAfresh() {
     test::button(window, "Command1")->click();
     int answers = 0;
     while (test::recorder().messages.empty() && answers < 40) {
-        solveCurrent(window);
+        test::solveGap(window);
         ++answers;
     }
     QCOMPARE(answers, 12);
@@ -456,7 +442,7 @@ void GapsTest::howToGoesToTheCurrentGap() {
     // Once accomplished, the current gap 0 is solved and cannot take the focus: it stays
     // where it was.
     while (test::button(window, "Command2")->isEnabled())
-        solveCurrent(window);
+        test::solveGap(window);
     QVERIFY(test::button(window, "Command1")->hasFocus());
     window->findChild<QAction*>("mnuHow")->trigger();
     QVERIFY(test::button(window, "Command1")->hasFocus());

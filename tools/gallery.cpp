@@ -15,6 +15,7 @@
 #include "shell/application.h"
 #include "shell/sobre.h"
 #include "shell/windows.h"
+#include "tests/harness.h"
 
 #include <QAction>
 #include <QApplication>
@@ -88,18 +89,13 @@ void wordDrill(WindowId id) {
     save(window, shotName);
     click(window, "Command13");
     ending->clear();
-    // Answer right until one item is left, then look at the waiting window.
-    auto answerRight = [&] {
-        window->control<QLineEdit>(QStringLiteral("Text1"))->clear();
-        ending->setText(window->drill().answer());
-        click(window, "Command2");
-    };
+    // Answer right until three items are left, then look at the waiting window.
     while (window->drill().solved < window->drill().total - 3)
-        answerRight();
+        test::answerRight(window);
     shoot(window, QStringLiteral("2-waiting"));
     shotName = window->objectName() + QStringLiteral("-4-accomplished");
     while (window->isLoaded() && window->control<QPushButton>("Command1")->isEnabled() == false)
-        answerRight();
+        test::answerRight(window);
     save(window, shotName);
 }
 
@@ -142,27 +138,13 @@ void sentences() {
     }
 }
 
-// Answers the current gap right: the ending, or the whole word where a word box stands in
-// front of the gap.
-void solveGap(GapWindow* window) {
-    const Gap& g = window->gaps()[std::size_t(window->idx())];
-    TextBox* gap = window->gap(window->idx());
-    if (g.check == GapCheck::WithWordBox) {
-        window->control<QLineEdit>(QString::fromLatin1(g.wordBox))->clear();
-        gap->setText(QString::fromUtf16(g.whole));
-    } else {
-        gap->setText(QString::fromUtf16(g.expected));
-    }
-    click(window, "Command2");
-}
-
 // Before Start, half done with a wrong answer, and accomplished.
 void gapText(WindowId id) {
     auto* window = static_cast<GapWindow*>(open(id));
     shoot(window, QStringLiteral("1-not-started"));
     click(window, "Command1");
     while (window->solved() < window->gapCount() / 2)
-        solveGap(window);
+        test::solveGap(window);
     shoot(window, QStringLiteral("2-waiting"));
     shotName = window->objectName() + QStringLiteral("-3-wrong");
     window->gap(window->idx())->setText(QStringLiteral("xy"));
@@ -170,7 +152,7 @@ void gapText(WindowId id) {
     save(window, shotName);
     shotName = window->objectName() + QStringLiteral("-4-accomplished");
     while (window->control<QPushButton>("Command2")->isEnabled())
-        solveGap(window);
+        test::solveGap(window);
     save(window, shotName);
 }
 
