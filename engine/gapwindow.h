@@ -86,7 +86,6 @@ class GapWindow : public ExerciseWindow {
     int gapCount() const { return int(design_.gaps.size()); }
     std::span<const Gap> gaps() const { return design_.gaps; }
     TextBox* gap(int number) const;
-    static const QColor promptColour;
 
     void startClicked();
     void nextClicked();

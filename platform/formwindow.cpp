@@ -48,7 +48,6 @@ void FormWindow::showForm() {
         applyFocusOrder();
         onLoad();
         focusFirstControl();
-        emit loaded();
     }
     show();
     raise();
@@ -75,7 +74,6 @@ void FormWindow::unloadForm() {
     controls->deleteLater();
     body_ = nullptr;
     defaultButton_ = nullptr;
-    emit unloaded();
 }
 
 void FormWindow::loadParts() {

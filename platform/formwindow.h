@@ -47,10 +47,6 @@ class FormWindow : public QMainWindow {
         return qobject_cast<T*>(findControl(name, index));
     }
 
-  signals:
-    void loaded();
-    void unloaded();
-
   protected:
     virtual void buildControls(QWidget* body) = 0;
     // The window's load steps; run after the controls exist, before it is shown.
