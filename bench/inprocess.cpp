@@ -12,9 +12,9 @@
 #include "measure.h"
 #include "platform/formwindow.h"
 #include "platform/random.h"
-#include "platform/services.h"
 #include "shell/application.h"
 #include "shell/windows.h"
+#include "testsupport/recordingservices.h"
 
 #include <QApplication>
 #include <QLineEdit>

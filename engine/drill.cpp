@@ -37,6 +37,7 @@ void Drill::refill() {
 void Drill::start(Random& random) {
     refill();
     total = runLength();
+    phase = Phase::Waiting;
     pick(random);
 }
 
@@ -49,13 +50,15 @@ bool Drill::answered(Random& random) {
     }
     refill();
     solved = 0;
+    phase = Phase::Accomplished;
     return true;
 }
 
 void Drill::reset() {
     idx = 0;
     solved = 0;
-    plus = 0;
+    plus = false;
+    phase = Phase::NotStarted;
     refill();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "phase.h"
+
 #include <QString>
 #include <span>
 #include <vector>
@@ -10,15 +12,15 @@ class Random;
 
 // One item of a word list: the base word shown to the learner and the whole answer.
 struct WordItem {
-    const char16_t* word;
-    const char16_t* answer;
+    const char16_t* word{};
+    const char16_t* answer{};
 };
 
 // A word list and how much of it a run takes: the normal variant the first normalCount
 // items, the extended variant all of them.
 struct WordList {
-    std::span<const WordItem> items;
-    int normalCount;
+    std::span<const WordItem> items{};
+    int normalCount{};
 };
 
 // The answer check of every word drill: both parts with their leading and trailing
@@ -44,7 +46,7 @@ class Drill {
     bool answered(Random& random);
     // Back to not started: first item, no right answers, normal variant.
     void reset();
-    void choosePlus() { plus = 1; }
+    void choosePlus() { plus = true; }
     // Draws an item of the run's range that is not used up yet into idx.
     void pick(Random& random);
 
@@ -56,10 +58,11 @@ class Drill {
     int runLength() const { return plus ? size() : list_.normalCount; }
     bool isUsedUp(int item) const { return words_.at(item).isEmpty(); }
 
-    int idx = 0;
-    int solved = 0;
-    int total = 0;
-    int plus = 0;
+    int idx = 0;       // the current item
+    int solved = 0;    // items answered right in this run
+    int total = 0;     // items in this run
+    bool plus = false; // the extended variant: every item of the list
+    Phase phase = Phase::NotStarted;
 
   private:
     WordList list_;

@@ -7,18 +7,12 @@
 
 namespace kerbu {
 
-DrillWindow::DrillWindow(const QString& name, DrillDesign design, DrillRules rules)
-    : ExerciseWindow(name), design_(std::move(design)), rules_(std::move(rules)),
-      drill_(rules_.list) {
-    setClientSize(design_.clientWidth, design_.clientHeight);
-    setHelpContext(rules_.helpContext);
-}
+DrillWindow::DrillWindow(const QString& name, DrillDesign design, DrillRules rules,
+                         FrameDesign frame)
+    : ExerciseWindow(name, design.background), design_(std::move(design)), rules_(std::move(rules)),
+      frame_(std::move(frame)), drill_(rules_.list) {}
 
 void DrillWindow::buildControls(QWidget* body) {
-    QPalette palette = body->palette();
-    palette.setColor(QPalette::Window, design_.background);
-    body->setPalette(palette);
-
     makeLabel(body, design_.hint);
     makeLabel(body, design_.title);
     if (design_.question)
@@ -67,7 +61,7 @@ void DrillWindow::buildControls(QWidget* body) {
     connect(control<QPushButton>(design_.charButton.name), &QPushButton::clicked, this,
             &DrillWindow::charClicked);
     connect(plus_, &QPushButton::clicked, this, &DrillWindow::plusClicked);
-    connect(word_, &TextBox::gotFocus, this, &DrillWindow::wordBoxFocused);
+    word_->setCaretToEndOnFocus(true);
 }
 
 void DrillWindow::onLoad() {
@@ -75,6 +69,7 @@ void DrillWindow::onLoad() {
     drill_.refill();
     finishLoad(rules_.titleSuffix);
     drill_.solved = 0;
+    drill_.phase = Phase::NotStarted;
 }
 
 void DrillWindow::startClicked() {
@@ -143,20 +138,13 @@ void DrillWindow::plusClicked() {
 }
 
 void DrillWindow::solutionClicked() {
-    message(shared().msgSolution + drill_.answer(), Icon::Information);
-    if (isLoaded())
-        ending_->setFocus(Qt::OtherFocusReason);
+    message(shared().msgSolution + drill_.answer(), Icon::Information, QString(), ending_);
 }
 
 void DrillWindow::charClicked() {
     toggle(chart_);
     if (!rules_.charKeepsFocus && ending_->isVisible())
         ending_->setFocus(Qt::OtherFocusReason);
-}
-
-void DrillWindow::wordBoxFocused() {
-    word_->deselect();
-    word_->setCursorPosition(static_cast<int>(word_->text().size()));
 }
 
 void DrillWindow::appendRecord(const QString& text) {

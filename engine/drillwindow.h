@@ -14,43 +14,40 @@ namespace kerbu {
 
 // The controls of a word-ending drill window, as designed.
 struct DrillDesign {
-    int clientWidth = 9210;
-    int clientHeight = 5880;
-    QColor background;
-    ControlDesign hint;   // the endings to use
-    ControlDesign title;  // the exercise title
-    ControlDesign start;  // Start / Restart
-    ControlDesign record; // the right answers of the run
-    ControlDesign word;   // the base word, editable
-    ControlDesign ending; // the typed ending
-    ControlDesign next;   // the default button: checks the answer
-    ControlDesign charButton;
-    ControlDesign solution;
-    ControlDesign plus;
-    ControlDesign plusNote; // explains the Plus button
-    std::optional<ControlDesign> question;
+    QColor background{};
+    ControlDesign hint{};   // the endings to use
+    ControlDesign title{};  // the exercise title
+    ControlDesign start{};  // Start / Restart
+    ControlDesign record{}; // the right answers of the run
+    ControlDesign word{};   // the base word, editable
+    ControlDesign ending{}; // the typed ending
+    ControlDesign next{};   // the default button: checks the answer
+    ControlDesign charButton{};
+    ControlDesign solution{};
+    ControlDesign plus{};
+    ControlDesign plusNote{}; // explains the Plus button
+    std::optional<ControlDesign> question{};
 };
 
 // A message box of the drill: its text, icon and title (an empty title is the shared
 // window title of the moment).
 struct DrillMessage {
-    QString text;
+    QString text{};
     Icon icon = Icon::Information;
-    QString title;
+    QString title{};
 };
 
 // Where the word-ending windows differ in behaviour.
 struct DrillRules {
-    QString titleSuffix;
-    int helpContext = 0;
-    WordList list;
+    QString titleSuffix{}; // appended to the shared title for the caption
+    WordList list{};
     KeyTable wordKeys = KeyTable::Hunkey;
     KeyTable endingKeys = KeyTable::None;
     // The record is a locked, scrolling text box instead of a label.
     bool recordIsTextBox = false;
     // Shared texts that Start sets for the run (left alone where empty).
-    QString runTitle;
-    QString runWrong;
+    QString runTitle{};
+    QString runWrong{};
     // The accomplished message; an empty text is the shared msgDone.
     DrillMessage done{QString(), Icon::Exclamation, QString()};
     bool solutionStaysAfterDone = false;
@@ -63,9 +60,10 @@ struct DrillRules {
 class DrillWindow : public ExerciseWindow {
     Q_OBJECT
   public:
-    DrillWindow(const QString& name, DrillDesign design, DrillRules rules);
+    DrillWindow(const QString& name, DrillDesign design, DrillRules rules, FrameDesign frame);
 
     const Drill& drill() const { return drill_; }
+    FrameDesign frameDesign() const override { return frame_; }
 
     // The handlers of the window's controls.
     void startClicked();
@@ -79,15 +77,15 @@ class DrillWindow : public ExerciseWindow {
     void onLoad() override;
 
   private:
-    void oke();
-    void hiba();
-    void change();
+    void oke();    // a right answer: record it, use the item up, go on or finish the run
+    void hiba();   // a wrong answer: beep and say so
+    void change(); // back to not started, for Plus
     void appendRecord(const QString& text);
     void clearRecord();
-    void wordBoxFocused();
 
     DrillDesign design_;
     DrillRules rules_;
+    FrameDesign frame_;
     Drill drill_;
 
     QPushButton* start_ = nullptr;

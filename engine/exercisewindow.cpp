@@ -7,6 +7,11 @@
 
 namespace kerbu {
 
+ExerciseWindow::ExerciseWindow(const QString& name, const QColor& background) : FormWindow(name) {
+    setClientSize(9210, 5880);
+    setBackground(background);
+}
+
 void ExerciseWindow::beginLoad() {
     center(this);
     loadParts();
@@ -18,26 +23,28 @@ void ExerciseWindow::finishLoad(const QString& titleSuffix) {
     setWindowTitle(shared().msgTitle);
 }
 
-void ExerciseWindow::message(const QString& text, Icon icon, const QString& title) {
-    services().messageBox(this, text, title.isEmpty() ? shared().msgTitle : title, icon);
+void ExerciseWindow::message(const QString& text, Icon icon, const QString& title, QWidget* then) {
+    tell(text, title.isEmpty() ? shared().msgTitle : title, icon, then);
 }
 
-void ExerciseWindow::wrongAnswer() {
+void ExerciseWindow::wrongAnswer(QWidget* then) {
     services().beep();
-    message(shared().msgWrong, Icon::Exclamation);
+    message(shared().msgWrong, Icon::Exclamation, QString(), then);
 }
 
 QLabel* ExerciseWindow::makeChart(QWidget* body, const char* name) {
-    ControlDesign chart{name,
-                        characterChart,
-                        120,
-                        5400,
-                        8895,
-                        375,
-                        Look{Face::Serif, 13.5, true, false, QColor(128, 128, 128), Qt::white}};
-    chart.visible = false;
-    chart.accessibleName = QStringLiteral("Character chart");
-    return makeLabel(body, chart);
+    return makeLabel(body, {.name = name,
+                            .text = characterChart,
+                            .left = 120,
+                            .top = 5400,
+                            .width = 8895,
+                            .height = 375,
+                            .look = {.face = Face::Serif,
+                                     .points = 13.5,
+                                     .text = QColor(128, 128, 128),
+                                     .background = Qt::white},
+                            .visible = false,
+                            .accessibleName = QStringLiteral("Character chart")});
 }
 
 void ExerciseWindow::toggle(QWidget* chart) {

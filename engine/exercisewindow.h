@@ -1,5 +1,7 @@
 #pragma once
 
+#include "framedesign.h"
+#include "phase.h"
 #include "platform/formwindow.h"
 #include "platform/services.h"
 
@@ -12,17 +14,24 @@ namespace kerbu {
 class ExerciseWindow : public FormWindow {
     Q_OBJECT
   public:
-    using FormWindow::FormWindow;
+    // Every exercise window is 9210 x 5880 twips.
+    ExerciseWindow(const QString& name, const QColor& background);
+
+    // The frame around the window's drill: the exercise says how it looks, whoever builds
+    // the window puts it on.
+    virtual FrameDesign frameDesign() const = 0;
 
   protected:
     // The first load steps: centre the window, then the frame's (it opens on top).
     void beginLoad();
     // The last: the shared texts afresh, the window's suffix appended, the caption.
     void finishLoad(const QString& titleSuffix);
-    // A message box; an empty title is the shared window title of the moment.
-    void message(const QString& text, Icon icon, const QString& title = QString());
-    // A wrong answer: the beep and the shared message.
-    void wrongAnswer();
+    // A message box; an empty title is the shared window title of the moment. When it
+    // closes, the focus goes to `then` if the window is still there and it can take it.
+    void message(const QString& text, Icon icon, const QString& title = QString(),
+                 QWidget* then = nullptr);
+    // A wrong answer: the beep and the shared message, then the focus to `then`.
+    void wrongAnswer(QWidget* then = nullptr);
     // The character chart every exercise window has, hidden until the learner asks for it.
     static QLabel* makeChart(QWidget* body, const char* name);
     // Shows or hides the character chart.

@@ -10,24 +10,24 @@ namespace kerbu {
 
 namespace {
 
-const QString restartCaption = QStringLiteral("&Restart");
-
 Look textLook(Qt::Alignment align, bool punctuation = false) {
-    return Look{punctuation ? Face::SansSerif : Face::Serif,
-                12,
-                true,
-                false,
-                Qt::black,
-                QColor(),
-                align | Qt::AlignVCenter};
+    return {.face = punctuation ? Face::SansSerif : Face::Serif,
+            .points = 12,
+            .text = Qt::black,
+            .align = align | Qt::AlignVCenter};
 }
 
 } // namespace
 
-GapWindow::GapWindow(const QString& name, GapDesign design)
-    : ExerciseWindow(name), design_(std::move(design)) {
-    setClientSize(9210, 5880);
-    setHelpContext(design_.helpContext);
+GapWindow::GapWindow(const QString& name, GapDesign design, FrameDesign frame)
+    : ExerciseWindow(name, QColor(224, 224, 224)), design_(std::move(design)),
+      frame_(std::move(frame)) {}
+
+FrameDesign GapWindow::frameDesign() const {
+    FrameDesign f = frame_;
+    f.howToFocus = QStringLiteral("Text14");
+    f.howToFocusIndex = [this] { return idx(); };
+    return f;
 }
 
 TextBox* GapWindow::gap(int number) const {
@@ -35,24 +35,30 @@ TextBox* GapWindow::gap(int number) const {
 }
 
 void GapWindow::buildControls(QWidget* body) {
-    QPalette palette = body->palette();
-    palette.setColor(QPalette::Window, QColor(224, 224, 224));
-    body->setPalette(palette);
-
     makeLabel(body, design_.title);
     for (const Prompt& prompt : design_.prompts) {
         const QString text = QString::fromUtf16(prompt.text);
         const bool punctuation = text == QLatin1String(".") || text == QLatin1String("?");
         // The fixed pieces read as plain text between the gaps; they never take the focus.
-        Caption* label = makeLabel(body, {prompt.name, text, prompt.left, prompt.top, prompt.width,
-                                          420, textLook(prompt.align, punctuation)});
+        Caption* label = makeLabel(body, {.name = prompt.name,
+                                          .text = text,
+                                          .left = prompt.left,
+                                          .top = prompt.top,
+                                          .width = prompt.width,
+                                          .height = 420,
+                                          .look = textLook(prompt.align, punctuation)});
         label->setWordWrap(false);
     }
     for (std::size_t n = 0; n < design_.separators.size(); ++n) {
         Caption* separator = makeLabel(
             body,
-            {"Label1", "/", design_.separators[n].left, design_.separators[n].top, 255, 375,
-             Look{Face::SansSerif, 13.5, false, false, Qt::black, QColor(), Qt::AlignCenter}});
+            {.name = "Label1",
+             .text = "/",
+             .left = design_.separators[n].left,
+             .top = design_.separators[n].top,
+             .width = 255,
+             .height = 375,
+             .look = {.points = 13.5, .bold = false, .text = Qt::black, .align = Qt::AlignCenter}});
         separator->setWordWrap(false);
         separator->setProperty("index", int(n));
     }
@@ -68,8 +74,13 @@ void GapWindow::buildControls(QWidget* body) {
     };
     for (int number = 0; number < gapCount(); ++number) {
         const Gap& g = design_.gaps[std::size_t(number)];
-        TextBox* box = makeTextBox(body, {"Text14", "", g.left, g.top, g.width, 420,
-                                          textLook(Qt::AlignLeft), placeInOrder(number)});
+        TextBox* box = makeTextBox(body, {.name = "Text14",
+                                          .left = g.left,
+                                          .top = g.top,
+                                          .width = g.width,
+                                          .height = 420,
+                                          .look = textLook(Qt::AlignLeft),
+                                          .tabIndex = placeInOrder(number)});
         box->setProperty("index", number);
         box->setAccessibleName(QStringLiteral("Gap %1").arg(number + 1));
         box->setAccessibleDescription(QStringLiteral(
@@ -79,28 +90,39 @@ void GapWindow::buildControls(QWidget* body) {
     }
     for (std::size_t n = 0; n < design_.wordBoxes.size(); ++n) {
         const WordBox& w = design_.wordBoxes[n];
-        TextBox* box =
-            makeTextBox(body, {w.name, QString::fromUtf16(w.text), w.left, w.top, w.width, 420,
-                               textLook(Qt::AlignRight), placeInOrder(-1 - int(n))});
+        TextBox* box = makeTextBox(body, {.name = w.name,
+                                          .text = QString::fromUtf16(w.text),
+                                          .left = w.left,
+                                          .top = w.top,
+                                          .width = w.width,
+                                          .height = 420,
+                                          .look = textLook(Qt::AlignRight),
+                                          .tabIndex = placeInOrder(-1 - int(n))});
         box->setAccessibleName(QStringLiteral("Word before the gap"));
         box->setAccessibleDescription(
             QStringLiteral("Change the end of the word here where the ending asks for it."));
         const KeyTable keys = w.keys;
         box->setTranslator([keys](QChar c) { return translateKey(keys, c); });
-        // The caret goes to the end, so the learner can change the last letter.
-        connect(box, &TextBox::gotFocus, box, [box] {
-            box->deselect();
-            box->setCursorPosition(int(box->text().size()));
-        });
+        box->setCaretToEndOnFocus(true);
     }
     tab = int(design_.focusOrder.size());
 
-    start_ = makeButton(body, commandButton("Command1", "&Start", 0, 0, 1095, tab++));
+    start_ = makeButton(body, commandButton({.name = "Command1",
+                                             .text = "&Start",
+                                             .left = 0,
+                                             .top = 0,
+                                             .width = 1095,
+                                             .tabIndex = tab++}));
     ControlDesign next = design_.next;
     next.tabIndex = tab++;
     next_ = makeButton(body, next);
-    solution_ =
-        makeButton(body, commandButton("Command14", "Sol&ution", 1080, 0, 1215, tab++, false));
+    solution_ = makeButton(body, commandButton({.name = "Command14",
+                                                .text = "Sol&ution",
+                                                .left = 1080,
+                                                .top = 0,
+                                                .width = 1215,
+                                                .tabIndex = tab++,
+                                                .enabled = false}));
     ControlDesign charButton = design_.charButton;
     charButton.tabIndex = tab++;
     char_ = makeButton(body, charButton);
@@ -127,6 +149,8 @@ void GapWindow::onLoad() {
     beginLoad();
     finishLoad(design_.titleSuffix);
     solved_ = 0;
+    phase_ = Phase::NotStarted;
+    restartRun_ = false;
     // The focus starts in gap 0, which makes it the current gap.
     gapFocused(0);
 }
@@ -172,12 +196,13 @@ void GapWindow::focusGap(int number) {
 }
 
 void GapWindow::startClicked() {
-    if (start_->text() == restartCaption) {
+    if (restartRun_) {
         openGaps();
         // A new run counts from nothing, also when the last one was left half done.
         solved_ = 0;
         idx_ = 0;
     }
+    phase_ = Phase::Waiting;
     solution_->setEnabled(true);
     next_->setEnabled(true);
     focusGap(0);
@@ -224,10 +249,12 @@ void GapWindow::oke() {
         dodo();
         return;
     }
+    phase_ = Phase::Accomplished;
+    restartRun_ = true;
     message(shared().msgDone, Icon::Exclamation);
     if (!isLoaded())
         return;
-    start_->setText(restartCaption);
+    start_->setText(QStringLiteral("&Restart"));
     start_->setFocus(Qt::OtherFocusReason);
     idx_ = 0;
     solved_ = 0;

@@ -17,8 +17,10 @@ enum class GapCheck {
 
 // One gap of a text: its place, what it expects and how it is checked.
 struct Gap {
-    int left, top, width;
-    const char16_t* expected;
+    int left{};
+    int top{};
+    int width{};
+    const char16_t* expected{};
     GapCheck check = GapCheck::Trimmed;
     const char16_t* alternative = nullptr; // Exact: a second accepted answer
     const char* wordBox = nullptr;         // WithWordBox: the word box in front of the gap
@@ -29,46 +31,50 @@ struct Gap {
 
 // A fixed piece of the text in front of, between or after the gaps.
 struct Prompt {
-    const char* name;
-    const char16_t* text;
-    int left, top, width;
+    const char* name{};
+    const char16_t* text{};
+    int left{};
+    int top{};
+    int width{};
     Qt::Alignment align = Qt::AlignRight;
 };
 
 // An editable word in front of a gap.
 struct WordBox {
-    const char* name;
-    const char16_t* text;
-    int left, top, width;
-    KeyTable keys;
+    const char* name{};
+    const char16_t* text{};
+    int left{};
+    int top{};
+    int width{};
+    KeyTable keys{};
 };
 
 // Where a "/" stands between two answers.
 struct Separator {
-    int left, top;
+    int left{};
+    int top{};
 };
 
 // The colours of a family of gaps.
 struct GapColours {
-    QColor open;
-    QColor solved;
+    QColor open{};
+    QColor solved{};
 };
 
 // Everything that makes one gap-filling window.
 struct GapDesign {
-    QString titleSuffix;
-    int helpContext = 0;
-    ControlDesign title;
-    ControlDesign next;
-    ControlDesign charButton;
-    std::span<const Gap> gaps;
-    std::span<const Prompt> prompts;
-    std::span<const WordBox> wordBoxes;
-    std::span<const Separator> separators; // a "/" between the two answers of a line, if any
-    std::span<const GapColours> families;
+    QString titleSuffix{}; // appended to the shared title for the caption
+    ControlDesign title{};
+    ControlDesign next{};
+    ControlDesign charButton{};
+    std::span<const Gap> gaps{};
+    std::span<const Prompt> prompts{};
+    std::span<const WordBox> wordBoxes{};
+    std::span<const Separator> separators{}; // a "/" between the two answers of a line, if any
+    std::span<const GapColours> families{};
     // The focus order of the answer boxes: gap numbers, or -1 - n for word box n.
-    std::span<const int> focusOrder;
-    QString solutionPrefix; // put in front of the expected ending by Solution
+    std::span<const int> focusOrder{};
+    QString solutionPrefix{}; // put in front of the expected ending by Solution
     bool solutionStaysAfterDone = false;
     bool charActsOnFocus = false; // Char acts when it receives the focus, not on a click
 };
@@ -78,10 +84,14 @@ struct GapDesign {
 class GapWindow : public ExerciseWindow {
     Q_OBJECT
   public:
-    GapWindow(const QString& name, GapDesign design);
+    GapWindow(const QString& name, GapDesign design, FrameDesign frame);
+
+    // The how-to message hands the focus to the current gap.
+    FrameDesign frameDesign() const override;
 
     int idx() const { return idx_; }
     int solved() const { return solved_; }
+    Phase phase() const { return phase_; }
     QString expected() const { return expected_; }
     int gapCount() const { return int(design_.gaps.size()); }
     std::span<const Gap> gaps() const { return design_.gaps; }
@@ -101,16 +111,21 @@ class GapWindow : public ExerciseWindow {
     void gapFocused(int number);
     void focusGap(int number);
     void openGaps();
-    void oke();
-    void hiba();
-    void dodo();
+    void oke();  // a right ending: lock and colour the gap, go on or finish
+    void hiba(); // a wrong ending: beep, say so, back into the gap
+    void dodo(); // on to the next open gap
     bool isRight() const;
     void paint(QWidget* box, const QColor& colour);
 
     GapDesign design_;
-    int idx_ = 0;
-    int solved_ = 0;
-    QString expected_;
+    FrameDesign frame_;
+    int idx_ = 0;      // the current gap
+    int solved_ = 0;   // gaps answered right in this run
+    QString expected_; // the ending the current gap takes
+    Phase phase_ = Phase::NotStarted;
+    // From the first accomplished run until the window closes, Start reads "&Restart" and
+    // opens every gap afresh.
+    bool restartRun_ = false;
     // While a solved gap is disabled, the focus that moves on by itself is not the learner's.
     bool locking_ = false;
 

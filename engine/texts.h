@@ -12,8 +12,9 @@ struct SharedTexts {
     QString msgDone;
     QString msgCapital;
     QString msgSolution;
-    // The line break of the how-to and About messages, set by the main menu.
-    QString crlf;
+    // The line break of the how-to and About messages. The main menu sets it as it loads;
+    // it holds CR LF from the start, so the About message reads right during the splash.
+    QString crlf = QStringLiteral("\r\n");
 };
 
 SharedTexts& shared();

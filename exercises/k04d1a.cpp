@@ -41,81 +41,123 @@ const QColor peach(255, 224, 192);
 
 DrillDesign K04d1a::design() {
     const Qt::Alignment topLeft = Qt::AlignLeft | Qt::AlignTop;
-    DrillDesign d;
-    d.background = QColor(221, 204, 187);
-    d.hint = {"Label1",
-              "   -ba       -be",
-              4080,
-              600,
-              1095,
-              855,
-              Look{Face::SansSerif, 13.5, true, false, Qt::white, brown, topLeft}};
-    d.title = {"Label2",
-               "1/a.   Put in the right endings:",
-               360,
-               1080,
-               3615,
-               375,
-               Look{Face::Arial, 12, true, false, Qt::black, peach, topLeft}};
-    d.start = commandButton("Command1", "&Start", 0, 0, 1095, 2);
-    d.record = {"Label3",
-                "",
-                480,
-                1560,
-                8415,
-                1935,
-                Look{Face::Serif, 12, true, false, Qt::black, Qt::white, topLeft}};
-    d.word = {"Text1",
-              "",
-              2160,
-              3840,
-              2895,
-              615,
-              Look{Face::Serif, 13.5, true, false, Qt::black, Qt::white,
-                   Qt::AlignRight | Qt::AlignVCenter},
-              4};
-    d.ending = {
-        "Text2", "", 5040, 3840, 975, 615, Look{Face::Serif, 13.5, true, false, Qt::white, brown},
-        5};
-    d.next = commandButton("Command2", "&Next", 3960, 4680, 1215, 6, false);
-    d.charButton = commandButton("Command13", "&Char", 120, 4920, 855, 17);
-    d.solution = commandButton("Command15", "Sol&ution", 1080, 0, 1215, 20, false);
-    d.plus = commandButton("Command16", "&Plus", 7320, 4800, 735, 21);
-    d.plusNote = {
-        "Label5",
-        " If you want to practise with an extended variant  of this exercise, click "
-        "on the \"Plus\" button:",
-        6120,
-        3720,
-        3015,
-        1095,
-        Look{Face::SansSerif, 9.75, true, false, Qt::black, QColor(255, 238, 221), topLeft}};
-    return d;
+    return {
+        .background = QColor(221, 204, 187),
+        .hint =
+            {.name = "Label1",
+             .text = "   -ba       -be",
+             .left = 4080,
+             .top = 600,
+             .width = 1095,
+             .height = 855,
+             .look = {.points = 13.5, .text = Qt::white, .background = brown, .align = topLeft}},
+        .title = {.name = "Label2",
+                  .text = "1/a.   Put in the right endings:",
+                  .left = 360,
+                  .top = 1080,
+                  .width = 3615,
+                  .height = 375,
+                  .look = {.face = Face::Arial,
+                           .points = 12,
+                           .text = Qt::black,
+                           .background = peach,
+                           .align = topLeft}},
+        .start = commandButton({.name = "Command1",
+                                .text = "&Start",
+                                .left = 0,
+                                .top = 0,
+                                .width = 1095,
+                                .tabIndex = 2}),
+        .record = {.name = "Label3",
+                   .left = 480,
+                   .top = 1560,
+                   .width = 8415,
+                   .height = 1935,
+                   .look = {.face = Face::Serif,
+                            .points = 12,
+                            .text = Qt::black,
+                            .background = Qt::white,
+                            .align = topLeft}},
+        .word = {.name = "Text1",
+                 .left = 2160,
+                 .top = 3840,
+                 .width = 2895,
+                 .height = 615,
+                 .look = {.face = Face::Serif,
+                          .points = 13.5,
+                          .text = Qt::black,
+                          .background = Qt::white,
+                          .align = Qt::AlignRight | Qt::AlignVCenter},
+                 .tabIndex = 4},
+        .ending =
+            {.name = "Text2",
+             .left = 5040,
+             .top = 3840,
+             .width = 975,
+             .height = 615,
+             .look = {.face = Face::Serif, .points = 13.5, .text = Qt::white, .background = brown},
+             .tabIndex = 5},
+        .next = commandButton({.name = "Command2",
+                               .text = "&Next",
+                               .left = 3960,
+                               .top = 4680,
+                               .width = 1215,
+                               .tabIndex = 6,
+                               .enabled = false}),
+        .charButton = commandButton({.name = "Command13",
+                                     .text = "&Char",
+                                     .left = 120,
+                                     .top = 4920,
+                                     .width = 855,
+                                     .tabIndex = 17}),
+        .solution = commandButton({.name = "Command15",
+                                   .text = "Sol&ution",
+                                   .left = 1080,
+                                   .top = 0,
+                                   .width = 1215,
+                                   .tabIndex = 20,
+                                   .enabled = false}),
+        .plus = commandButton({.name = "Command16",
+                               .text = "&Plus",
+                               .left = 7320,
+                               .top = 4800,
+                               .width = 735,
+                               .tabIndex = 21}),
+        .plusNote = {.name = "Label5",
+                     .text = " If you want to practise with an extended variant  of this "
+                             "exercise, click on the \"Plus\" button:",
+                     .left = 6120,
+                     .top = 3720,
+                     .width = 3015,
+                     .height = 1095,
+                     .look = {.text = Qt::black,
+                              .background = QColor(255, 238, 221),
+                              .align = topLeft}},
+    };
 }
 
-FrameDesign K04d1a::frameDesign() {
-    FrameDesign f = standardFrame(WindowId::k04d1a, peach, 7);
+FrameDesign K04d1a::frame() {
+    FrameDesign f = standardFrame(peach, 7);
     f.howTo = {howto::startEnter, howto::chart};
     f.howToEndsWithEmptyLine = true;
     return f;
 }
 
 static DrillRules rules() {
-    DrillRules r;
-    r.titleSuffix = QStringLiteral(": 1/a");
-    r.helpContext = 5;
-    r.list = {items, 12};
-    r.runTitle = QStringLiteral("Dezavi!  ---  4. lecke: 1a");
-    r.runWrong = QStringLiteral("It's wrong. Try again.");
-    r.done = {QStringLiteral("The exercise has been accomplished. If you want to restart it, "
-                             "click the \"Restart\" button."),
-              Icon::Stop, r.runTitle};
-    r.solutionStaysAfterDone = true;
-    return r;
+    const QString runTitle = QStringLiteral("Dezavi!  ---  4. lecke: 1a");
+    return {
+        .titleSuffix = QStringLiteral(": 1/a"),
+        .list = {items, 12},
+        .runTitle = runTitle,
+        .runWrong = QStringLiteral("It's wrong. Try again."),
+        .done = {.text = QStringLiteral("The exercise has been accomplished. If you want to "
+                                        "restart it, click the \"Restart\" button."),
+                 .icon = Icon::Stop,
+                 .title = runTitle},
+        .solutionStaysAfterDone = true,
+    };
 }
 
-K04d1a::K04d1a() : DrillWindow(QStringLiteral("k04d1a"), design(), rules()) {
-    addPart(std::make_unique<ExerciseFrame>(frameDesign()));
-}
+K04d1a::K04d1a() : DrillWindow(QStringLiteral("k04d1a"), design(), rules(), frame()) {}
 
 } // namespace kerbu

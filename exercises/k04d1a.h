@@ -1,7 +1,6 @@
 #pragma once
 
 #include "engine/drillwindow.h"
-#include "shell/exerciseframe.h"
 
 namespace kerbu {
 
@@ -10,8 +9,9 @@ class K04d1a : public DrillWindow {
     Q_OBJECT
   public:
     K04d1a();
+    // The design 1/b is built on.
     static DrillDesign design();
-    static FrameDesign frameDesign();
+    static FrameDesign frame();
 };
 
 } // namespace kerbu

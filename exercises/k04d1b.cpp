@@ -42,29 +42,38 @@ constexpr WordItem items[] = {
 
 const QColor brown(204, 153, 102);
 
+// 1/a's window with 1/b's texts; what stands elsewhere or looks otherwise, by name.
 DrillDesign design() {
     DrillDesign d = K04d1a::design();
     d.hint.text = QStringLiteral("   -ra        -re");
-    d.hint.place(4680, 480, 1095, 855);
+    d.hint.left = 4680;
+    d.hint.top = 480;
     d.hint.look.background = brown;
     d.title.text = QStringLiteral("1/b.   Put in the right endings:");
-    d.title.place(360, 960, 4095, 375);
-    d.record.place(480, 1440, 8415, 2175);
-    d.word.place(1920, 3720, 3135, 495);
-    d.ending.place(5040, 3720, 975, 495);
+    d.title.top = 960;
+    d.title.width = 4095;
+    d.record.top = 1440;
+    d.record.height = 2175;
+    d.word.left = 1920;
+    d.word.top = 3720;
+    d.word.width = 3135;
+    d.word.height = 495;
+    d.ending.top = 3720;
+    d.ending.height = 495;
     d.ending.look.background = brown;
-    d.next.place(3840, 4560, 1215, 495);
+    d.next.left = 3840;
+    d.next.top = 4560;
     d.plus.name = QStringLiteral("Command14");
     d.plusNote.text = QStringLiteral(" If you want to practise with an extended variant  of this "
                                      "exercise, click the \"Plus\" button:");
     return d;
 }
 
-FrameDesign frameDesign() {
-    FrameDesign f = K04d1a::frameDesign();
-    f.own = WindowId::k04d1b;
-    f.close.place(2280, 0, 1215, 495);
-    f.heading.place(4920, 120, 1815, 375);
+FrameDesign frame() {
+    FrameDesign f = K04d1a::frame();
+    f.close.width = 1215;
+    f.heading.left = 4920;
+    f.heading.width = 1815;
     f.lastGoToBackground = QColor(255, 224, 192);
     f.howTo = {howto::startNextOrEnter, howto::chart};
     f.howToEndsWithEmptyLine = false;
@@ -72,17 +81,11 @@ FrameDesign frameDesign() {
 }
 
 DrillRules rules() {
-    DrillRules r;
-    r.titleSuffix = QStringLiteral(": 1/b.");
-    r.helpContext = 10;
-    r.list = {items, 12};
-    return r;
+    return {.titleSuffix = QStringLiteral(": 1/b."), .list = {items, 12}};
 }
 
 } // namespace
 
-K04d1b::K04d1b() : DrillWindow(QStringLiteral("k04d1b"), design(), rules()) {
-    addPart(std::make_unique<ExerciseFrame>(frameDesign()));
-}
+K04d1b::K04d1b() : DrillWindow(QStringLiteral("k04d1b"), design(), rules(), frame()) {}
 
 } // namespace kerbu

@@ -92,119 +92,163 @@ constexpr WordItem items[] = {
 const QColor yellow(255, 255, 187);
 const QColor lightGrey(224, 224, 224);
 
-} // namespace
-
-DrillDesign K04d2a::design() {
+// The window of 2/a, which 2/b and 2/c are built on.
+DrillDesign nounDesign() {
     const Qt::Alignment topLeft = Qt::AlignLeft | Qt::AlignTop;
-    DrillDesign d;
-    d.background = QColor(238, 238, 221);
-    d.hint = {"Label1",
-              QStringLiteral("        -t, ’-t,      -ot, -at, -et, -öt"),
-              4560,
-              600,
-              2055,
-              735,
-              Look{Face::SansSerif, 12, true, false, Qt::black, yellow, topLeft}};
-    d.title = {"Label2",
-               "2/a.   Put in the right endings:",
-               120,
-               840,
-               3375,
-               375,
-               Look{Face::Arial, 12, true, false, Qt::black, lightGrey, topLeft}};
-    d.question = ControlDesign{"Label5",
-                               "Mit?",
-                               3480,
-                               840,
-                               975,
-                               375,
-                               Look{Face::SansSerif, 12, true, false, Qt::black, yellow, topLeft}};
-    d.start = commandButton("Command1", "&Start", 0, 0, 1215, 2);
-    d.word = {"Text1",
-              "",
-              2040,
-              3840,
-              2775,
-              495,
-              Look{Face::Serif, 13.5, true, false, Qt::black, Qt::white,
-                   Qt::AlignRight | Qt::AlignVCenter},
-              3};
-    d.ending = {
-        "Text2", "", 4800, 3840, 975, 495, Look{Face::Serif, 13.5, true, false, Qt::black, yellow},
-        4};
-    d.next = commandButton("Command2", "&Next", 3840, 4560, 1215, 5, false);
-    d.charButton = commandButton("Command13", "&Char", 120, 4800, 855, 17);
-    d.record = {"Text3",
-                "",
-                240,
-                1440,
-                8775,
-                2175,
-                Look{Face::Serif, 12, true, false, Qt::black, Qt::white},
-                19};
-    d.plus = commandButton("Command14", "&Plus", 7200, 4800, 735, 20);
-    d.plusNote = {
-        "Label3",
-        " If you want to practise with an extended variant  of this exercise, click "
-        "on the \"Plus\" button:",
-        6000,
-        3720,
-        3015,
-        1095,
-        Look{Face::TimesNewRoman, 11.25, true, false, Qt::black, QColor(255, 255, 238), topLeft}};
-    d.solution = commandButton("Command15", "Sol&ution", 1200, 0, 1215, 23, false);
-    return d;
+    return {
+        .background = QColor(238, 238, 221),
+        .hint = {.name = "Label1",
+                 .text = QStringLiteral("        -t, ’-t,      -ot, -at, -et, -öt"),
+                 .left = 4560,
+                 .top = 600,
+                 .width = 2055,
+                 .height = 735,
+                 .look = {.points = 12, .text = Qt::black, .background = yellow, .align = topLeft}},
+        .title = {.name = "Label2",
+                  .text = "2/a.   Put in the right endings:",
+                  .left = 120,
+                  .top = 840,
+                  .width = 3375,
+                  .height = 375,
+                  .look = {.face = Face::Arial,
+                           .points = 12,
+                           .text = Qt::black,
+                           .background = lightGrey,
+                           .align = topLeft}},
+        .start = commandButton({.name = "Command1",
+                                .text = "&Start",
+                                .left = 0,
+                                .top = 0,
+                                .width = 1215,
+                                .tabIndex = 2}),
+        .record = {.name = "Text3",
+                   .left = 240,
+                   .top = 1440,
+                   .width = 8775,
+                   .height = 2175,
+                   .look = {.face = Face::Serif,
+                            .points = 12,
+                            .text = Qt::black,
+                            .background = Qt::white},
+                   .tabIndex = 19},
+        .word = {.name = "Text1",
+                 .left = 2040,
+                 .top = 3840,
+                 .width = 2775,
+                 .height = 495,
+                 .look = {.face = Face::Serif,
+                          .points = 13.5,
+                          .text = Qt::black,
+                          .background = Qt::white,
+                          .align = Qt::AlignRight | Qt::AlignVCenter},
+                 .tabIndex = 3},
+        .ending =
+            {.name = "Text2",
+             .left = 4800,
+             .top = 3840,
+             .width = 975,
+             .height = 495,
+             .look = {.face = Face::Serif, .points = 13.5, .text = Qt::black, .background = yellow},
+             .tabIndex = 4},
+        .next = commandButton({.name = "Command2",
+                               .text = "&Next",
+                               .left = 3840,
+                               .top = 4560,
+                               .width = 1215,
+                               .tabIndex = 5,
+                               .enabled = false}),
+        .charButton = commandButton({.name = "Command13",
+                                     .text = "&Char",
+                                     .left = 120,
+                                     .top = 4800,
+                                     .width = 855,
+                                     .tabIndex = 17}),
+        .solution = commandButton({.name = "Command15",
+                                   .text = "Sol&ution",
+                                   .left = 1200,
+                                   .top = 0,
+                                   .width = 1215,
+                                   .tabIndex = 23,
+                                   .enabled = false}),
+        .plus = commandButton({.name = "Command14",
+                               .text = "&Plus",
+                               .left = 7200,
+                               .top = 4800,
+                               .width = 735,
+                               .tabIndex = 20}),
+        .plusNote = {.name = "Label3",
+                     .text = " If you want to practise with an extended variant  of this "
+                             "exercise, click on the \"Plus\" button:",
+                     .left = 6000,
+                     .top = 3720,
+                     .width = 3015,
+                     .height = 1095,
+                     .look = {.face = Face::TimesNewRoman,
+                              .points = 11.25,
+                              .text = Qt::black,
+                              .background = QColor(255, 255, 238),
+                              .align = topLeft}},
+        .question =
+            ControlDesign{
+                .name = "Label5",
+                .text = "Mit?",
+                .left = 3480,
+                .top = 840,
+                .width = 975,
+                .height = 375,
+                .look = {.points = 12, .text = Qt::black, .background = yellow, .align = topLeft}},
+    };
 }
 
-FrameDesign K04d2a::frameDesign(WindowId own) {
-    FrameDesign f = standardFrame(own, lightGrey, 6);
-    f.close.place(2400, 0, 1215, 495);
+// What the three accusative windows share: the record box, Char keeping the focus,
+// Solution disabled once the exercise is accomplished.
+DrillRules accusativeRules(const QString& titleSuffix, WordList list, KeyTable wordKeys,
+                           KeyTable endingKeys) {
+    return {.titleSuffix = titleSuffix,
+            .list = list,
+            .wordKeys = wordKeys,
+            .endingKeys = endingKeys,
+            .recordIsTextBox = true,
+            .solutionStaysAfterDone = false,
+            .charKeepsFocus = true,
+            .changeShowsPlusNote = false};
+}
+
+} // namespace
+
+FrameDesign K04d2a::frame() {
+    FrameDesign f = standardFrame(lightGrey, 6);
+    f.close.left = 2400;
+    f.close.width = 1215;
     f.howTo = {howto::startEnter, howto::chart};
     return f;
 }
 
-DrillRules K04d2a::rules() {
-    DrillRules r;
-    r.recordIsTextBox = true;
-    r.charKeepsFocus = true;
-    r.changeShowsPlusNote = false;
-    r.solutionStaysAfterDone = false;
-    r.wordKeys = KeyTable::Hunkey;
-    r.endingKeys = KeyTable::Hunkey;
-    return r;
-}
-
 DrillDesign K04d2a::design(const Sibling& sibling) {
-    DrillDesign d = design();
+    DrillDesign d = nounDesign();
     d.title.text = QString::fromUtf8(sibling.title);
-    d.title.place(120, sibling.titleTop, sibling.titleWidth, sibling.titleHeight);
+    d.title.top = sibling.titleTop;
+    d.title.width = sibling.titleWidth;
+    d.title.height = sibling.titleHeight;
     d.question->text = QString::fromUtf8(sibling.question);
-    d.question->place(3360, sibling.questionTop, 1215, 375);
-    d.hint.place(4680, 600, sibling.hintWidth, 735);
+    d.question->left = 3360;
+    d.question->top = sibling.questionTop;
+    d.question->width = 1215;
+    d.hint.left = 4680;
+    d.hint.width = sibling.hintWidth;
     return d;
 }
 
 DrillRules K04d2a::rules(const Sibling& sibling) {
-    DrillRules r = rules();
-    r.titleSuffix = QString::fromUtf8(sibling.titleSuffix);
-    r.helpContext = sibling.helpContext;
-    r.list = sibling.list;
-    return r;
+    return accusativeRules(QString::fromUtf8(sibling.titleSuffix), sibling.list, KeyTable::Hunkey,
+                           KeyTable::Hunkey);
 }
 
-static DrillRules ownRules() {
-    DrillRules r = K04d2a::rules();
-    r.titleSuffix = QStringLiteral(": 2/a.");
-    r.helpContext = 20;
-    r.list = {items, 17};
-    // This window's boxes have their own smaller key table; ":" gives "É" in the word box.
-    r.wordKeys = KeyTable::ShortWithCapitalE;
-    r.endingKeys = KeyTable::Short;
-    return r;
-}
-
-K04d2a::K04d2a() : DrillWindow(QStringLiteral("k04d2a"), design(), ownRules()) {
-    addPart(std::make_unique<ExerciseFrame>(frameDesign(WindowId::k04d2a)));
-}
+// This window's boxes have their own smaller key table; ":" gives "É" in the word box.
+K04d2a::K04d2a()
+    : DrillWindow(QStringLiteral("k04d2a"), nounDesign(),
+                  accusativeRules(QStringLiteral(": 2/a."), {items, 17},
+                                  KeyTable::ShortWithCapitalE, KeyTable::Short),
+                  frame()) {}
 
 } // namespace kerbu

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "engine/drillwindow.h"
-#include "shell/exerciseframe.h"
 
 namespace kerbu {
 
@@ -11,26 +10,23 @@ class K04d2a : public DrillWindow {
     Q_OBJECT
   public:
     K04d2a();
-    static DrillDesign design();
-    static FrameDesign frameDesign(WindowId own);
-    // What the three accusative windows share: the record box, Char keeping the focus,
-    // Solution disabled once the exercise is accomplished.
-    static DrillRules rules();
 
     // The window of 2/b and 2/c: this one with another title and question, placed a little
     // differently, and the chart's keys in both boxes.
     struct Sibling {
-        const char* title;
-        int titleTop, titleWidth, titleHeight;
-        const char* question;
-        int questionTop;
-        int hintWidth;
-        const char* titleSuffix;
-        int helpContext;
-        WordList list;
+        const char* title{};
+        int titleTop{};
+        int titleWidth{};
+        int titleHeight{};
+        const char* question{};
+        int questionTop{};
+        int hintWidth{};
+        const char* titleSuffix{};
+        WordList list{};
     };
     static DrillDesign design(const Sibling& sibling);
     static DrillRules rules(const Sibling& sibling);
+    static FrameDesign frame();
 };
 
 } // namespace kerbu

@@ -45,22 +45,20 @@ constexpr WordItem items[] = {
     {u"hetven", u"hetvenet"},
 };
 
-const K04d2a::Sibling numerals{"2/b. Put in the right endings:",
-                               840,
-                               3255,
-                               495,
-                               "Hányat?",
-                               840,
-                               1935,
-                               ": 2/b.",
-                               30,
-                               {items, 15}};
+const K04d2a::Sibling numerals{.title = "2/b. Put in the right endings:",
+                               .titleTop = 840,
+                               .titleWidth = 3255,
+                               .titleHeight = 495,
+                               .question = "Hányat?",
+                               .questionTop = 840,
+                               .hintWidth = 1935,
+                               .titleSuffix = ": 2/b.",
+                               .list = {items, 15}};
 
 } // namespace
 
 K04d2b::K04d2b()
-    : DrillWindow(QStringLiteral("k04d2b"), K04d2a::design(numerals), K04d2a::rules(numerals)) {
-    addPart(std::make_unique<ExerciseFrame>(K04d2a::frameDesign(WindowId::k04d2b)));
-}
+    : DrillWindow(QStringLiteral("k04d2b"), K04d2a::design(numerals), K04d2a::rules(numerals),
+                  K04d2a::frame()) {}
 
 } // namespace kerbu

@@ -54,17 +54,17 @@ constexpr WordItem items[] = {
     {u"világos", u"világosat"},
 };
 
-const K04d2a::Sibling adjectives{"2/c. Put in the right endings:",
-                                 960,
-                                 4095,
-                                 375,
-                                 "Milyet?",
-                                 960,
-                                 2055,
-                                 ": 2/c.",
-                                 25,
-                                 {items, 20}};
+const K04d2a::Sibling adjectives{.title = "2/c. Put in the right endings:",
+                                 .titleTop = 960,
+                                 .titleWidth = 4095,
+                                 .titleHeight = 375,
+                                 .question = "Milyet?",
+                                 .questionTop = 960,
+                                 .hintWidth = 2055,
+                                 .titleSuffix = ": 2/c.",
+                                 .list = {items, 20}};
 
+// 2/c's Plus explanation reads "click the" and stands in the buttons' face.
 DrillDesign design() {
     DrillDesign d = K04d2a::design(adjectives);
     d.plusNote.text = QStringLiteral(" If you want to practise with an extended variant  of this "
@@ -76,8 +76,7 @@ DrillDesign design() {
 
 } // namespace
 
-K04d2c::K04d2c() : DrillWindow(QStringLiteral("k04d2c"), design(), K04d2a::rules(adjectives)) {
-    addPart(std::make_unique<ExerciseFrame>(K04d2a::frameDesign(WindowId::k04d2c)));
-}
+K04d2c::K04d2c()
+    : DrillWindow(QStringLiteral("k04d2c"), design(), K04d2a::rules(adjectives), K04d2a::frame()) {}
 
 } // namespace kerbu

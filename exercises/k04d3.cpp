@@ -5,7 +5,6 @@
 #include "engine/texts.h"
 #include "platform/controls.h"
 #include "platform/twips.h"
-#include "shell/exerciseframe.h"
 
 #include <QFrame>
 
@@ -51,19 +50,17 @@ const QString endMessage =
     QStringLiteral("You have reached the end of the exercice. If you want to restart it (with "
                    "variable persons) click the \"Restart\" button.");
 
-FrameDesign frameDesign() {
-    FrameDesign f = standardFrame(WindowId::k04d3, QColor(255, 224, 192), 3);
+} // namespace
+
+K04d3::K04d3() : ExerciseWindow(QStringLiteral("k04d3"), QColor(224, 224, 224)) {
+    mondlista();
+}
+
+FrameDesign K04d3::frameDesign() const {
+    FrameDesign f = standardFrame(QColor(255, 224, 192), 3);
     f.howTo = {howto::startNextOrEnter, howto::picture, howto::chart};
     f.howToFocus = QStringLiteral("Text1");
     return f;
-}
-
-} // namespace
-
-K04d3::K04d3() : ExerciseWindow(QStringLiteral("k04d3")) {
-    setClientSize(9210, 5880);
-    addPart(std::make_unique<ExerciseFrame>(frameDesign()));
-    mondlista();
 }
 
 QString K04d3::sentenceWithPronoun(int entry) {
@@ -75,13 +72,16 @@ int K04d3::pictureOf(int entry) {
 }
 
 void K04d3::buildControls(QWidget* body) {
-    QPalette palette = body->palette();
-    palette.setColor(QPalette::Window, QColor(224, 224, 224));
-    body->setPalette(palette);
-
-    const Qt::Alignment topLeft = Qt::AlignLeft | Qt::AlignTop;
-    makeLabel(body, {"Label2", "3.   Make sentences according to the pictures:", 240, 720, 6255,
-                     495, Look{Face::Arial, 12, true, false, Qt::black, QColor(), topLeft}});
+    makeLabel(body, {.name = "Label2",
+                     .text = "3.   Make sentences according to the pictures:",
+                     .left = 240,
+                     .top = 720,
+                     .width = 6255,
+                     .height = 495,
+                     .look = {.face = Face::Arial,
+                              .points = 12,
+                              .text = Qt::black,
+                              .align = Qt::AlignLeft | Qt::AlignTop}});
 
     auto* frame = new QFrame(body);
     frame->setObjectName(QStringLiteral("Picture1"));
@@ -111,34 +111,56 @@ void K04d3::buildControls(QWidget* body) {
         scenes_.push_back(scene);
     }
 
-    ControlDesign person{
-        "Label1",
-        "",
-        840,
-        4200,
-        1095,
-        495,
-        Look{Face::SansSerif, 12, true, false, Qt::black, QColor(0, 255, 0), Qt::AlignCenter}};
-    person_ = makeLabel(body, person);
+    person_ = makeLabel(body, {.name = "Label1",
+                               .left = 840,
+                               .top = 4200,
+                               .width = 1095,
+                               .height = 495,
+                               .look = {.points = 12,
+                                        .text = Qt::black,
+                                        .background = QColor(0, 255, 0),
+                                        .align = Qt::AlignCenter}});
 
-    ControlDesign answer{
-        "Text1",
-        "",
-        2040,
-        4200,
-        6015,
-        480,
-        Look{Face::Serif, 13.5, true, false, Qt::black, Qt::white, Qt::AlignCenter},
-        1};
-    TextBox* answerBox = makeTextBox(body, answer);
+    TextBox* answerBox = makeTextBox(body, {.name = "Text1",
+                                            .left = 2040,
+                                            .top = 4200,
+                                            .width = 6015,
+                                            .height = 480,
+                                            .look = {.face = Face::Serif,
+                                                     .points = 13.5,
+                                                     .text = Qt::black,
+                                                     .background = Qt::white,
+                                                     .align = Qt::AlignCenter},
+                                            .tabIndex = 1});
     answerBox->setTranslator(hunkey);
     answer_ = answerBox;
 
-    start_ = makeButton(body, commandButton("Command1", "&Start", 0, 0, 1095, 0));
-    solution_ = makeButton(body, commandButton("Command14", "Sol&ution", 1080, 0, 1215, 13, false));
-    next_ = makeButton(body, commandButton("Command2", "&Next", 3840, 4800, 1215, 2, false));
-    QPushButton* charButton =
-        makeButton(body, commandButton("Command13", "&Char", 120, 4920, 855, 12));
+    start_ = makeButton(body, commandButton({.name = "Command1",
+                                             .text = "&Start",
+                                             .left = 0,
+                                             .top = 0,
+                                             .width = 1095,
+                                             .tabIndex = 0}));
+    solution_ = makeButton(body, commandButton({.name = "Command14",
+                                                .text = "Sol&ution",
+                                                .left = 1080,
+                                                .top = 0,
+                                                .width = 1215,
+                                                .tabIndex = 13,
+                                                .enabled = false}));
+    next_ = makeButton(body, commandButton({.name = "Command2",
+                                            .text = "&Next",
+                                            .left = 3840,
+                                            .top = 4800,
+                                            .width = 1215,
+                                            .tabIndex = 2,
+                                            .enabled = false}));
+    QPushButton* charButton = makeButton(body, commandButton({.name = "Command13",
+                                                              .text = "&Char",
+                                                              .left = 120,
+                                                              .top = 4920,
+                                                              .width = 855,
+                                                              .tabIndex = 12}));
     chart_ = makeChart(body, "Label6");
     setDefaultButton(next_);
 
@@ -160,6 +182,8 @@ void K04d3::onLoad() {
     idx_ = 1;
     mondlista();
     finishLoad(QStringLiteral(": 3."));
+    run_ = Run::Ordered;
+    phase_ = Phase::NotStarted;
 }
 
 void K04d3::mondlista() {
@@ -183,7 +207,8 @@ void K04d3::clearItem() {
 }
 
 void K04d3::startClicked() {
-    if (start_->text() != QStringLiteral("&Start")) {
+    phase_ = Phase::Waiting;
+    if (run_ == Run::Restart) {
         // Restart: the run with variable persons.
         next_->setEnabled(true);
         rand();
@@ -237,13 +262,11 @@ void K04d3::checkSentence() {
 }
 
 void K04d3::hiba() {
-    wrongAnswer();
-    if (isLoaded())
-        answer_->setFocus(Qt::OtherFocusReason);
+    wrongAnswer(answer_);
 }
 
 void K04d3::oke() {
-    if (start_->text() == QStringLiteral("&Start")) {
+    if (run_ == Run::Ordered) {
         if (idx_ < lastOrdered) {
             ++idx_;
             showItem();
@@ -253,6 +276,8 @@ void K04d3::oke() {
         next_->setEnabled(false);
         start_->setEnabled(true);
         start_->setFocus(Qt::OtherFocusReason);
+        phase_ = Phase::Accomplished;
+        run_ = Run::Restart;
         message(endMessage, Icon::Exclamation);
         if (!isLoaded())
             return;
@@ -280,6 +305,7 @@ void K04d3::rand() {
         answer_->setFocus(Qt::OtherFocusReason);
         return;
     }
+    phase_ = Phase::Accomplished;
     message(endMessage, Icon::Stop);
     if (!isLoaded())
         return;
@@ -293,9 +319,8 @@ void K04d3::rand() {
 }
 
 void K04d3::solutionClicked() {
-    message(shared().msgSolution + mond_.at(std::size_t(idx_)), Icon::Information);
-    if (isLoaded())
-        answer_->setFocus(Qt::OtherFocusReason);
+    message(shared().msgSolution + mond_.at(std::size_t(idx_)), Icon::Information, QString(),
+            answer_);
 }
 
 void K04d3::charClicked() {
@@ -316,9 +341,7 @@ QString K04d3::mainWords() const {
 }
 
 void K04d3::pictureClicked() {
-    message(mainWords(), Icon::Information);
-    if (isLoaded())
-        answer_->setFocus(Qt::OtherFocusReason);
+    message(mainWords(), Icon::Information, QString(), answer_);
 }
 
 } // namespace kerbu

@@ -16,8 +16,15 @@ class K04d3 : public ExerciseWindow {
     Q_OBJECT
   public:
     K04d3();
+    FrameDesign frameDesign() const override;
 
     static constexpr int sentenceCount = 17;
+
+    // The two runs: the six pictures in order, then, from the first Restart on, all the
+    // sentences at random with variable persons.
+    enum class Run { Ordered, Restart };
+    Run run() const { return run_; }
+    Phase phase() const { return phase_; }
 
     // The current sentence, and how many sentences the Restart run has drawn. Both keep
     // their values while the window is closed.
@@ -43,18 +50,20 @@ class K04d3 : public ExerciseWindow {
     void onLoad() override;
 
   private:
-    void mondlista();
+    void mondlista(); // fills the sentences of the run, without their pronouns
     void showItem();
     void clearItem();
     void replaceByBlank(const QString& text);
-    void upper();
-    void oke();
-    void hiba();
-    void rand();
+    void upper(); // makes the first letter a capital, and says so if it was not
+    void oke();   // a right sentence: on to the next one, or the end of the run
+    void hiba();  // a wrong sentence: beep and say so
+    void rand();  // draws a sentence of the Restart run not yet answered
 
-    int idx_ = 0;
-    int drawn_ = 0;
+    int idx_ = 0;   // the current sentence
+    int drawn_ = 0; // sentences the Restart run has drawn
     std::vector<QString> mond_;
+    Run run_ = Run::Ordered;
+    Phase phase_ = Phase::NotStarted;
 
     QPushButton* start_ = nullptr;
     QPushButton* next_ = nullptr;

@@ -1,7 +1,5 @@
 #include "k04d4.h"
 
-#include "shell/exerciseframe.h"
-
 namespace kerbu {
 
 namespace {
@@ -11,71 +9,143 @@ constexpr Qt::Alignment right = Qt::AlignRight;
 
 // The five lines of text; each piece in front of a gap ends where the gap begins.
 constexpr Prompt prompts[] = {
-    {"Text1", u"Én fekete cipőt kérek, Kati piros", 720, 1560, 3975, right},
-    {"Text2", u", Éva pedig zöld", 5040, 1560, 1935, right},
-    {"Text11", u".", 7320, 1560, 375, left},
-    {"Text3", u"Kérek egy sárga inget, egy kék", 720, 2160, 3735, right},
-    {"Text4", u", egy fehéret és egy", 4800, 2160, 2535, Qt::AlignHCenter},
-    {"Text12", u".", 8400, 2160, 375, left},
-    {"Text5", u"Te negyvenes cipőt kérsz? Én negyvenkettes", 720, 2760, 5295, right},
-    {"Text6", u", Anna pedig ", 6360, 2760, 1695, left},
-    {"Text7", u"harminchatos", 3000, 3360, 1815, right},
-    {"Text8", u"kér.", 5160, 3360, 615, left},
-    {"Text9", u"Hány ceruzát kér? Negyven", 720, 3960, 3375, right},
-    {"Text10", u"vagy hatvan", 4440, 3960, 1575, right},
-    {"Text13", u"?", 6360, 3960, 375, left},
+    {.name = "Text1",
+     .text = u"Én fekete cipőt kérek, Kati piros",
+     .left = 720,
+     .top = 1560,
+     .width = 3975,
+     .align = right},
+    {.name = "Text2",
+     .text = u", Éva pedig zöld",
+     .left = 5040,
+     .top = 1560,
+     .width = 1935,
+     .align = right},
+    {.name = "Text11", .text = u".", .left = 7320, .top = 1560, .width = 375, .align = left},
+    {.name = "Text3",
+     .text = u"Kérek egy sárga inget, egy kék",
+     .left = 720,
+     .top = 2160,
+     .width = 3735,
+     .align = right},
+    {.name = "Text4",
+     .text = u", egy fehéret és egy",
+     .left = 4800,
+     .top = 2160,
+     .width = 2535,
+     .align = Qt::AlignHCenter},
+    {.name = "Text12", .text = u".", .left = 8400, .top = 2160, .width = 375, .align = left},
+    {.name = "Text5",
+     .text = u"Te negyvenes cipőt kérsz? Én negyvenkettes",
+     .left = 720,
+     .top = 2760,
+     .width = 5295,
+     .align = right},
+    {.name = "Text6",
+     .text = u", Anna pedig ",
+     .left = 6360,
+     .top = 2760,
+     .width = 1695,
+     .align = left},
+    {.name = "Text7",
+     .text = u"harminchatos",
+     .left = 3000,
+     .top = 3360,
+     .width = 1815,
+     .align = right},
+    {.name = "Text8", .text = u"kér.", .left = 5160, .top = 3360, .width = 615, .align = left},
+    {.name = "Text9",
+     .text = u"Hány ceruzát kér? Negyven",
+     .left = 720,
+     .top = 3960,
+     .width = 3375,
+     .align = right},
+    {.name = "Text10",
+     .text = u"vagy hatvan",
+     .left = 4440,
+     .top = 3960,
+     .width = 1575,
+     .align = right},
+    {.name = "Text13", .text = u"?", .left = 6360, .top = 3960, .width = 375, .align = left},
 };
 
-constexpr WordBox wordBoxes[] = {{"Text22", u"barna", 7320, 2160, 735, KeyTable::Hunkey}};
+constexpr WordBox wordBoxes[] = {{.name = "Text22",
+                                  .text = u"barna",
+                                  .left = 7320,
+                                  .top = 2160,
+                                  .width = 735,
+                                  .keys = KeyTable::Hunkey}};
 
 // The eight gaps: where they stand, what they take. Gaps 4 and 5 accept two answers as
 // typed; gap 3 is checked together with the word box in front of it.
 constexpr Gap gaps[] = {
-    {4680, 1560, 375, u"at"},
-    {6960, 1560, 375, u"et"},
-    {4440, 2160, 375, u"et"},
-    {8040, 2160, 375, u"t", GapCheck::WithWordBox, nullptr, "Text22", u"barnát", u"'t"},
-    {6000, 2760, 375, u"et", GapCheck::Exact, u"t"},
-    {4800, 3360, 375, u"at", GapCheck::Exact, u"t"},
-    {4080, 3960, 375, u"et"},
-    {6000, 3960, 375, u"at"},
+    {.left = 4680, .top = 1560, .width = 375, .expected = u"at"},
+    {.left = 6960, .top = 1560, .width = 375, .expected = u"et"},
+    {.left = 4440, .top = 2160, .width = 375, .expected = u"et"},
+    {.left = 8040,
+     .top = 2160,
+     .width = 375,
+     .expected = u"t",
+     .check = GapCheck::WithWordBox,
+     .wordBox = "Text22",
+     .whole = u"barnát",
+     .solution = u"'t"},
+    {.left = 6000,
+     .top = 2760,
+     .width = 375,
+     .expected = u"et",
+     .check = GapCheck::Exact,
+     .alternative = u"t"},
+    {.left = 4800,
+     .top = 3360,
+     .width = 375,
+     .expected = u"at",
+     .check = GapCheck::Exact,
+     .alternative = u"t"},
+    {.left = 4080, .top = 3960, .width = 375, .expected = u"et"},
+    {.left = 6000, .top = 3960, .width = 375, .expected = u"at"},
 };
 
-constexpr GapColours colours[] = {{QColor(255, 255, 192), QColor(255, 255, 0)}};
+constexpr GapColours colours[] = {{.open = QColor(255, 255, 192), .solved = QColor(255, 255, 0)}};
 
 // Gaps 0 to 2, the word box, then gaps 3 to 7.
 constexpr int focusOrder[] = {0, 1, 2, -1, 3, 4, 5, 6, 7};
 
 GapDesign design() {
-    GapDesign d;
-    d.titleSuffix = QStringLiteral(": 4.");
-    d.helpContext = 25;
-    d.title = {"Label2",
-               "4. Fill in the gaps:",
-               240,
-               1080,
-               2895,
-               375,
-               Look{Face::Arial, 12, true, false, Qt::black, QColor(), Qt::AlignLeft}};
-    d.next = {"Command2", "&Next", 3720, 4560, 1215, 495, Look{}};
-    d.next.enabled = false;
-    d.charButton = {"Command13", "&Char", 120, 4920, 975, 495, Look{}};
-    d.gaps = gaps;
-    d.prompts = prompts;
-    d.wordBoxes = wordBoxes;
-    d.families = colours;
-    d.focusOrder = focusOrder;
-    return d;
+    return {.titleSuffix = QStringLiteral(": 4."),
+            .title = {.name = "Label2",
+                      .text = "4. Fill in the gaps:",
+                      .left = 240,
+                      .top = 1080,
+                      .width = 2895,
+                      .height = 375,
+                      .look = {.face = Face::Arial,
+                               .points = 12,
+                               .text = Qt::black,
+                               .align = Qt::AlignLeft}},
+            .next = commandButton({.name = "Command2",
+                                   .text = "&Next",
+                                   .left = 3720,
+                                   .top = 4560,
+                                   .width = 1215,
+                                   .enabled = false}),
+            .charButton = commandButton(
+                {.name = "Command13", .text = "&Char", .left = 120, .top = 4920, .width = 975}),
+            .gaps = gaps,
+            .prompts = prompts,
+            .wordBoxes = wordBoxes,
+            .families = colours,
+            .focusOrder = focusOrder};
+}
+
+FrameDesign frame() {
+    FrameDesign f = standardFrame(QColor(255, 224, 192), 100);
+    f.howTo = {howto::gapsEnter, howto::chart};
+    return f;
 }
 
 } // namespace
 
-K04d4::K04d4() : GapWindow(QStringLiteral("k04d4"), design()) {
-    FrameDesign f = standardFrame(WindowId::k04d4, QColor(255, 224, 192), 100);
-    f.howTo = {howto::gapsEnter, howto::chart};
-    f.howToFocus = QStringLiteral("Text14");
-    f.howToFocusIndex = [this] { return idx(); };
-    addPart(std::make_unique<ExerciseFrame>(f));
-}
+K04d4::K04d4() : GapWindow(QStringLiteral("k04d4"), design(), frame()) {}
 
 } // namespace kerbu

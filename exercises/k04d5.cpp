@@ -1,7 +1,5 @@
 #include "k04d5.h"
 
-#include "shell/exerciseframe.h"
-
 namespace kerbu {
 
 namespace {
@@ -11,101 +9,150 @@ constexpr Qt::Alignment left = Qt::AlignLeft;
 // Six lines: the question, the long answer, "/", the short answer; the pieces in front of
 // a gap end where it begins, and a full stop closes each answer.
 constexpr Prompt prompts[] = {
-    {"Text1", u"Milyen inget kér?", 120, 1200, 2175},
-    {"Text2", u"Kék ing", 2520, 1200, 1095},
-    {"Text11", u".", 3960, 1200, 375, left},
-    {"Text3", u"Kék", 4800, 1200, 615},
-    {"Text25", u".", 5760, 1200, 375, left},
-    {"Text4", u"Hányadik taxiban ül Anna?", 120, 1800, 3135},
-    {"Text5", u"A negyedik taxi", 3360, 1800, 1935},
-    {"Text12", u".", 5880, 1800, 375, left},
-    {"Text6", u"A negyedik", 6600, 1800, 1455},
-    {"Text28", u".", 8640, 1800, 375, left},
-    {"Text7", u"Hány zsemlét kérsz?", 120, 2400, 2535},
-    {"Text29", u".", 5040, 2400, 375, left},
-    {"Text30", u".", 7080, 2400, 375, left},
-    {"Text10", u"Hányas teremben van a vizsga?", 120, 3000, 3615},
-    {"Text33", u"Az ötös terem", 3840, 3000, 1695},
-    {"Text31", u".", 6120, 3000, 375, left},
-    {"Text34", u"Az ötös", 6960, 3000, 975},
-    {"Text32", u".", 8520, 3000, 375, left},
-    {"Text35", u"Hány asztalon van lámpa?", 120, 3600, 3015},
-    {"Text36", u"Hat asztal", 3720, 3600, 1335},
-    {"Text46", u".", 5520, 3600, 375, left},
-    {"Text37", u"Hat", 6360, 3600, 615},
-    {"Text47", u".", 7440, 3600, 375, left},
-    {"Text38", u"Hányas cipőt kér?", 120, 4200, 2175},
-    {"Text39", u"Harmincnyolcas cipő", 2520, 4200, 2535},
-    {"Text48", u".", 5400, 4200, 375, left},
-    {"Text40", u"Harmincnyolcas", 6240, 4200, 2055},
-    {"Text49", u".", 8640, 4200, 375, left},
+    {.name = "Text1", .text = u"Milyen inget kér?", .left = 120, .top = 1200, .width = 2175},
+    {.name = "Text2", .text = u"Kék ing", .left = 2520, .top = 1200, .width = 1095},
+    {.name = "Text11", .text = u".", .left = 3960, .top = 1200, .width = 375, .align = left},
+    {.name = "Text3", .text = u"Kék", .left = 4800, .top = 1200, .width = 615},
+    {.name = "Text25", .text = u".", .left = 5760, .top = 1200, .width = 375, .align = left},
+    {.name = "Text4",
+     .text = u"Hányadik taxiban ül Anna?",
+     .left = 120,
+     .top = 1800,
+     .width = 3135},
+    {.name = "Text5", .text = u"A negyedik taxi", .left = 3360, .top = 1800, .width = 1935},
+    {.name = "Text12", .text = u".", .left = 5880, .top = 1800, .width = 375, .align = left},
+    {.name = "Text6", .text = u"A negyedik", .left = 6600, .top = 1800, .width = 1455},
+    {.name = "Text28", .text = u".", .left = 8640, .top = 1800, .width = 375, .align = left},
+    {.name = "Text7", .text = u"Hány zsemlét kérsz?", .left = 120, .top = 2400, .width = 2535},
+    {.name = "Text29", .text = u".", .left = 5040, .top = 2400, .width = 375, .align = left},
+    {.name = "Text30", .text = u".", .left = 7080, .top = 2400, .width = 375, .align = left},
+    {.name = "Text10",
+     .text = u"Hányas teremben van a vizsga?",
+     .left = 120,
+     .top = 3000,
+     .width = 3615},
+    {.name = "Text33", .text = u"Az ötös terem", .left = 3840, .top = 3000, .width = 1695},
+    {.name = "Text31", .text = u".", .left = 6120, .top = 3000, .width = 375, .align = left},
+    {.name = "Text34", .text = u"Az ötös", .left = 6960, .top = 3000, .width = 975},
+    {.name = "Text32", .text = u".", .left = 8520, .top = 3000, .width = 375, .align = left},
+    {.name = "Text35",
+     .text = u"Hány asztalon van lámpa?",
+     .left = 120,
+     .top = 3600,
+     .width = 3015},
+    {.name = "Text36", .text = u"Hat asztal", .left = 3720, .top = 3600, .width = 1335},
+    {.name = "Text46", .text = u".", .left = 5520, .top = 3600, .width = 375, .align = left},
+    {.name = "Text37", .text = u"Hat", .left = 6360, .top = 3600, .width = 615},
+    {.name = "Text47", .text = u".", .left = 7440, .top = 3600, .width = 375, .align = left},
+    {.name = "Text38", .text = u"Hányas cipőt kér?", .left = 120, .top = 4200, .width = 2175},
+    {.name = "Text39", .text = u"Harmincnyolcas cipő", .left = 2520, .top = 4200, .width = 2535},
+    {.name = "Text48", .text = u".", .left = 5400, .top = 4200, .width = 375, .align = left},
+    {.name = "Text40", .text = u"Harmincnyolcas", .left = 6240, .top = 4200, .width = 2055},
+    {.name = "Text49", .text = u".", .left = 8640, .top = 4200, .width = 375, .align = left},
 };
 
 // Text8 translates with the chart's keys, Text9 with the smaller table.
 constexpr WordBox wordBoxes[] = {
-    {"Text8", u"Három zsemle", 3000, 2400, 1695, KeyTable::Hunkey},
-    {"Text9", u"Három", 5880, 2400, 855, KeyTable::Short},
+    {.name = "Text8",
+     .text = u"Három zsemle",
+     .left = 3000,
+     .top = 2400,
+     .width = 1695,
+     .keys = KeyTable::Hunkey},
+    {.name = "Text9",
+     .text = u"Három",
+     .left = 5880,
+     .top = 2400,
+     .width = 855,
+     .keys = KeyTable::Short},
 };
 
-constexpr Separator separators[] = {{4440, 1200}, {6240, 1800}, {5520, 2400},
-                                    {6600, 3000}, {6000, 3600}, {5880, 4200}};
+constexpr Separator separators[] = {{.left = 4440, .top = 1200}, {.left = 6240, .top = 1800},
+                                    {.left = 5520, .top = 2400}, {.left = 6600, .top = 3000},
+                                    {.left = 6000, .top = 3600}, {.left = 5880, .top = 4200}};
 
 // Family 0 takes the accusative, family 1 the place endings.
-constexpr GapColours colours[] = {{QColor(255, 255, 192), QColor(255, 255, 0)},
-                                  {QColor(238, 187, 136), QColor(255, 192, 128)}};
+constexpr GapColours colours[] = {{.open = QColor(255, 255, 192), .solved = QColor(255, 255, 0)},
+                                  {.open = QColor(238, 187, 136), .solved = QColor(255, 192, 128)}};
 
 constexpr Gap gaps[] = {
-    {3600, 1200, 375, u"et"},
-    {5400, 1200, 375, u"et"},
-    {5280, 1800, 615, u"ban", GapCheck::Trimmed, nullptr, nullptr, nullptr, nullptr, 1},
-    {8040, 1800, 615, u"ben", GapCheck::Trimmed, nullptr, nullptr, nullptr, nullptr, 1},
-    {4680, 2400, 375, u"t", GapCheck::WithWordBox, nullptr, "Text8", u"Három zsemlét", u"zsemlét"},
-    {6720, 2400, 375, u"at", GapCheck::WithWordBox, nullptr, "Text9", u"Hármat", u"Hármat"},
-    {5520, 3000, 615, u"ben", GapCheck::Trimmed, nullptr, nullptr, nullptr, nullptr, 1},
-    {7920, 3000, 615, u"ben", GapCheck::Trimmed, nullptr, nullptr, nullptr, nullptr, 1},
-    {5040, 3600, 495, u"on", GapCheck::Trimmed, nullptr, nullptr, nullptr, nullptr, 1},
-    {6960, 3600, 495, u"on", GapCheck::Trimmed, nullptr, nullptr, nullptr, nullptr, 1},
-    {5040, 4200, 375, u"t"},
-    {8280, 4200, 375, u"at", GapCheck::Exact, u"t"},
+    {.left = 3600, .top = 1200, .width = 375, .expected = u"et"},
+    {.left = 5400, .top = 1200, .width = 375, .expected = u"et"},
+    {.left = 5280, .top = 1800, .width = 615, .expected = u"ban", .family = 1},
+    {.left = 8040, .top = 1800, .width = 615, .expected = u"ben", .family = 1},
+    {.left = 4680,
+     .top = 2400,
+     .width = 375,
+     .expected = u"t",
+     .check = GapCheck::WithWordBox,
+     .wordBox = "Text8",
+     .whole = u"Három zsemlét",
+     .solution = u"zsemlét"},
+    {.left = 6720,
+     .top = 2400,
+     .width = 375,
+     .expected = u"at",
+     .check = GapCheck::WithWordBox,
+     .wordBox = "Text9",
+     .whole = u"Hármat",
+     .solution = u"Hármat"},
+    {.left = 5520, .top = 3000, .width = 615, .expected = u"ben", .family = 1},
+    {.left = 7920, .top = 3000, .width = 615, .expected = u"ben", .family = 1},
+    {.left = 5040, .top = 3600, .width = 495, .expected = u"on", .family = 1},
+    {.left = 6960, .top = 3600, .width = 495, .expected = u"on", .family = 1},
+    {.left = 5040, .top = 4200, .width = 375, .expected = u"t"},
+    {.left = 8280,
+     .top = 4200,
+     .width = 375,
+     .expected = u"at",
+     .check = GapCheck::Exact,
+     .alternative = u"t"},
 };
 
 // Gaps 0 to 3, Text8, gap 4, Text9, gap 5, then gaps 6 to 11.
 constexpr int focusOrder[] = {0, 1, 2, 3, -1, 4, -2, 5, 6, 7, 8, 9, 10, 11};
 
 GapDesign design() {
-    GapDesign d;
-    d.titleSuffix = QStringLiteral(": 5.");
-    d.title = {"Label2",
-               "5. Fill in the gaps:",
-               240,
-               720,
-               2895,
-               495,
-               Look{Face::Arial, 12, true, false, Qt::black, QColor(), Qt::AlignLeft}};
-    d.next = {"Command2", "&Next", 4080, 4800, 1095, 495, Look{}};
-    d.next.enabled = false;
-    d.charButton = {"Command13", "&Char", 120, 4920, 855, 495, Look{}};
-    d.gaps = gaps;
-    d.prompts = prompts;
-    d.wordBoxes = wordBoxes;
-    d.separators = separators;
-    d.families = colours;
-    d.focusOrder = focusOrder;
-    d.solutionPrefix = QStringLiteral("-");
-    d.solutionStaysAfterDone = true;
-    d.charActsOnFocus = true;
-    return d;
+    return {.titleSuffix = QStringLiteral(": 5."),
+            .title = {.name = "Label2",
+                      .text = "5. Fill in the gaps:",
+                      .left = 240,
+                      .top = 720,
+                      .width = 2895,
+                      .height = 495,
+                      .look = {.face = Face::Arial,
+                               .points = 12,
+                               .text = Qt::black,
+                               .align = Qt::AlignLeft}},
+            .next = commandButton({.name = "Command2",
+                                   .text = "&Next",
+                                   .left = 4080,
+                                   .top = 4800,
+                                   .width = 1095,
+                                   .enabled = false}),
+            .charButton = commandButton(
+                {.name = "Command13", .text = "&Char", .left = 120, .top = 4920, .width = 855}),
+            .gaps = gaps,
+            .prompts = prompts,
+            .wordBoxes = wordBoxes,
+            .separators = separators,
+            .families = colours,
+            .focusOrder = focusOrder,
+            .solutionPrefix = QStringLiteral("-"),
+            .solutionStaysAfterDone = true,
+            .charActsOnFocus = true};
+}
+
+FrameDesign frame() {
+    FrameDesign f = standardFrame(QColor(255, 224, 192), 100);
+    f.heading.left = 4920;
+    f.heading.width = 1815;
+    f.howTo = {howto::gapsNextOrEnter, howto::chart};
+    return f;
 }
 
 } // namespace
 
-K04d5::K04d5() : GapWindow(QStringLiteral("k04d5"), design()) {
-    FrameDesign f = standardFrame(WindowId::k04d5, QColor(255, 224, 192), 100);
-    f.heading.place(4920, 120, 1815, 375);
-    f.howTo = {howto::gapsNextOrEnter, howto::chart};
-    f.howToFocus = QStringLiteral("Text14");
-    f.howToFocusIndex = [this] { return idx(); };
-    addPart(std::make_unique<ExerciseFrame>(f));
-}
+K04d5::K04d5() : GapWindow(QStringLiteral("k04d5"), design(), frame()) {}
 
 } // namespace kerbu

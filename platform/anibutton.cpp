@@ -13,17 +13,22 @@ AniPushButton::AniPushButton(QWidget* parent) : QAbstractButton(parent) {
     setAttribute(Qt::WA_Hover);
     timer_.setInterval(180);
     connect(&timer_, &QTimer::timeout, this, [this] {
-        if (!frames_.isEmpty()) {
-            frame_ = (frame_ + 1) % frames_.size();
-            update();
-        }
+        if (!frames_.isEmpty())
+            showFrame(int((frame_ + 1) % frames_.size()));
     });
 }
 
 void AniPushButton::setFrames(const QStringList& frames) {
     frames_ = frames;
-    frame_ = 0;
+    showFrame(0);
+}
+
+void AniPushButton::showFrame(int frame) {
+    const bool changed = frame != frame_;
+    frame_ = frame;
     update();
+    if (changed)
+        emit frameChanged(frame_);
 }
 
 QSize AniPushButton::sizeHint() const {
@@ -36,8 +41,7 @@ void AniPushButton::updateAnimation() {
         timer_.start();
     } else if (!play) {
         timer_.stop();
-        frame_ = 0;
-        update();
+        showFrame(0);
     }
 }
 

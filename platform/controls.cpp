@@ -42,6 +42,10 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
 
 void TextBox::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
+    if (caretToEnd_) {
+        deselect();
+        setCursorPosition(int(text().size()));
+    }
     emit gotFocus();
 }
 
@@ -51,13 +55,15 @@ void ImageBox::mouseReleaseEvent(QMouseEvent* event) {
         emit clicked();
 }
 
-ControlDesign commandButton(const char* name, const char* caption, int left, int top, int width,
-                            int tabIndex, bool enabled) {
-    ControlDesign design{
-        QString::fromLatin1(name), QString::fromUtf8(caption), left, top, width, 495, Look{}};
-    design.tabIndex = tabIndex;
-    design.enabled = enabled;
+ControlDesign commandButton(ControlDesign design) {
+    if (design.height == 0)
+        design.height = 495;
     return design;
+}
+
+void giveFocus(QWidget* control) {
+    if (control && control->isEnabled() && control->isVisible())
+        control->setFocus(Qt::OtherFocusReason);
 }
 
 QString spokenCaption(const QString& caption) {

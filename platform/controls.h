@@ -16,30 +16,23 @@ struct Look {
     qreal points = 9.75;
     bool bold = true;
     bool italic = false;
-    QColor text;       // invalid: the style's colour
-    QColor background; // invalid: the style's colour
+    QColor text{};       // invalid: the style's colour
+    QColor background{}; // invalid: the style's colour
     Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter;
 };
 
 // One control of a window design: its name, caption, place in twips and look.
 struct ControlDesign {
-    QString name;
-    QString text;
+    QString name{};
+    QString text{};
     int left = 0, top = 0, width = 0, height = 0;
-    Look look;
+    Look look{};
     int tabIndex = -1; // place in the focus order; -1 for controls that take no focus
     bool visible = true;
     bool enabled = true;
     // What a screen reader says: a name where the caption does not give one, and what to do.
     QString accessibleName{};
     QString accessibleDescription{};
-
-    void place(int l, int t, int w, int h) {
-        left = l;
-        top = t;
-        width = w;
-        height = h;
-    }
 };
 
 // A line of text the learner types into. Each typed character may be replaced by a
@@ -51,6 +44,9 @@ class TextBox : public QLineEdit {
     using Translator = std::function<QChar(QChar)>;
     explicit TextBox(QWidget* parent = nullptr);
     void setTranslator(Translator translator) { translator_ = std::move(translator); }
+    // The caret goes to the end of the text whenever the box gets the focus, so that the
+    // learner can change the last letter of a word standing in it.
+    void setCaretToEndOnFocus(bool toEnd) { caretToEnd_ = toEnd; }
 
   signals:
     void gotFocus();
@@ -61,6 +57,7 @@ class TextBox : public QLineEdit {
 
   private:
     Translator translator_;
+    bool caretToEnd_ = false;
 };
 
 // A label as the designs expect it: its caption wraps at blanks only, never after a
@@ -88,9 +85,12 @@ class ImageBox : public QLabel {
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
-// A command button of the designs: 495 twips high, in the buttons' face.
-ControlDesign commandButton(const char* name, const char* caption, int left, int top, int width,
-                            int tabIndex, bool enabled = true);
+// A command button of the designs: 495 twips high unless the design says otherwise.
+ControlDesign commandButton(ControlDesign design);
+
+// Gives the control the focus where it can take it (enabled and shown); otherwise the
+// focus stays where it is.
+void giveFocus(QWidget* control);
 
 // A caption as a screen reader should say it: without the access-key marks.
 QString spokenCaption(const QString& caption);

@@ -1,5 +1,6 @@
 #include "formwindow.h"
 
+#include "controls.h"
 #include "services.h"
 #include "twips.h"
 
@@ -39,6 +40,11 @@ void FormWindow::showForm() {
         body_ = new QWidget;
         body_->setObjectName(QStringLiteral("body"));
         body_->setAutoFillBackground(true);
+        if (background_.isValid()) {
+            QPalette palette = body_->palette();
+            palette.setColor(QPalette::Window, background_);
+            body_->setPalette(palette);
+        }
         setCentralWidget(body_);
         buildControls(body_);
         for (auto& part : parts_)
@@ -74,6 +80,13 @@ void FormWindow::unloadForm() {
     controls->deleteLater();
     body_ = nullptr;
     defaultButton_ = nullptr;
+}
+
+void FormWindow::tell(const QString& text, const QString& title, Icon icon, QWidget* then) {
+    const QPointer<QWidget> target(then);
+    services().messageBox(this, text, title, icon);
+    if (isLoaded())
+        giveFocus(target);
 }
 
 void FormWindow::loadParts() {

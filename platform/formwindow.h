@@ -1,11 +1,13 @@
 #pragma once
 
+#include "services.h"
+
+#include <QColor>
 #include <QMainWindow>
 #include <QPointer>
+#include <QPushButton>
 #include <memory>
 #include <vector>
-
-#include <QPushButton>
 
 namespace kerbu {
 
@@ -39,8 +41,14 @@ class FormWindow : public QMainWindow {
     QWidget* body() const { return body_; }
     QPushButton* defaultButton() const { return defaultButton_; }
     void setDefaultButton(QPushButton* button) { defaultButton_ = button; }
+    // The help topic F1 opens; 0 opens nothing.
     int helpContext() const { return helpContext_; }
+    void setHelpContext(int context) { helpContext_ = context; }
     void addPart(std::unique_ptr<FormPart> part);
+
+    // A modal message box; when it closes and the window is still loaded, the focus goes
+    // to `then` where that control can take it.
+    void tell(const QString& text, const QString& title, Icon icon, QWidget* then = nullptr);
 
     // A control of the loaded window by name (and group number, for control groups).
     template <typename T = QWidget> T* control(const QString& name, int index = -1) const {
@@ -57,7 +65,8 @@ class FormWindow : public QMainWindow {
 
     // Sizes the client area from the design, in twips.
     void setClientSize(int widthTwips, int heightTwips);
-    void setHelpContext(int context) { helpContext_ = context; }
+    // The colour of the client area behind the controls.
+    void setBackground(const QColor& colour) { background_ = colour; }
     void loadParts();
 
     void closeEvent(QCloseEvent* event) override;
@@ -71,6 +80,7 @@ class FormWindow : public QMainWindow {
     QPointer<QPushButton> defaultButton_;
     int helpContext_ = 0;
     QSize clientSize_;
+    QColor background_;
     std::vector<std::unique_ptr<FormPart>> parts_;
 };
 

@@ -17,10 +17,6 @@ void Random::seedFromClock() {
     engine_.seed(static_cast<std::uint64_t>(now));
 }
 
-double Random::draw() {
-    return std::uniform_real_distribution<double>(0.0, 1.0)(engine_);
-}
-
 int Random::pickAvailable(int lower, int upper, const std::function<bool(int)>& available) {
     int count = 0;
     for (int i = lower; i <= upper; ++i) {

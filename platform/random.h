@@ -14,9 +14,6 @@ class Random {
     void seed(std::uint64_t value);
     void seedFromClock();
 
-    // A value uniform in [0, 1).
-    double draw();
-
     // One index from lower to upper (inclusive) for which available(index) holds, each
     // such index with the same chance. The time taken is bounded by the size of the
     // range however many indices are used up. Returns -1 if none is available.

@@ -4,7 +4,6 @@
 
 #include <QString>
 #include <memory>
-#include <vector>
 
 class QMessageBox;
 class QWidget;
@@ -51,33 +50,6 @@ class DesktopServices : public Services {
     void beep() override;
     void showHelp(int context) override;
     void endProgram() override;
-};
-
-// Records every request instead of blocking or ending anything. Used by the tests,
-// the gallery and anything else that drives the windows by program.
-class RecordingServices : public Services {
-  public:
-    struct Message {
-        QString text;
-        QString title;
-        Icon icon;
-    };
-
-    void messageBox(QWidget* parent, const QString& text, const QString& title, Icon icon) override;
-    void beep() override { ++beeps; }
-    void setOnTop(QWidget* window, bool onTop) override;
-    void showHelp(int context) override { helpTopics.push_back(context); }
-    void endProgram() override { ++ends; }
-
-    void clear();
-
-    std::vector<Message> messages;
-    std::vector<std::pair<QWidget*, bool>> onTopCalls;
-    std::vector<int> helpTopics;
-    int beeps = 0;
-    int ends = 0;
-    // Called for each message box while it is "open", before the call returns.
-    std::function<void(const Message&)> onMessage;
 };
 
 } // namespace kerbu

@@ -19,51 +19,97 @@ namespace {
 const QColor grey(192, 192, 192);
 
 struct Choice {
-    int top;
-    const char* button;
-    const char* caption;
-    WindowId opens;
-    const char* taskName;
-    const char* task;
-    const char* topicName;
-    const char* topic;
+    int top{};
+    const char* button{};
+    WindowId opens{}; // its button carries the exercise's go-to caption
+    const char* taskName{};
+    const char* task{};
+    const char* topicName{};
+    const char* topic{};
 };
 
 // The eight exercises, top to bottom. Exercise 3's button is taller and its task line
 // takes two lines.
 const Choice choices[] = {
-    {1080, "AniButton1", "&1a", WindowId::k04d1a, "Label1", "Put in the correct suffixes.",
-     "Label10", "(Adverbs of place: Hova? -ba, -be)"},
-    {1680, "AniButton3", "1&b", WindowId::k04d1b, "Label2", "Put in the correct suffixes.",
-     "Label9", "(Adverbs of place: Hova? -ra, -re)"},
-    {2280, "AniPushButton1", "2&a", WindowId::k04d2a, "Label5", "Put in the correct suffixes.",
-     "Label11", "(The accusative  of nouns)"},
-    {2880, "AniPushButton2", "&2b", WindowId::k04d2b, "Label6", "Put in the correct suffixes.",
-     "Label12", "(The accusative  of numerals)"},
-    {3480, "AniPushButton3", "2&c", WindowId::k04d2c, "Label7", "Put in the correct suffixes.",
-     "Label13", "(The accusative  of adjectives)"},
-    {4080, "AniButton2", "&3", WindowId::k04d3, "Label3",
-     "Make sentences according to the pictures in written or/and oral form.", "Label14",
-     "(Adverbs of place: Hol? Hova?)"},
-    {4920, "AniPushButton4", "&4", WindowId::k04d4, "Label4", "Fill in the gaps.     ", "Label16",
-     "(Accusative: adjectives and numerals)"},
-    {5520, "AniButton4", "&5", WindowId::k04d5, "Label8", "Fill in the gaps.     ", "Label15",
-     "(Acc.: nouns, adjectives and numerals)"},
+    {.top = 1080,
+     .button = "AniButton1",
+     .opens = WindowId::k04d1a,
+     .taskName = "Label1",
+     .task = "Put in the correct suffixes.",
+     .topicName = "Label10",
+     .topic = "(Adverbs of place: Hova? -ba, -be)"},
+    {.top = 1680,
+     .button = "AniButton3",
+     .opens = WindowId::k04d1b,
+     .taskName = "Label2",
+     .task = "Put in the correct suffixes.",
+     .topicName = "Label9",
+     .topic = "(Adverbs of place: Hova? -ra, -re)"},
+    {.top = 2280,
+     .button = "AniPushButton1",
+     .opens = WindowId::k04d2a,
+     .taskName = "Label5",
+     .task = "Put in the correct suffixes.",
+     .topicName = "Label11",
+     .topic = "(The accusative  of nouns)"},
+    {.top = 2880,
+     .button = "AniPushButton2",
+     .opens = WindowId::k04d2b,
+     .taskName = "Label6",
+     .task = "Put in the correct suffixes.",
+     .topicName = "Label12",
+     .topic = "(The accusative  of numerals)"},
+    {.top = 3480,
+     .button = "AniPushButton3",
+     .opens = WindowId::k04d2c,
+     .taskName = "Label7",
+     .task = "Put in the correct suffixes.",
+     .topicName = "Label13",
+     .topic = "(The accusative  of adjectives)"},
+    {.top = 4080,
+     .button = "AniButton2",
+     .opens = WindowId::k04d3,
+     .taskName = "Label3",
+     .task = "Make sentences according to the pictures in written or/and oral form.",
+     .topicName = "Label14",
+     .topic = "(Adverbs of place: Hol? Hova?)"},
+    {.top = 4920,
+     .button = "AniPushButton4",
+     .opens = WindowId::k04d4,
+     .taskName = "Label4",
+     .task = "Fill in the gaps.     ",
+     .topicName = "Label16",
+     .topic = "(Accusative: adjectives and numerals)"},
+    {.top = 5520,
+     .button = "AniButton4",
+     .opens = WindowId::k04d5,
+     .taskName = "Label8",
+     .task = "Fill in the gaps.     ",
+     .topicName = "Label15",
+     .topic = "(Acc.: nouns, adjectives and numerals)"},
 };
 
+// A task line (bold) or a topic line (italic) to the right of the buttons.
 ControlDesign line(const char* name, const char* text, int top, int height, bool italic) {
-    ControlDesign design{
-        QString::fromLatin1(name), QString::fromUtf8(text), 1680, top, 4185, height, Look{}};
-    design.look =
-        Look{Face::TimesNewRoman,         12, !italic, italic, QColor(Qt::black), QColor(),
-             Qt::AlignLeft | Qt::AlignTop};
-    return design;
+    return {.name = QString::fromLatin1(name),
+            .text = QString::fromUtf8(text),
+            .left = 1680,
+            .top = top,
+            .width = 4185,
+            .height = height,
+            .look = {.face = Face::TimesNewRoman,
+                     .points = 12,
+                     .bold = !italic,
+                     .italic = italic,
+                     .text = Qt::black,
+                     .align = Qt::AlignLeft | Qt::AlignTop}};
 }
 
 } // namespace
 
 Alap::Alap() : FormWindow(QStringLiteral("alap")) {
     setClientSize(5985, 6915);
+    setBackground(grey);
 }
 
 QString Alap::howToText() {
@@ -72,10 +118,6 @@ QString Alap::howToText() {
 }
 
 void Alap::buildControls(QWidget* body) {
-    QPalette palette = body->palette();
-    palette.setColor(QPalette::Window, grey);
-    body->setPalette(palette);
-
     auto* menuBar = new QMenuBar(this);
     QMenu* help = menuBar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -102,7 +144,7 @@ void Alap::buildControls(QWidget* body) {
         const bool tall = choice.opens == WindowId::k04d3;
         auto* button = new AniPushButton(body);
         button->setObjectName(QString::fromLatin1(choice.button));
-        button->setText(QString::fromLatin1(choice.caption));
+        button->setText(QString::fromLatin1(entryOf(choice.opens).goToCaption));
         button->setGeometry(twipsRect(360, choice.top, 1095, tall ? 750 : 510));
         button->setFont(designFont(Face::SansSerif, 13.5, true));
         button->setFrames({QStringLiteral(":/assets/hand1.svg"),
@@ -122,10 +164,12 @@ void Alap::buildControls(QWidget* body) {
                   line(choice.topicName, choice.topic, choice.top + (tall ? 540 : 240), 255, true));
     }
 
-    ControlDesign end{
-        QStringLiteral("Command1"), QStringLiteral("&End"), 2400, 6240, 1215, 495, Look{}};
-    end.tabIndex = tab;
-    QPushButton* endButton = makeButton(body, end);
+    QPushButton* endButton = makeButton(body, commandButton({.name = "Command1",
+                                                             .text = "&End",
+                                                             .left = 2400,
+                                                             .top = 6240,
+                                                             .width = 1215,
+                                                             .tabIndex = tab}));
     connect(endButton, &QPushButton::clicked, this, [] { windows().end(); });
 }
 

@@ -1,52 +1,18 @@
 #pragma once
 
-#include "platform/controls.h"
+#include "engine/framedesign.h"
 #include "platform/formwindow.h"
-#include "windows.h"
-
-#include <QStringList>
-#include <functional>
+#include "windowtable.h"
 
 class QAction;
 
 namespace kerbu {
 
-// What the frame of one exercise window looks like and says.
-struct FrameDesign {
-    WindowId own;
-    ControlDesign close;   // "Clos&e"; its tab index is the frame's first place in the
-                           // focus order, the go-to buttons follow it
-    ControlDesign heading; // "Go to exercise:"
-    int firstGoToTab = 0;
-    QColor goToBackground;     // of the go-to buttons (invalid: the style's)
-    QColor lastGoToBackground; // of "&5" where it differs
-    QStringList howTo;         // paragraphs of the how-to message
-    bool howToEndsWithEmptyLine = false;
-    QString howToFocus; // the control that gets the focus after the how-to message
-    // Its number in its control group, asked at that moment (the current gap); none if empty.
-    std::function<int()> howToFocusIndex;
-};
-
-// The frame as most windows have it: Close at 2280, the heading at 4800 on the given
-// colour, the go-to buttons right after Close in the focus order, the how-to message
-// handing the focus to the ending box. Each window changes what it does differently.
-FrameDesign standardFrame(WindowId own, const QColor& headingBackground, int closeTab);
-
-// The how-to paragraphs the exercise windows choose from.
-namespace howto {
-extern const QString startEnter;
-extern const QString startNextOrEnter;
-extern const QString gapsEnter;
-extern const QString gapsNextOrEnter;
-extern const QString picture;
-extern const QString chart;
-} // namespace howto
-
 // The frame every exercise window carries: the Options and Help menus, Close, and the
 // block of buttons that go straight to another exercise.
 class ExerciseFrame : public FormPart {
   public:
-    explicit ExerciseFrame(FrameDesign design);
+    ExerciseFrame(WindowId own, FrameDesign design);
 
     void build(FormWindow& window, QWidget* body) override;
     // Opens the window above the others, with "On&Top" checked.
@@ -59,6 +25,7 @@ class ExerciseFrame : public FormPart {
   private:
     void howTo(FormWindow& window);
 
+    WindowId own_;
     FrameDesign design_;
     QAction* onTop_ = nullptr;
 };

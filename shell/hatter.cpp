@@ -10,14 +10,12 @@ namespace kerbu {
 
 Hatter::Hatter() : FormWindow(QStringLiteral("hatter")) {
     setWindowTitle(QStringLiteral("   K E R B U  !"));
+    setBackground(QColor(224, 224, 224));
     layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
 }
 
-void Hatter::buildControls(QWidget* body) {
-    QPalette palette = body->palette();
-    palette.setColor(QPalette::Window, QColor(224, 224, 224));
-    body->setPalette(palette);
-}
+// No controls: the background is all there is.
+void Hatter::buildControls(QWidget*) {}
 
 // Covers the screen, also where no window manager would maximize it.
 void Hatter::onLoad() {

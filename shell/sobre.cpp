@@ -12,18 +12,19 @@
 
 namespace kerbu {
 
-int splashDone = 0;
-
 namespace {
 
 const QColor grey(192, 192, 192);
 
-ControlDesign text(const char* name, const QString& caption, int left, int top, int width,
-                   int height, qreal points, bool italic) {
-    ControlDesign design{QString::fromLatin1(name), caption, left, top, width, height, Look{}};
-    design.look = Look{Face::TimesNewRoman,         points, false, italic, QColor(Qt::black), grey,
-                       Qt::AlignLeft | Qt::AlignTop};
-    return design;
+// The window's texts: Times New Roman, black on the grey of the panel.
+Look times(qreal points, bool italic) {
+    return {.face = Face::TimesNewRoman,
+            .points = points,
+            .bold = false,
+            .italic = italic,
+            .text = Qt::black,
+            .background = grey,
+            .align = Qt::AlignLeft | Qt::AlignTop};
 }
 
 } // namespace
@@ -31,16 +32,15 @@ ControlDesign text(const char* name, const QString& caption, int left, int top, 
 Sobre::Sobre() : FormWindow(QStringLiteral("sobre")) {
     setWindowTitle(QStringLiteral("  About Kerbu!"));
     setClientSize(5445, 3405);
+    setBackground(grey);
 }
 
 void Sobre::buildControls(QWidget* body) {
-    QPalette palette = body->palette();
-    palette.setColor(QPalette::Window, grey);
-    body->setPalette(palette);
-
     auto* panel1 = new Panel3D(body);
     panel1->setObjectName(QStringLiteral("SSPanel1"));
     panel1->setGeometry(twipsRect(120, 120, 5175, 3135));
+    QPalette palette = panel1->palette();
+    palette.setColor(QPalette::Window, grey);
     panel1->setPalette(palette);
     panel1->setAccessibleName(QStringLiteral("About Kerbu!"));
 
@@ -51,15 +51,36 @@ void Sobre::buildControls(QWidget* body) {
     panel2->setCaption(QStringLiteral("K E R B U !"));
     panel2->setAccessibleName(QStringLiteral("Kerbu!"));
 
-    makeLabel(panel1,
-              text("Label5", "(Magyar mint idegen nyelv     Hungarian as a foreign language)", 840,
-                   960, 3615, 615, 12, false))
-        ->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    makeLabel(panel1,
-              text("Label1", "On the basis of the book: Kerbu!  ", 360, 1680, 3975, 255, 9, true));
-    makeLabel(panel1, text("Label4", "Program by the Kerbu team.", 360, 2040, 1455, 615, 9, false));
-    makeLabel(panel1, text("Label6", "For more information click here:", 1920, 2760, 2775, 255,
-                           9.75, true));
+    Look centred = times(12, false);
+    centred.align = Qt::AlignHCenter | Qt::AlignTop;
+    makeLabel(panel1, {.name = "Label5",
+                       .text = "(Magyar mint idegen nyelv     Hungarian as a foreign language)",
+                       .left = 840,
+                       .top = 960,
+                       .width = 3615,
+                       .height = 615,
+                       .look = centred});
+    makeLabel(panel1, {.name = "Label1",
+                       .text = "On the basis of the book: Kerbu!  ",
+                       .left = 360,
+                       .top = 1680,
+                       .width = 3975,
+                       .height = 255,
+                       .look = times(9, true)});
+    makeLabel(panel1, {.name = "Label4",
+                       .text = "Program by the Kerbu team.",
+                       .left = 360,
+                       .top = 2040,
+                       .width = 1455,
+                       .height = 615,
+                       .look = times(9, false)});
+    makeLabel(panel1, {.name = "Label6",
+                       .text = "For more information click here:",
+                       .left = 1920,
+                       .top = 2760,
+                       .width = 2775,
+                       .height = 255,
+                       .look = times(9.75, true)});
 
     auto* info = new ImageBox(panel1);
     info->setObjectName(QStringLiteral("Image2"));
@@ -88,11 +109,14 @@ void Sobre::buildControls(QWidget* body) {
     drawFrame(0);
     QTimer::singleShot(100, image1_, [this] { drawFrames(); });
 
-    ControlDesign ok{
-        QStringLiteral("Command1"), QStringLiteral("&OK"), 360, 2760, 855, 375, Look{}};
-    ok.tabIndex = 0;
-    ok.visible = false;
-    ok_ = makeButton(body, ok);
+    ok_ = makeButton(body, {.name = "Command1",
+                            .text = "&OK",
+                            .left = 360,
+                            .top = 2760,
+                            .width = 855,
+                            .height = 375,
+                            .tabIndex = 0,
+                            .visible = false});
     ok_->raise();
     connect(ok_, &QPushButton::clicked, this, &FormWindow::unloadForm);
 
@@ -117,7 +141,7 @@ void Sobre::onLoad() {
     center(this);
     services().setOnTop(this, true);
     image1_->setPixmap(frames_[0]->pixmap());
-    if (splashDone == 0) {
+    if (!splashDone) {
         setCursor(Qt::WaitCursor);
         ok_->hide();
     } else {
@@ -126,7 +150,7 @@ void Sobre::onLoad() {
 }
 
 void Sobre::onUnload() {
-    splashDone = 1;
+    splashDone = true;
 }
 
 void Sobre::enterAboutMode() {

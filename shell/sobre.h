@@ -10,15 +10,15 @@ class QTimer;
 
 namespace kerbu {
 
-// 0 until the splash has closed; then 1 for good. Loading the About window in splash
-// mode or in About mode depends on it.
-extern int splashDone;
-
 // The window shown at start-up as a splash, and later as the About window.
 class Sobre : public FormWindow {
     Q_OBJECT
   public:
     Sobre();
+
+    // False until the splash has closed; then true for good, for the whole program.
+    // Loading the window in splash mode or in About mode depends on it.
+    static inline bool splashDone = false;
 
     // What the About menu items do after showing the window: it stays until OK.
     void enterAboutMode();

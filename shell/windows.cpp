@@ -1,15 +1,5 @@
 #include "windows.h"
 
-#include "alap.h"
-#include "exercises/k04d1a.h"
-#include "exercises/k04d1b.h"
-#include "exercises/k04d2a.h"
-#include "exercises/k04d2b.h"
-#include "exercises/k04d2c.h"
-#include "exercises/k04d3.h"
-#include "exercises/k04d4.h"
-#include "exercises/k04d5.h"
-#include "hatter.h"
 #include "platform/helpviewer.h"
 #include "platform/services.h"
 #include "sobre.h"
@@ -20,37 +10,7 @@
 namespace kerbu {
 
 QString windowName(WindowId id) {
-    static const char* const names[] = {"sobre",  "alap",   "hatter", "k04d1a", "k04d1b", "k04d2a",
-                                        "k04d2b", "k04d2c", "k04d3",  "k04d4",  "k04d5"};
-    return QString::fromLatin1(names[static_cast<int>(id)]);
-}
-
-static std::unique_ptr<FormWindow> create(WindowId id) {
-    switch (id) {
-    case WindowId::sobre:
-        return std::make_unique<Sobre>();
-    case WindowId::alap:
-        return std::make_unique<Alap>();
-    case WindowId::hatter:
-        return std::make_unique<Hatter>();
-    case WindowId::k04d1a:
-        return std::make_unique<K04d1a>();
-    case WindowId::k04d1b:
-        return std::make_unique<K04d1b>();
-    case WindowId::k04d2a:
-        return std::make_unique<K04d2a>();
-    case WindowId::k04d2b:
-        return std::make_unique<K04d2b>();
-    case WindowId::k04d2c:
-        return std::make_unique<K04d2c>();
-    case WindowId::k04d3:
-        return std::make_unique<K04d3>();
-    case WindowId::k04d4:
-        return std::make_unique<K04d4>();
-    case WindowId::k04d5:
-        return std::make_unique<K04d5>();
-    }
-    return nullptr;
+    return QString::fromLatin1(entryOf(id).name);
 }
 
 Windows::Windows() = default;
@@ -63,8 +23,11 @@ Windows& windows() {
 
 FormWindow* Windows::get(WindowId id) {
     auto& slot = windows_[static_cast<std::size_t>(id)];
-    if (!slot)
-        slot = create(id);
+    if (!slot) {
+        const WindowEntry& entry = entryOf(id);
+        slot = entry.build();
+        slot->setHelpContext(entry.helpTopic);
+    }
     return slot.get();
 }
 
@@ -74,8 +37,6 @@ FormWindow* Windows::existing(WindowId id) const {
 
 void Windows::open(WindowId target, FormWindow* from) {
     FormWindow* window = get(target);
-    if (!window)
-        return;
     window->showForm();
     if (from && from != window)
         from->unloadForm();
@@ -98,7 +59,6 @@ void Windows::clear() {
         window.reset();
     HelpViewer::instance().close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    splashDone = 0;
 }
 
 } // namespace kerbu

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "windowtable.h"
+
 #include <QString>
 #include <array>
 #include <memory>
@@ -7,24 +9,6 @@
 namespace kerbu {
 
 class FormWindow;
-
-enum class WindowId {
-    sobre,
-    alap,
-    hatter,
-    k04d1a,
-    k04d1b,
-    k04d2a,
-    k04d2b,
-    k04d2c,
-    k04d3,
-    k04d4,
-    k04d5
-};
-
-constexpr std::array<WindowId, 8> exerciseWindows{
-    WindowId::k04d1a, WindowId::k04d1b, WindowId::k04d2a, WindowId::k04d2b,
-    WindowId::k04d2c, WindowId::k04d3,  WindowId::k04d4,  WindowId::k04d5};
 
 QString windowName(WindowId id);
 
@@ -48,11 +32,11 @@ class Windows {
     // Unloads the background window and ends the program.
     void end();
 
-    // Destroys every window and starts over with empty references and a fresh splash.
+    // Destroys every window, so that the next use creates them afresh.
     void clear();
 
   private:
-    std::array<std::unique_ptr<FormWindow>, 11> windows_;
+    std::array<std::unique_ptr<FormWindow>, windowCount> windows_;
 };
 
 Windows& windows();

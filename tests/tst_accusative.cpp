@@ -1,4 +1,4 @@
-#include "harness.h"
+#include "testsupport/harness.h"
 
 #include <QLabel>
 #include <QScrollBar>

@@ -1,8 +1,8 @@
 #include "engine/gapwindow.h"
 #include "engine/keys.h"
 #include "exercises/k04d3.h"
-#include "harness.h"
 #include "platform/controls.h"
+#include "testsupport/harness.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

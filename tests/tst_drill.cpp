@@ -1,5 +1,5 @@
 #include "engine/texts.h"
-#include "harness.h"
+#include "testsupport/harness.h"
 
 #include <QLabel>
 #include <QSet>

@@ -1,6 +1,6 @@
 #include "engine/gapwindow.h"
-#include "harness.h"
 #include "shell/sobre.h"
+#include "testsupport/harness.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "engine/gapwindow.h"
 #include "exercises/k04d3.h"
-#include "harness.h"
+#include "testsupport/harness.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,5 +1,5 @@
 #include "engine/keys.h"
-#include "harness.h"
+#include "testsupport/harness.h"
 
 #include <QApplication>
 #include <QClipboard>

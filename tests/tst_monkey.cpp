@@ -7,8 +7,8 @@
 #include "engine/drillwindow.h"
 #include "engine/gapwindow.h"
 #include "exercises/k04d3.h"
-#include "harness.h"
 #include "shell/sobre.h"
+#include "testsupport/harness.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,8 +1,8 @@
-#include "harness.h"
 #include "platform/anibutton.h"
 #include "platform/fonts.h"
 #include "platform/helpviewer.h"
 #include "platform/twips.h"
+#include "testsupport/harness.h"
 
 #include <QApplication>
 #include <QFontInfo>

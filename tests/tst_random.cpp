@@ -18,7 +18,6 @@ class RandomTest : public QObject {
     void nothingOpenGivesNoChoice();
     void runsTakeEachItemOnce_data();
     void runsTakeEachItemOnce();
-    void drawIsInUnitInterval();
 };
 
 void RandomTest::everyOpenItemHasTheSameChance_data() {
@@ -117,19 +116,6 @@ void RandomTest::runsTakeEachItemOnce() {
         QCOMPARE(seen.size(), length);
         QCOMPARE(drill.solved, 0);
     }
-}
-
-void RandomTest::drawIsInUnitInterval() {
-    Random random;
-    random.seed(9);
-    double low = 1, high = 0;
-    for (int n = 0; n < 10000; ++n) {
-        const double r = random.draw();
-        QVERIFY(r >= 0.0 && r < 1.0);
-        low = std::min(low, r);
-        high = std::max(high, r);
-    }
-    QVERIFY(low < 0.01 && high > 0.99);
 }
 
 QTEST_MAIN(RandomTest)

@@ -1,5 +1,5 @@
 #include "exercises/k04d3.h"
-#include "harness.h"
+#include "testsupport/harness.h"
 
 #include <QLabel>
 #include <QSet>

@@ -1,8 +1,8 @@
 #include "engine/texts.h"
-#include "harness.h"
 #include "platform/anibutton.h"
 #include "shell/alap.h"
 #include "shell/sobre.h"
+#include "testsupport/harness.h"
 
 #include <QAction>
 #include <QLabel>
@@ -77,7 +77,7 @@ void ShellTest::splashOpensMenuAfter800ms() {
     QTRY_VERIFY_WITH_TIMEOUT(isShown(WindowId::alap), 1000);
     QVERIFY(!splash->isLoaded());
     QVERIFY(isShown(WindowId::hatter));
-    QCOMPARE(splashDone, 1);
+    QVERIFY(Sobre::splashDone);
     QCOMPARE(windows().get(WindowId::hatter)->windowTitle(), QString("   K E R B U  !"));
 }
 
@@ -298,7 +298,7 @@ void ShellTest::aboutFromExerciseAndMenu() {
     FormWindow* exercise = test::openWindow(WindowId::k04d1a);
     exercise->control<QPushButton>("Command1")->click();
     const int item = static_cast<DrillWindow*>(exercise)->drill().idx;
-    splashDone = 1;
+    Sobre::splashDone = true;
     action(exercise, "mnuAbout")->trigger();
     auto* about = static_cast<Sobre*>(windows().get(WindowId::sobre));
     QVERIFY(about->isVisible());
@@ -321,7 +321,7 @@ void ShellTest::aboutFromExerciseAndMenu() {
     FormWindow* menu = test::openWindow(WindowId::alap);
     action(menu, "mnuabout")->trigger();
     QVERIFY(about->control<QPushButton>("Command1")->isVisible());
-    QCOMPARE(splashDone, 1);
+    QVERIFY(Sobre::splashDone);
 }
 
 void ShellTest::aboutMessage() {

@@ -15,7 +15,7 @@
 #include "shell/application.h"
 #include "shell/sobre.h"
 #include "shell/windows.h"
-#include "tests/harness.h"
+#include "testsupport/harness.h"
 
 #include <QAction>
 #include <QApplication>

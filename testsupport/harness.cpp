@@ -1,6 +1,8 @@
 #include "harness.h"
 
+#include "engine/texts.h"
 #include "shell/application.h"
+#include "shell/sobre.h"
 
 #include <QApplication>
 #include <QTest>
@@ -20,6 +22,8 @@ void freshStart(quint64 seed) {
         setUp = true;
     }
     kerbu::windows().clear();
+    kerbu::Sobre::splashDone = false;
+    kerbu::shared() = kerbu::SharedTexts{};
     recorder().clear();
     recorder().onMessage = nullptr;
     kerbu::setServices(&recorder());

@@ -2,7 +2,7 @@
 
 #include "engine/drillwindow.h"
 #include "engine/gapwindow.h"
-#include "platform/services.h"
+#include "recordingservices.h"
 #include "shell/windows.h"
 
 #include <QLineEdit>
@@ -12,7 +12,8 @@
 namespace test {
 
 // Every test runs with recorded message boxes, beeps and help requests, a fixed seed,
-// and a fresh set of windows.
+// and the program as it starts: no window yet, the shared texts and the splash flag as
+// they are before the first window.
 kerbu::RecordingServices& recorder();
 void freshStart(quint64 seed = 7);
 

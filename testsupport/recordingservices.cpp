@@ -1,0 +1,24 @@
+#include "recordingservices.h"
+
+namespace kerbu {
+
+void RecordingServices::messageBox(QWidget*, const QString& text, const QString& title, Icon icon) {
+    messages.push_back({text, title, icon});
+    if (onMessage)
+        onMessage(messages.back());
+}
+
+void RecordingServices::setOnTop(QWidget* window, bool onTop) {
+    onTopCalls.emplace_back(window, onTop);
+    Services::setOnTop(window, onTop);
+}
+
+void RecordingServices::clear() {
+    messages.clear();
+    onTopCalls.clear();
+    helpTopics.clear();
+    beeps = 0;
+    ends = 0;
+}
+
+} // namespace kerbu

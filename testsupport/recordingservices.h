@@ -1,0 +1,37 @@
+#pragma once
+
+#include "platform/services.h"
+
+#include <functional>
+#include <vector>
+
+namespace kerbu {
+
+// Records every request instead of blocking or ending anything. Used by the tests,
+// the gallery and the benchmarks, which drive the windows by program.
+class RecordingServices : public Services {
+  public:
+    struct Message {
+        QString text;
+        QString title;
+        Icon icon;
+    };
+
+    void messageBox(QWidget* parent, const QString& text, const QString& title, Icon icon) override;
+    void beep() override { ++beeps; }
+    void setOnTop(QWidget* window, bool onTop) override;
+    void showHelp(int context) override { helpTopics.push_back(context); }
+    void endProgram() override { ++ends; }
+
+    void clear();
+
+    std::vector<Message> messages;
+    std::vector<std::pair<QWidget*, bool>> onTopCalls;
+    std::vector<int> helpTopics;
+    int beeps = 0;
+    int ends = 0;
+    // Called for each message box while it is "open", before the call returns.
+    std::function<void(const Message&)> onMessage;
+};
+
+} // namespace kerbu
