@@ -107,12 +107,10 @@ QString ExerciseFrame::howToText() const {
 }
 
 void ExerciseFrame::howTo(FormWindow& window) {
-    services().messageBox(&window, howToText(), shared().msgTitle, Icon::Information);
-    if (!window.isLoaded())
-        return;
+    // The box is modal: the current gap cannot change while it is open.
     const int index = design_.howToFocusIndex ? design_.howToFocusIndex() : -1;
-    if (QWidget* target = window.control(design_.howToFocus, index))
-        giveFocus(target);
+    window.tell(howToText(), shared().msgTitle, Icon::Information,
+                window.control(design_.howToFocus, index));
 }
 
 } // namespace kerbu

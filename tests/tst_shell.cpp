@@ -325,10 +325,12 @@ void ShellTest::aboutFromExerciseAndMenu() {
 }
 
 void ShellTest::aboutMessage() {
-    shared().crlf = "\r\n";
+    // The program as it starts: the splash is up, the main menu has not loaded yet.
     auto* about = static_cast<Sobre*>(windows().get(WindowId::sobre));
     about->showForm();
-    // The information picture opens the message also in splash mode.
+    QVERIFY(about->control<QPushButton>("Command1")->isHidden());
+    QVERIFY(!windows().existing(WindowId::alap));
+    // The information picture opens the message also in splash mode, in paragraphs.
     QTest::mouseClick(about->control<QWidget>("Image2"), Qt::LeftButton);
     QCOMPARE(test::recorder().messages.size(), std::size_t(1));
     const auto& message = test::recorder().messages[0];

@@ -51,6 +51,32 @@ void type(QWidget* widget, const QString& text) {
     }
 }
 
+void typeKeys(QWidget* widget, const QString& text, kerbu::KeyTable keys) {
+    // The keys of the learner's chart, and of the smaller table of three boxes.
+    static const QString chartLetters = QStringLiteral("áéíóöőúüűÁÉÍÓÖŐÚÜŰ");
+    static const QString chartKeys = QStringLiteral("';`=0[]-\\\":~+){}_|");
+    static const QString shortLetters = QStringLiteral("áéíóöőúüű");
+    static const QString shortKeys = QStringLiteral("';`\\[-/]=");
+    QString keyed;
+    for (const QChar c : text) {
+        qsizetype at = -1;
+        if (keys == kerbu::KeyTable::Hunkey) {
+            at = chartLetters.indexOf(c);
+            keyed += at >= 0 ? chartKeys.at(at) : c;
+            continue;
+        }
+        if (keys == kerbu::KeyTable::Short || keys == kerbu::KeyTable::ShortWithCapitalE)
+            at = shortLetters.indexOf(c);
+        if (at >= 0)
+            keyed += shortKeys.at(at);
+        else if (keys == kerbu::KeyTable::ShortWithCapitalE && c == QChar(u'É'))
+            keyed += QLatin1Char(':');
+        else
+            keyed += c;
+    }
+    type(widget, keyed);
+}
+
 QPushButton* button(kerbu::FormWindow* window, const char* name) {
     return window->control<QPushButton>(QString::fromLatin1(name));
 }

@@ -23,6 +23,9 @@ kerbu::DrillWindow* openDrill(kerbu::WindowId id);
 
 // Types text key by key; characters outside ASCII go as key events with their text.
 void type(QWidget* widget, const QString& text);
+// Types text as a learner at an English keyboard does in a box that translates with the
+// given table: each Hungarian letter by the key that gives it there.
+void typeKeys(QWidget* widget, const QString& text, kerbu::KeyTable keys);
 
 QPushButton* button(kerbu::FormWindow* window, const char* name);
 QLineEdit* box(kerbu::FormWindow* window, const char* name);
