@@ -88,15 +88,11 @@ class DrillWindow : public ExerciseWindow {
     FrameDesign frame_;
     Drill drill_;
 
-    QPushButton* start_ = nullptr;
-    QPushButton* next_ = nullptr;
-    QPushButton* solution_ = nullptr;
     QPushButton* plus_ = nullptr;
     TextBox* word_ = nullptr;
     TextBox* ending_ = nullptr;
     QLabel* recordLabel_ = nullptr;
     QTextEdit* recordBox_ = nullptr;
-    QLabel* chart_ = nullptr;
     QLabel* plusNote_ = nullptr;
 };
 

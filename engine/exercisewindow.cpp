@@ -47,6 +47,31 @@ QLabel* ExerciseWindow::makeChart(QWidget* body, const char* name) {
                             .accessibleName = QStringLiteral("Character chart")});
 }
 
+ControlDesign exerciseTitle(ControlDesign design) {
+    design.name = QStringLiteral("Label2");
+    design.look.face = Face::Arial;
+    design.look.points = 12;
+    design.look.bold = true;
+    design.look.text = Qt::black;
+    return design;
+}
+
+ControlDesign startButton(ControlDesign design) {
+    design.name = QStringLiteral("Command1");
+    design.text = QStringLiteral("&Start");
+    design.left = 0;
+    design.top = 0;
+    return commandButton(design);
+}
+
+ControlDesign solutionButton(ControlDesign design) {
+    design.text = QStringLiteral("Sol&ution");
+    design.top = 0;
+    design.width = 1215;
+    design.enabled = false;
+    return commandButton(design);
+}
+
 void ExerciseWindow::toggle(QWidget* chart) {
     chart->setVisible(chart->isHidden());
 }

@@ -6,8 +6,19 @@
 #include "platform/services.h"
 
 class QLabel;
+class QPushButton;
 
 namespace kerbu {
+
+// The exercise title, "Label2": Arial 12 pt bold in black, on the design's colour and
+// aligned as the design says.
+ControlDesign exerciseTitle(ControlDesign design);
+// "&Start", "Command1", at the window's top left; the design gives its width and its
+// place in the focus order.
+ControlDesign startButton(ControlDesign design);
+// "Sol&ution", disabled until Start, on the top row; the design gives its name, left and
+// place in the focus order.
+ControlDesign solutionButton(ControlDesign design);
 
 // What every exercise window does the same way: its load steps around its own, and its
 // message boxes titled with the shared title of the moment.
@@ -36,6 +47,13 @@ class ExerciseWindow : public FormWindow {
     static QLabel* makeChart(QWidget* body, const char* name);
     // Shows or hides the character chart.
     static void toggle(QWidget* chart);
+
+    // The controls every exercise window has: Start (later Restart), Next (the default
+    // button), Solution and the character chart.
+    QPushButton* start_ = nullptr;
+    QPushButton* next_ = nullptr;
+    QPushButton* solution_ = nullptr;
+    QLabel* chart_ = nullptr;
 };
 
 } // namespace kerbu

@@ -35,7 +35,11 @@ TextBox* GapWindow::gap(int number) const {
 }
 
 void GapWindow::buildControls(QWidget* body) {
-    makeLabel(body, design_.title);
+    ControlDesign title = exerciseTitle(design_.title);
+    title.left = 240;
+    title.width = 2895;
+    title.look.align = Qt::AlignLeft;
+    makeLabel(body, title);
     for (const Prompt& prompt : design_.prompts) {
         const QString text = QString::fromUtf16(prompt.text);
         const bool punctuation = text == QLatin1String(".") || text == QLatin1String("?");
@@ -107,23 +111,18 @@ void GapWindow::buildControls(QWidget* body) {
     }
     tab = int(design_.focusOrder.size());
 
-    start_ = makeButton(body, commandButton({.name = "Command1",
-                                             .text = "&Start",
-                                             .left = 0,
-                                             .top = 0,
-                                             .width = 1095,
-                                             .tabIndex = tab++}));
-    ControlDesign next = design_.next;
+    start_ = makeButton(body, startButton({.width = 1095, .tabIndex = tab++}));
+    ControlDesign next = commandButton(design_.next);
+    next.name = QStringLiteral("Command2");
+    next.text = QStringLiteral("&Next");
     next.tabIndex = tab++;
+    next.enabled = false;
     next_ = makeButton(body, next);
-    solution_ = makeButton(body, commandButton({.name = "Command14",
-                                                .text = "Sol&ution",
-                                                .left = 1080,
-                                                .top = 0,
-                                                .width = 1215,
-                                                .tabIndex = tab++,
-                                                .enabled = false}));
-    ControlDesign charButton = design_.charButton;
+    solution_ =
+        makeButton(body, solutionButton({.name = "Command14", .left = 1080, .tabIndex = tab++}));
+    ControlDesign charButton = commandButton(design_.charButton);
+    charButton.name = QStringLiteral("Command13");
+    charButton.text = QStringLiteral("&Char");
     charButton.tabIndex = tab++;
     char_ = makeButton(body, charButton);
     chart_ = makeChart(body, "Label3");

@@ -64,6 +64,7 @@ struct GapColours {
 // Everything that makes one gap-filling window.
 struct GapDesign {
     QString titleSuffix{}; // appended to the shared title for the caption
+    // Where the title, Next and Char stand; the window gives them their names and looks.
     ControlDesign title{};
     ControlDesign next{};
     ControlDesign charButton{};
@@ -129,11 +130,7 @@ class GapWindow : public ExerciseWindow {
     // While a solved gap is disabled, the focus that moves on by itself is not the learner's.
     bool locking_ = false;
 
-    QPushButton* start_ = nullptr;
-    QPushButton* next_ = nullptr;
-    QPushButton* solution_ = nullptr;
     QPushButton* char_ = nullptr;
-    QLabel* chart_ = nullptr;
 };
 
 } // namespace kerbu

@@ -18,6 +18,7 @@ struct SharedTexts {
 };
 
 SharedTexts& shared();
+// Puts the five message texts back to their values (crlf stays as it is).
 void texts();
 
 } // namespace kerbu

@@ -104,23 +104,13 @@ DrillDesign nounDesign() {
                  .width = 2055,
                  .height = 735,
                  .look = {.points = 12, .text = Qt::black, .background = yellow, .align = topLeft}},
-        .title = {.name = "Label2",
-                  .text = "2/a.   Put in the right endings:",
-                  .left = 120,
-                  .top = 840,
-                  .width = 3375,
-                  .height = 375,
-                  .look = {.face = Face::Arial,
-                           .points = 12,
-                           .text = Qt::black,
-                           .background = lightGrey,
-                           .align = topLeft}},
-        .start = commandButton({.name = "Command1",
-                                .text = "&Start",
-                                .left = 0,
-                                .top = 0,
-                                .width = 1215,
-                                .tabIndex = 2}),
+        .title = exerciseTitle({.text = "2/a.   Put in the right endings:",
+                                .left = 120,
+                                .top = 840,
+                                .width = 3375,
+                                .height = 375,
+                                .look = {.background = lightGrey, .align = topLeft}}),
+        .start = startButton({.width = 1215, .tabIndex = 2}),
         .record = {.name = "Text3",
                    .left = 240,
                    .top = 1440,
@@ -163,13 +153,7 @@ DrillDesign nounDesign() {
                                      .top = 4800,
                                      .width = 855,
                                      .tabIndex = 17}),
-        .solution = commandButton({.name = "Command15",
-                                   .text = "Sol&ution",
-                                   .left = 1200,
-                                   .top = 0,
-                                   .width = 1215,
-                                   .tabIndex = 23,
-                                   .enabled = false}),
+        .solution = solutionButton({.name = "Command15", .left = 1200, .tabIndex = 23}),
         .plus = commandButton({.name = "Command14",
                                .text = "&Plus",
                                .left = 7200,
@@ -204,14 +188,12 @@ DrillDesign nounDesign() {
 // Solution disabled once the exercise is accomplished.
 DrillRules accusativeRules(const QString& titleSuffix, WordList list, KeyTable wordKeys,
                            KeyTable endingKeys) {
-    return {.titleSuffix = titleSuffix,
-            .list = list,
-            .wordKeys = wordKeys,
-            .endingKeys = endingKeys,
-            .recordIsTextBox = true,
-            .solutionStaysAfterDone = false,
-            .charKeepsFocus = true,
-            .changeShowsPlusNote = false};
+    DrillRules rules{.recordIsTextBox = true, .charKeepsFocus = true, .changeShowsPlusNote = false};
+    rules.titleSuffix = titleSuffix;
+    rules.list = list;
+    rules.wordKeys = wordKeys;
+    rules.endingKeys = endingKeys;
+    return rules;
 }
 
 } // namespace
@@ -226,13 +208,13 @@ FrameDesign K04d2a::frame() {
 
 DrillDesign K04d2a::design(const Sibling& sibling) {
     DrillDesign d = nounDesign();
-    d.title.text = QString::fromUtf8(sibling.title);
-    d.title.top = sibling.titleTop;
-    d.title.width = sibling.titleWidth;
-    d.title.height = sibling.titleHeight;
-    d.question->text = QString::fromUtf8(sibling.question);
+    d.title.text = sibling.title.text;
+    d.title.top = sibling.title.top;
+    d.title.width = sibling.title.width;
+    d.title.height = sibling.title.height;
+    d.question->text = sibling.question.text;
     d.question->left = 3360;
-    d.question->top = sibling.questionTop;
+    d.question->top = sibling.question.top;
     d.question->width = 1215;
     d.hint.left = 4680;
     d.hint.width = sibling.hintWidth;

@@ -14,15 +14,11 @@ class K04d2a : public DrillWindow {
     // The window of 2/b and 2/c: this one with another title and question, placed a little
     // differently, and the chart's keys in both boxes.
     struct Sibling {
-        const char* title{};
-        int titleTop{};
-        int titleWidth{};
-        int titleHeight{};
-        const char* question{};
-        int questionTop{};
-        int hintWidth{};
         const char* titleSuffix{};
         WordList list{};
+        ControlDesign title{};    // its text, top, width and height
+        ControlDesign question{}; // its text and top
+        int hintWidth{};
     };
     static DrillDesign design(const Sibling& sibling);
     static DrillRules rules(const Sibling& sibling);

@@ -45,15 +45,12 @@ constexpr WordItem items[] = {
     {u"hetven", u"hetvenet"},
 };
 
-const K04d2a::Sibling numerals{.title = "2/b. Put in the right endings:",
-                               .titleTop = 840,
-                               .titleWidth = 3255,
-                               .titleHeight = 495,
-                               .question = "Hányat?",
-                               .questionTop = 840,
-                               .hintWidth = 1935,
-                               .titleSuffix = ": 2/b.",
-                               .list = {items, 15}};
+const K04d2a::Sibling numerals{
+    .titleSuffix = ": 2/b.",
+    .list = {items, 15},
+    .title = {.text = "2/b. Put in the right endings:", .top = 840, .width = 3255, .height = 495},
+    .question = {.text = "Hányat?", .top = 840},
+    .hintWidth = 1935};
 
 } // namespace
 

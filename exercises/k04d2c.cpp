@@ -54,15 +54,12 @@ constexpr WordItem items[] = {
     {u"világos", u"világosat"},
 };
 
-const K04d2a::Sibling adjectives{.title = "2/c. Put in the right endings:",
-                                 .titleTop = 960,
-                                 .titleWidth = 4095,
-                                 .titleHeight = 375,
-                                 .question = "Milyet?",
-                                 .questionTop = 960,
-                                 .hintWidth = 2055,
-                                 .titleSuffix = ": 2/c.",
-                                 .list = {items, 20}};
+const K04d2a::Sibling adjectives{
+    .titleSuffix = ": 2/c.",
+    .list = {items, 20},
+    .title = {.text = "2/c. Put in the right endings:", .top = 960, .width = 4095, .height = 375},
+    .question = {.text = "Milyet?", .top = 960},
+    .hintWidth = 2055};
 
 // 2/c's Plus explanation reads "click the" and stands in the buttons' face.
 DrillDesign design() {

@@ -72,16 +72,12 @@ int K04d3::pictureOf(int entry) {
 }
 
 void K04d3::buildControls(QWidget* body) {
-    makeLabel(body, {.name = "Label2",
-                     .text = "3.   Make sentences according to the pictures:",
-                     .left = 240,
-                     .top = 720,
-                     .width = 6255,
-                     .height = 495,
-                     .look = {.face = Face::Arial,
-                              .points = 12,
-                              .text = Qt::black,
-                              .align = Qt::AlignLeft | Qt::AlignTop}});
+    makeLabel(body, exerciseTitle({.text = "3.   Make sentences according to the pictures:",
+                                   .left = 240,
+                                   .top = 720,
+                                   .width = 6255,
+                                   .height = 495,
+                                   .look = {.align = Qt::AlignLeft | Qt::AlignTop}}));
 
     auto* frame = new QFrame(body);
     frame->setObjectName(QStringLiteral("Picture1"));
@@ -135,19 +131,9 @@ void K04d3::buildControls(QWidget* body) {
     answerBox->setTranslator(hunkey);
     answer_ = answerBox;
 
-    start_ = makeButton(body, commandButton({.name = "Command1",
-                                             .text = "&Start",
-                                             .left = 0,
-                                             .top = 0,
-                                             .width = 1095,
-                                             .tabIndex = 0}));
-    solution_ = makeButton(body, commandButton({.name = "Command14",
-                                                .text = "Sol&ution",
-                                                .left = 1080,
-                                                .top = 0,
-                                                .width = 1215,
-                                                .tabIndex = 13,
-                                                .enabled = false}));
+    start_ = makeButton(body, startButton({.width = 1095, .tabIndex = 0}));
+    solution_ =
+        makeButton(body, solutionButton({.name = "Command14", .left = 1080, .tabIndex = 13}));
     next_ = makeButton(body, commandButton({.name = "Command2",
                                             .text = "&Next",
                                             .left = 3840,

@@ -65,13 +65,9 @@ class K04d3 : public ExerciseWindow {
     Run run_ = Run::Ordered;
     Phase phase_ = Phase::NotStarted;
 
-    QPushButton* start_ = nullptr;
-    QPushButton* next_ = nullptr;
-    QPushButton* solution_ = nullptr;
     QLineEdit* answer_ = nullptr;
     QLabel* person_ = nullptr;
     ImageBox* picture_ = nullptr;
-    QLabel* chart_ = nullptr;
     std::vector<QLabel*> scenes_;
 };
 

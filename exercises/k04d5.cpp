@@ -8,17 +8,14 @@ constexpr Qt::Alignment left = Qt::AlignLeft;
 
 // Six lines: the question, the long answer, "/", the short answer; the pieces in front of
 // a gap end where it begins, and a full stop closes each answer.
+// clang-format off
 constexpr Prompt prompts[] = {
     {.name = "Text1", .text = u"Milyen inget kér?", .left = 120, .top = 1200, .width = 2175},
     {.name = "Text2", .text = u"Kék ing", .left = 2520, .top = 1200, .width = 1095},
     {.name = "Text11", .text = u".", .left = 3960, .top = 1200, .width = 375, .align = left},
     {.name = "Text3", .text = u"Kék", .left = 4800, .top = 1200, .width = 615},
     {.name = "Text25", .text = u".", .left = 5760, .top = 1200, .width = 375, .align = left},
-    {.name = "Text4",
-     .text = u"Hányadik taxiban ül Anna?",
-     .left = 120,
-     .top = 1800,
-     .width = 3135},
+    {.name = "Text4", .text = u"Hányadik taxiban ül Anna?", .left = 120, .top = 1800, .width = 3135},
     {.name = "Text5", .text = u"A negyedik taxi", .left = 3360, .top = 1800, .width = 1935},
     {.name = "Text12", .text = u".", .left = 5880, .top = 1800, .width = 375, .align = left},
     {.name = "Text6", .text = u"A negyedik", .left = 6600, .top = 1800, .width = 1455},
@@ -26,20 +23,12 @@ constexpr Prompt prompts[] = {
     {.name = "Text7", .text = u"Hány zsemlét kérsz?", .left = 120, .top = 2400, .width = 2535},
     {.name = "Text29", .text = u".", .left = 5040, .top = 2400, .width = 375, .align = left},
     {.name = "Text30", .text = u".", .left = 7080, .top = 2400, .width = 375, .align = left},
-    {.name = "Text10",
-     .text = u"Hányas teremben van a vizsga?",
-     .left = 120,
-     .top = 3000,
-     .width = 3615},
+    {.name = "Text10", .text = u"Hányas teremben van a vizsga?", .left = 120, .top = 3000, .width = 3615},
     {.name = "Text33", .text = u"Az ötös terem", .left = 3840, .top = 3000, .width = 1695},
     {.name = "Text31", .text = u".", .left = 6120, .top = 3000, .width = 375, .align = left},
     {.name = "Text34", .text = u"Az ötös", .left = 6960, .top = 3000, .width = 975},
     {.name = "Text32", .text = u".", .left = 8520, .top = 3000, .width = 375, .align = left},
-    {.name = "Text35",
-     .text = u"Hány asztalon van lámpa?",
-     .left = 120,
-     .top = 3600,
-     .width = 3015},
+    {.name = "Text35", .text = u"Hány asztalon van lámpa?", .left = 120, .top = 3600, .width = 3015},
     {.name = "Text36", .text = u"Hat asztal", .left = 3720, .top = 3600, .width = 1335},
     {.name = "Text46", .text = u".", .left = 5520, .top = 3600, .width = 375, .align = left},
     {.name = "Text37", .text = u"Hat", .left = 6360, .top = 3600, .width = 615},
@@ -50,88 +39,60 @@ constexpr Prompt prompts[] = {
     {.name = "Text40", .text = u"Harmincnyolcas", .left = 6240, .top = 4200, .width = 2055},
     {.name = "Text49", .text = u".", .left = 8640, .top = 4200, .width = 375, .align = left},
 };
+// clang-format on
 
 // Text8 translates with the chart's keys, Text9 with the smaller table.
+// clang-format off
 constexpr WordBox wordBoxes[] = {
-    {.name = "Text8",
-     .text = u"Három zsemle",
-     .left = 3000,
-     .top = 2400,
-     .width = 1695,
-     .keys = KeyTable::Hunkey},
-    {.name = "Text9",
-     .text = u"Három",
-     .left = 5880,
-     .top = 2400,
-     .width = 855,
-     .keys = KeyTable::Short},
+    {.name = "Text8", .text = u"Három zsemle", .left = 3000, .top = 2400, .width = 1695, .keys = KeyTable::Hunkey},
+    {.name = "Text9", .text = u"Három", .left = 5880, .top = 2400, .width = 855, .keys = KeyTable::Short},
 };
+// clang-format on
 
-constexpr Separator separators[] = {{.left = 4440, .top = 1200}, {.left = 6240, .top = 1800},
-                                    {.left = 5520, .top = 2400}, {.left = 6600, .top = 3000},
-                                    {.left = 6000, .top = 3600}, {.left = 5880, .top = 4200}};
+// clang-format off
+constexpr Separator separators[] = {
+    {.left = 4440, .top = 1200},
+    {.left = 6240, .top = 1800},
+    {.left = 5520, .top = 2400},
+    {.left = 6600, .top = 3000},
+    {.left = 6000, .top = 3600},
+    {.left = 5880, .top = 4200},
+};
+// clang-format on
 
 // Family 0 takes the accusative, family 1 the place endings.
-constexpr GapColours colours[] = {{.open = QColor(255, 255, 192), .solved = QColor(255, 255, 0)},
-                                  {.open = QColor(238, 187, 136), .solved = QColor(255, 192, 128)}};
+// clang-format off
+constexpr GapColours colours[] = {
+    {.open = QColor(255, 255, 192), .solved = QColor(255, 255, 0)},
+    {.open = QColor(238, 187, 136), .solved = QColor(255, 192, 128)},
+};
+// clang-format on
 
+// clang-format off
 constexpr Gap gaps[] = {
     {.left = 3600, .top = 1200, .width = 375, .expected = u"et"},
     {.left = 5400, .top = 1200, .width = 375, .expected = u"et"},
     {.left = 5280, .top = 1800, .width = 615, .expected = u"ban", .family = 1},
     {.left = 8040, .top = 1800, .width = 615, .expected = u"ben", .family = 1},
-    {.left = 4680,
-     .top = 2400,
-     .width = 375,
-     .expected = u"t",
-     .check = GapCheck::WithWordBox,
-     .wordBox = "Text8",
-     .whole = u"Három zsemlét",
-     .solution = u"zsemlét"},
-    {.left = 6720,
-     .top = 2400,
-     .width = 375,
-     .expected = u"at",
-     .check = GapCheck::WithWordBox,
-     .wordBox = "Text9",
-     .whole = u"Hármat",
-     .solution = u"Hármat"},
+    {.left = 4680, .top = 2400, .width = 375, .expected = u"t", .check = GapCheck::WithWordBox, .wordBox = "Text8", .whole = u"Három zsemlét", .solution = u"zsemlét"},
+    {.left = 6720, .top = 2400, .width = 375, .expected = u"at", .check = GapCheck::WithWordBox, .wordBox = "Text9", .whole = u"Hármat", .solution = u"Hármat"},
     {.left = 5520, .top = 3000, .width = 615, .expected = u"ben", .family = 1},
     {.left = 7920, .top = 3000, .width = 615, .expected = u"ben", .family = 1},
     {.left = 5040, .top = 3600, .width = 495, .expected = u"on", .family = 1},
     {.left = 6960, .top = 3600, .width = 495, .expected = u"on", .family = 1},
     {.left = 5040, .top = 4200, .width = 375, .expected = u"t"},
-    {.left = 8280,
-     .top = 4200,
-     .width = 375,
-     .expected = u"at",
-     .check = GapCheck::Exact,
-     .alternative = u"t"},
+    {.left = 8280, .top = 4200, .width = 375, .expected = u"at", .check = GapCheck::Exact, .alternative = u"t"},
 };
+// clang-format on
 
 // Gaps 0 to 3, Text8, gap 4, Text9, gap 5, then gaps 6 to 11.
 constexpr int focusOrder[] = {0, 1, 2, 3, -1, 4, -2, 5, 6, 7, 8, 9, 10, 11};
 
 GapDesign design() {
     return {.titleSuffix = QStringLiteral(": 5."),
-            .title = {.name = "Label2",
-                      .text = "5. Fill in the gaps:",
-                      .left = 240,
-                      .top = 720,
-                      .width = 2895,
-                      .height = 495,
-                      .look = {.face = Face::Arial,
-                               .points = 12,
-                               .text = Qt::black,
-                               .align = Qt::AlignLeft}},
-            .next = commandButton({.name = "Command2",
-                                   .text = "&Next",
-                                   .left = 4080,
-                                   .top = 4800,
-                                   .width = 1095,
-                                   .enabled = false}),
-            .charButton = commandButton(
-                {.name = "Command13", .text = "&Char", .left = 120, .top = 4920, .width = 855}),
+            .title = {.text = "5. Fill in the gaps:", .top = 720, .height = 495},
+            .next = {.left = 4080, .top = 4800, .width = 1095},
+            .charButton = {.left = 120, .top = 4920, .width = 855},
             .gaps = gaps,
             .prompts = prompts,
             .wordBoxes = wordBoxes,

@@ -27,11 +27,19 @@ class Probe : public FormWindow {
 
   protected:
     void buildControls(QWidget* body) override {
-        ControlDesign box{QStringLiteral("Text1"), QString(), 100, 100, 1500, 400, Look{}, 0};
-        makeTextBox(body, box);
-        ControlDesign ok{
-            QStringLiteral("Command1"), QStringLiteral("&OK"), 100, 700, 900, 400, Look{}, 1};
-        setDefaultButton(makeButton(body, ok));
+        makeTextBox(body, {.name = "Text1",
+                           .left = 100,
+                           .top = 100,
+                           .width = 1500,
+                           .height = 400,
+                           .tabIndex = 0});
+        setDefaultButton(makeButton(body, {.name = "Command1",
+                                           .text = "&OK",
+                                           .left = 100,
+                                           .top = 700,
+                                           .width = 900,
+                                           .height = 400,
+                                           .tabIndex = 1}));
     }
     void onLoad() override { ++loads; }
 };
