@@ -7,11 +7,11 @@ namespace kerbu {
 // The program-wide texts of the message boxes and captions. Any window may change
 // them for a while; texts() puts them back.
 struct SharedTexts {
-    QString msgWrong;
-    QString msgTitle;
-    QString msgDone;
-    QString msgCapital;
-    QString msgSolution;
+    QString msgWrong;    // the wrong-answer box
+    QString msgTitle;    // the title of every message box and the windows' captions
+    QString msgDone;     // the exercise is accomplished
+    QString msgCapital;  // exercise 3: the sentence needs a capital letter
+    QString msgSolution; // put in front of the answer by Solution
     // The line break of the how-to and About messages. The main menu sets it as it loads;
     // it holds CR LF from the start, so the About message reads right during the splash.
     QString crlf = QStringLiteral("\r\n");

@@ -213,8 +213,10 @@ void DrillTest::normalRun() {
     QFETCH(bool, solutionAfter);
     DrillWindow* window = test::openDrill(id);
     QPushButton* start = test::button(window, "Command1");
+    QCOMPARE(window->drill().phase, Phase::NotStarted);
     for (int run = 0; run < 2; ++run) {
         start->click();
+        QCOMPARE(window->drill().phase, Phase::Waiting);
         QVERIFY(label(window, "Label3")->text().isEmpty());
         QSet<QString> words;
         QString record;
@@ -241,6 +243,7 @@ void DrillTest::normalRun() {
         QCOMPARE(test::button(window, "Command15")->isEnabled(), solutionAfter);
         QVERIFY(test::box(window, "Text1")->text().isEmpty());
         QCOMPARE(window->drill().solved, 0);
+        QCOMPARE(window->drill().phase, Phase::Accomplished);
         test::recorder().clear();
     }
 }

@@ -250,11 +250,14 @@ void GapsTest::accomplished() {
     QFETCH(bool, solutionAfter);
     GapWindow* window = openGaps(id);
     QPushButton* start = test::button(window, "Command1");
+    QCOMPARE(window->phase(), Phase::NotStarted);
     start->click();
+    QCOMPARE(window->phase(), Phase::Waiting);
     for (int n = 0; n < window->gapCount(); ++n) {
         QVERIFY(test::recorder().messages.empty());
         test::solveGap(window);
     }
+    QCOMPARE(window->phase(), Phase::Accomplished);
     QCOMPARE(test::recorder().messages.size(), std::size_t(1));
     QCOMPARE(test::recorder().messages[0].text,
              QString("This exercise has been accomplished. If you want to restart it, click on "

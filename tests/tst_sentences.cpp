@@ -119,6 +119,8 @@ void SentencesTest::orderedRun() {
     K04d3* window = openSentences();
     QCOMPARE(window->windowTitle(), QString("  Kerbu!  ---  4. lecke: 3."));
     QCOMPARE(window->idx(), 1);
+    QCOMPARE(window->phase(), Phase::NotStarted);
+    QCOMPARE(window->run(), K04d3::Run::Ordered);
     QVERIFY(window->control<QLabel>("Image1")->pixmap().isNull());
     QPushButton* start = test::button(window, "Command1");
     start->click();
@@ -138,6 +140,8 @@ void SentencesTest::orderedRun() {
     QCOMPARE(test::recorder().messages[0].text, endText);
     QCOMPARE(test::recorder().messages[0].icon, Icon::Exclamation);
     QCOMPARE(start->text(), QString("&Restart"));
+    QCOMPARE(window->phase(), Phase::Accomplished);
+    QCOMPARE(window->run(), K04d3::Run::Restart);
     QVERIFY(start->isEnabled() && start->hasFocus());
     QVERIFY(!test::button(window, "Command2")->isEnabled());
     QVERIFY(!test::button(window, "Command14")->isEnabled());
