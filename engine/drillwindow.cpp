@@ -37,6 +37,7 @@ void DrillWindow::buildControls(QWidget* body) {
     solution_ = makeButton(body, design_.solution);
     plus_ = makeButton(body, design_.plus);
     plusNote_ = makeLabel(body, design_.plusNote);
+    makeHintLine(body, design_.hintLine);
     setDefaultButton(next_);
 
     word_->setAccessibleName(QStringLiteral("Base word"));
@@ -73,6 +74,7 @@ void DrillWindow::onLoad() {
 }
 
 void DrillWindow::startClicked() {
+    clearHint();
     next_->setEnabled(true);
     clearRecord();
     if (!rules_.runTitle.isEmpty())
@@ -95,10 +97,12 @@ void DrillWindow::nextClicked() {
 }
 
 void DrillWindow::hiba() {
-    wrongAnswer();
+    wrongAnswer(nullptr, Hint::forWord(trimBlanks(word_->text()) + trimBlanks(ending_->text()),
+                                       drill_.answer(), drill_.word()));
 }
 
 void DrillWindow::oke() {
+    clearHint();
     appendRecord(drill_.answer() + QStringLiteral("; "));
     word_->clear();
     ending_->clear();
@@ -130,6 +134,7 @@ void DrillWindow::change() {
 }
 
 void DrillWindow::plusClicked() {
+    clearHint();
     change();
     drill_.choosePlus();
     plusNote_->hide();

@@ -27,6 +27,7 @@ struct DrillDesign {
     ControlDesign plus{};
     ControlDesign plusNote{}; // explains the Plus button
     std::optional<ControlDesign> question{};
+    ControlDesign hintLine{}; // where the Hints line stands
 };
 
 // A message box of the drill: its text, icon and title (an empty title is the shared

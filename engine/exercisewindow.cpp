@@ -27,9 +27,29 @@ void ExerciseWindow::message(const QString& text, Icon icon, const QString& titl
     tell(text, title.isEmpty() ? shared().msgTitle : title, icon, then);
 }
 
-void ExerciseWindow::wrongAnswer(QWidget* then) {
+void ExerciseWindow::wrongAnswer(QWidget* then, const Hint::Result& hint) {
     services().beep();
     message(shared().msgWrong, Icon::Exclamation, QString(), then);
+    if (!isLoaded() || !hint_ || !Hint::wanted || hint.kind == Hint::Kind::None)
+        return;
+    hint_->setText(hint.text);
+    hint_->setAccessibleName(QStringLiteral("Hint: ") + hint.text);
+    hint_->show();
+    // A screen reader says the new hint, also to a learner who does not see it.
+    services().announce(hint_);
+}
+
+void ExerciseWindow::clearHint() {
+    if (isLoaded() && hint_)
+        hint_->hide();
+}
+
+void ExerciseWindow::makeHintLine(QWidget* body, ControlDesign place) {
+    place.name = QStringLiteral("hintLine");
+    place.look = {.points = 9.75, .bold = false, .align = Qt::AlignLeft | Qt::AlignTop};
+    place.visible = false;
+    place.accessibleName = QStringLiteral("Hint");
+    hint_ = makeLabel(body, place);
 }
 
 QLabel* ExerciseWindow::makeChart(QWidget* body, const char* name) {

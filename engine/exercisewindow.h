@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framedesign.h"
+#include "hint.h"
 #include "phase.h"
 #include "platform/formwindow.h"
 #include "platform/services.h"
@@ -32,6 +33,9 @@ class ExerciseWindow : public FormWindow {
     // the window puts it on.
     virtual FrameDesign frameDesign() const = 0;
 
+    // Hides the Hints line, until the next wrong answer while Hints are on.
+    void clearHint();
+
   protected:
     // The first load steps: centre the window, then the frame's (it opens on top).
     void beginLoad();
@@ -41,8 +45,12 @@ class ExerciseWindow : public FormWindow {
     // closes, the focus goes to `then` if the window is still there and it can take it.
     void message(const QString& text, Icon icon, const QString& title = QString(),
                  QWidget* then = nullptr);
-    // A wrong answer: the beep and the shared message, then the focus to `then`.
-    void wrongAnswer(QWidget* then = nullptr);
+    // A wrong answer: the beep and the shared message, then the focus to `then`; with
+    // Hints on, the hint then stands in the Hints line.
+    void wrongAnswer(QWidget* then = nullptr, const Hint::Result& hint = {});
+    // The Hints line, hidden until a wrong answer while Hints are on. The design places it
+    // in free space near the answer boxes; it takes the window's own colours.
+    void makeHintLine(QWidget* body, ControlDesign place);
     // The character chart every exercise window has, hidden until the learner asks for it.
     static QLabel* makeChart(QWidget* body, const char* name);
     // Shows or hides the character chart.
@@ -54,6 +62,7 @@ class ExerciseWindow : public FormWindow {
     QPushButton* next_ = nullptr;
     QPushButton* solution_ = nullptr;
     QLabel* chart_ = nullptr;
+    QLabel* hint_ = nullptr;
 };
 
 } // namespace kerbu

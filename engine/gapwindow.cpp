@@ -126,6 +126,7 @@ void GapWindow::buildControls(QWidget* body) {
     charButton.tabIndex = tab++;
     char_ = makeButton(body, charButton);
     chart_ = makeChart(body, "Label3");
+    makeHintLine(body, design_.hintLine);
     setDefaultButton(next_);
 
     openGaps();
@@ -195,6 +196,7 @@ void GapWindow::focusGap(int number) {
 }
 
 void GapWindow::startClicked() {
+    clearHint();
     if (restartRun_) {
         openGaps();
         // A new run counts from nothing, also when the last one was left half done.
@@ -230,13 +232,30 @@ void GapWindow::nextClicked() {
         hiba();
 }
 
+Hint::Result GapWindow::hint() const {
+    const Gap& g = design_.gaps[std::size_t(idx_)];
+    const QString typed = gap(idx_)->text();
+    const QString word = g.word ? QString::fromUtf16(g.word) : QString();
+    switch (g.check) {
+    case GapCheck::Trimmed:
+        return Hint::forWord(trimBlanks(typed), expected_, word);
+    case GapCheck::Exact:
+        return Hint::forWord(typed, QString::fromUtf16(g.expected), word);
+    case GapCheck::WithWordBox:
+        return Hint::forWord(control<QLineEdit>(QString::fromLatin1(g.wordBox))->text() + typed,
+                             QString::fromUtf16(g.whole), word);
+    }
+    return {};
+}
+
 void GapWindow::hiba() {
-    wrongAnswer();
+    wrongAnswer(nullptr, hint());
     if (isLoaded())
         focusGap(idx_);
 }
 
 void GapWindow::oke() {
+    clearHint();
     TextBox* box = gap(idx_);
     {
         QScopedValueRollback<bool> locking(locking_, true);

@@ -27,6 +27,7 @@ struct Gap {
     const char16_t* whole = nullptr;       // WithWordBox: what the two make together
     const char16_t* solution = nullptr;    // what Solution shows, where it is not the ending
     int family = 0;                        // colour family
+    const char16_t* word = nullptr;        // the word the ending belongs to, for the hints
 };
 
 // A fixed piece of the text in front of, between or after the gaps.
@@ -73,6 +74,7 @@ struct GapDesign {
     std::span<const WordBox> wordBoxes{};
     std::span<const Separator> separators{}; // a "/" between the two answers of a line, if any
     std::span<const GapColours> families{};
+    ControlDesign hintLine{}; // where the Hints line stands
     // The focus order of the answer boxes: gap numbers, or -1 - n for word box n.
     std::span<const int> focusOrder{};
     QString solutionPrefix{}; // put in front of the expected ending by Solution
@@ -116,6 +118,7 @@ class GapWindow : public ExerciseWindow {
     void hiba(); // a wrong ending: beep, say so, back into the gap
     void dodo(); // on to the next open gap
     bool isRight() const;
+    Hint::Result hint() const;
     void paint(QWidget* box, const QColor& colour);
 
     GapDesign design_;

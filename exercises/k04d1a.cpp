@@ -117,6 +117,7 @@ DrillDesign K04d1a::design() {
                      .look = {.text = Qt::black,
                               .background = QColor(255, 238, 221),
                               .align = topLeft}},
+        .hintLine = {.left = 1080, .top = 4500, .width = 2820, .height = 880},
     };
 }
 

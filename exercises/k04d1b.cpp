@@ -64,6 +64,9 @@ DrillDesign design() {
     d.next.left = 3840;
     d.next.top = 4560;
     d.plus.name = QStringLiteral("Command14");
+    d.hintLine.top = 4290;
+    d.hintLine.width = 2700;
+    d.hintLine.height = 1080;
     d.plusNote.text = QStringLiteral(" If you want to practise with an extended variant  of this "
                                      "exercise, click the \"Plus\" button:");
     return d;

@@ -181,6 +181,7 @@ DrillDesign nounDesign() {
                 .width = 975,
                 .height = 375,
                 .look = {.points = 12, .text = Qt::black, .background = yellow, .align = topLeft}},
+        .hintLine = {.left = 1080, .top = 4410, .width = 2700, .height = 960},
     };
 }
 

@@ -148,6 +148,7 @@ void K04d3::buildControls(QWidget* body) {
                                                               .width = 855,
                                                               .tabIndex = 12}));
     chart_ = makeChart(body, "Label6");
+    makeHintLine(body, {.left = 5160, .top = 4770, .width = 3930, .height = 600});
     setDefaultButton(next_);
 
     answer_->setAccessibleName(QStringLiteral("Your sentence"));
@@ -193,6 +194,7 @@ void K04d3::clearItem() {
 }
 
 void K04d3::startClicked() {
+    clearHint();
     phase_ = Phase::Waiting;
     if (run_ == Run::Restart) {
         // Restart: the run with variable persons.
@@ -248,10 +250,12 @@ void K04d3::checkSentence() {
 }
 
 void K04d3::hiba() {
-    wrongAnswer(answer_);
+    wrongAnswer(answer_, Hint::forSentence(trimBlanks(answer_->text()), mond_.at(std::size_t(idx_)),
+                                           sentenceWithPronoun(idx_)));
 }
 
 void K04d3::oke() {
+    clearHint();
     if (run_ == Run::Ordered) {
         if (idx_ < lastOrdered) {
             ++idx_;

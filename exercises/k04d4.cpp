@@ -36,14 +36,14 @@ constexpr WordBox wordBoxes[] = {
 // typed; gap 3 is checked together with the word box in front of it.
 // clang-format off
 constexpr Gap gaps[] = {
-    {.left = 4680, .top = 1560, .width = 375, .expected = u"at"},
-    {.left = 6960, .top = 1560, .width = 375, .expected = u"et"},
-    {.left = 4440, .top = 2160, .width = 375, .expected = u"et"},
-    {.left = 8040, .top = 2160, .width = 375, .expected = u"t", .check = GapCheck::WithWordBox, .wordBox = "Text22", .whole = u"barnát", .solution = u"'t"},
-    {.left = 6000, .top = 2760, .width = 375, .expected = u"et", .check = GapCheck::Exact, .alternative = u"t"},
-    {.left = 4800, .top = 3360, .width = 375, .expected = u"at", .check = GapCheck::Exact, .alternative = u"t"},
-    {.left = 4080, .top = 3960, .width = 375, .expected = u"et"},
-    {.left = 6000, .top = 3960, .width = 375, .expected = u"at"},
+    {.left = 4680, .top = 1560, .width = 375, .expected = u"at", .word = u"piros"},
+    {.left = 6960, .top = 1560, .width = 375, .expected = u"et", .word = u"zöld"},
+    {.left = 4440, .top = 2160, .width = 375, .expected = u"et", .word = u"kék"},
+    {.left = 8040, .top = 2160, .width = 375, .expected = u"t", .check = GapCheck::WithWordBox, .wordBox = "Text22", .whole = u"barnát", .solution = u"'t", .word = u"barna"},
+    {.left = 6000, .top = 2760, .width = 375, .expected = u"et", .check = GapCheck::Exact, .alternative = u"t", .word = u"negyvenkettes"},
+    {.left = 4800, .top = 3360, .width = 375, .expected = u"at", .check = GapCheck::Exact, .alternative = u"t", .word = u"harminchatos"},
+    {.left = 4080, .top = 3960, .width = 375, .expected = u"et", .word = u"Negyven"},
+    {.left = 6000, .top = 3960, .width = 375, .expected = u"at", .word = u"hatvan"},
 };
 // clang-format on
 
@@ -65,6 +65,7 @@ GapDesign design() {
             .prompts = prompts,
             .wordBoxes = wordBoxes,
             .families = colours,
+            .hintLine = {.left = 5040, .top = 4560, .width = 4050, .height = 810},
             .focusOrder = focusOrder};
 }
 

@@ -70,18 +70,18 @@ constexpr GapColours colours[] = {
 
 // clang-format off
 constexpr Gap gaps[] = {
-    {.left = 3600, .top = 1200, .width = 375, .expected = u"et"},
-    {.left = 5400, .top = 1200, .width = 375, .expected = u"et"},
-    {.left = 5280, .top = 1800, .width = 615, .expected = u"ban", .family = 1},
-    {.left = 8040, .top = 1800, .width = 615, .expected = u"ben", .family = 1},
-    {.left = 4680, .top = 2400, .width = 375, .expected = u"t", .check = GapCheck::WithWordBox, .wordBox = "Text8", .whole = u"Három zsemlét", .solution = u"zsemlét"},
-    {.left = 6720, .top = 2400, .width = 375, .expected = u"at", .check = GapCheck::WithWordBox, .wordBox = "Text9", .whole = u"Hármat", .solution = u"Hármat"},
-    {.left = 5520, .top = 3000, .width = 615, .expected = u"ben", .family = 1},
-    {.left = 7920, .top = 3000, .width = 615, .expected = u"ben", .family = 1},
-    {.left = 5040, .top = 3600, .width = 495, .expected = u"on", .family = 1},
-    {.left = 6960, .top = 3600, .width = 495, .expected = u"on", .family = 1},
-    {.left = 5040, .top = 4200, .width = 375, .expected = u"t"},
-    {.left = 8280, .top = 4200, .width = 375, .expected = u"at", .check = GapCheck::Exact, .alternative = u"t"},
+    {.left = 3600, .top = 1200, .width = 375, .expected = u"et", .word = u"ing"},
+    {.left = 5400, .top = 1200, .width = 375, .expected = u"et", .word = u"Kék"},
+    {.left = 5280, .top = 1800, .width = 615, .expected = u"ban", .family = 1, .word = u"taxi"},
+    {.left = 8040, .top = 1800, .width = 615, .expected = u"ben", .family = 1, .word = u"negyedik"},
+    {.left = 4680, .top = 2400, .width = 375, .expected = u"t", .check = GapCheck::WithWordBox, .wordBox = "Text8", .whole = u"Három zsemlét", .solution = u"zsemlét", .word = u"Három zsemle"},
+    {.left = 6720, .top = 2400, .width = 375, .expected = u"at", .check = GapCheck::WithWordBox, .wordBox = "Text9", .whole = u"Hármat", .solution = u"Hármat", .word = u"Három"},
+    {.left = 5520, .top = 3000, .width = 615, .expected = u"ben", .family = 1, .word = u"terem"},
+    {.left = 7920, .top = 3000, .width = 615, .expected = u"ben", .family = 1, .word = u"ötös"},
+    {.left = 5040, .top = 3600, .width = 495, .expected = u"on", .family = 1, .word = u"asztal"},
+    {.left = 6960, .top = 3600, .width = 495, .expected = u"on", .family = 1, .word = u"Hat"},
+    {.left = 5040, .top = 4200, .width = 375, .expected = u"t", .word = u"cipő"},
+    {.left = 8280, .top = 4200, .width = 375, .expected = u"at", .check = GapCheck::Exact, .alternative = u"t", .word = u"Harmincnyolcas"},
 };
 // clang-format on
 
@@ -98,6 +98,7 @@ GapDesign design() {
             .wordBoxes = wordBoxes,
             .separators = separators,
             .families = colours,
+            .hintLine = {.left = 5280, .top = 4700, .width = 3810, .height = 680},
             .focusOrder = focusOrder,
             .solutionPrefix = QStringLiteral("-"),
             .solutionStaysAfterDone = true,

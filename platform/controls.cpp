@@ -12,10 +12,46 @@
 #include <QPixmapCache>
 #include <QStyle>
 #include <QSvgRenderer>
+#include <QValidator>
 
 namespace kerbu {
 
-TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {}
+namespace {
+
+// The letters ő ű Ő Ű share their old 8-bit codes with õ û Õ Û, so a learner on a Western
+// layout may type the one for the other; whatever enters an answer box shows the
+// Hungarian letter. Typed keys, pasted text and input methods all pass through here.
+class HungarianLetters : public QValidator {
+  public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        for (QChar& c : input) {
+            switch (c.unicode()) {
+            case u'õ':
+                c = QChar(u'ő');
+                break;
+            case u'û':
+                c = QChar(u'ű');
+                break;
+            case u'Õ':
+                c = QChar(u'Ő');
+                break;
+            case u'Û':
+                c = QChar(u'Ű');
+                break;
+            default:
+                break;
+            }
+        }
+        return Acceptable;
+    }
+};
+
+} // namespace
+
+TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
+    setValidator(new HungarianLetters(this));
+}
 
 void TextBox::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {

@@ -2,6 +2,7 @@
 
 #include "helpviewer.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
@@ -60,6 +61,11 @@ void DesktopServices::messageBox(QWidget* parent, const QString& text, const QSt
         hadFocus->activateWindow();
         hadFocus->setFocus(Qt::OtherFocusReason);
     }
+}
+
+void Services::announce(QWidget* control) {
+    QAccessibleEvent changed(control, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void DesktopServices::beep() {

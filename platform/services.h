@@ -26,6 +26,8 @@ class Services {
     virtual void beep() = 0;
     // Keeps a top-level window above ordinary windows, or releases it.
     virtual void setOnTop(QWidget* window, bool onTop);
+    // Tells screen readers that a control's text has changed, so they say it.
+    virtual void announce(QWidget* control);
     virtual void showHelp(int context) = 0;
     // Ends the program at once, closing every window.
     virtual void endProgram() = 0;

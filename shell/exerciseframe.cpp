@@ -1,5 +1,6 @@
 #include "exerciseframe.h"
 
+#include "engine/exercisewindow.h"
 #include "engine/texts.h"
 #include "platform/services.h"
 #include "windows.h"
@@ -46,6 +47,11 @@ void ExerciseFrame::build(FormWindow& window, QWidget* body) {
     onTop_ = options->addAction(QStringLiteral("On&Top"));
     onTop_->setObjectName(QStringLiteral("mnuOntop"));
     onTop_->setCheckable(true);
+    // Off when the program starts; the choice holds in every window until it ends.
+    QAction* hints = options->addAction(QStringLiteral("&Hints"));
+    hints->setObjectName(QStringLiteral("mnuHints"));
+    hints->setCheckable(true);
+    hints->setChecked(Hint::wanted);
     QMenu* help = menuBar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     QAction* how = help->addAction(QStringLiteral("&How to..."));
@@ -56,6 +62,11 @@ void ExerciseFrame::build(FormWindow& window, QWidget* body) {
 
     QObject::connect(onTop_, &QAction::triggered, &window,
                      [&window](bool checked) { services().setOnTop(&window, checked); });
+    QObject::connect(hints, &QAction::triggered, &window, [&window](bool checked) {
+        Hint::wanted = checked;
+        if (auto* exercise = qobject_cast<ExerciseWindow*>(&window); exercise && !checked)
+            exercise->clearHint();
+    });
     QObject::connect(how, &QAction::triggered, &window, [this, &window] { howTo(window); });
     QObject::connect(about, &QAction::triggered, &window, [] { windows().showAbout(); });
 

@@ -1,5 +1,6 @@
 #include "harness.h"
 
+#include "engine/hint.h"
 #include "engine/texts.h"
 #include "shell/application.h"
 #include "shell/sobre.h"
@@ -23,6 +24,7 @@ void freshStart(quint64 seed) {
     }
     kerbu::windows().clear();
     kerbu::Sobre::splashDone = false;
+    kerbu::Hint::wanted = false;
     kerbu::shared() = kerbu::SharedTexts{};
     recorder().clear();
     recorder().onMessage = nullptr;

@@ -13,10 +13,16 @@ void RecordingServices::setOnTop(QWidget* window, bool onTop) {
     Services::setOnTop(window, onTop);
 }
 
+void RecordingServices::announce(QWidget* control) {
+    announced.push_back(control);
+    Services::announce(control);
+}
+
 void RecordingServices::clear() {
     messages.clear();
     onTopCalls.clear();
     helpTopics.clear();
+    announced.clear();
     beeps = 0;
     ends = 0;
 }

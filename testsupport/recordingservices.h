@@ -21,6 +21,7 @@ class RecordingServices : public Services {
     void beep() override { ++beeps; }
     void setOnTop(QWidget* window, bool onTop) override;
     void showHelp(int context) override { helpTopics.push_back(context); }
+    void announce(QWidget* control) override;
     void endProgram() override { ++ends; }
 
     void clear();
@@ -28,6 +29,7 @@ class RecordingServices : public Services {
     std::vector<Message> messages;
     std::vector<std::pair<QWidget*, bool>> onTopCalls;
     std::vector<int> helpTopics;
+    std::vector<QWidget*> announced;
     int beeps = 0;
     int ends = 0;
     // Called for each message box while it is "open", before the call returns.
