@@ -6,6 +6,7 @@
 #include "testsupport/harness.h"
 
 #include <QAction>
+#include <QFile>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QMenu>
@@ -59,6 +60,7 @@ class HintsTest : public QObject {
     void gapWindowsShowTheHint();
     void sentenceWindowShowsTheHint();
     void hintLineCoversNothingAndFits();
+    void helpHasAPageAboutHints();
     void tildeLettersAreTheHungarianOnes_data();
     void tildeLettersAreTheHungarianOnes();
 };
@@ -415,6 +417,16 @@ void HintsTest::hintLineCoversNothingAndFits() {
         }
         window->unloadForm();
     }
+}
+
+void HintsTest::helpHasAPageAboutHints() {
+    QFile help(QStringLiteral(":/help/kerbud1.html"));
+    QVERIFY(help.open(QIODevice::ReadOnly));
+    const QString page = QString::fromUtf8(help.readAll());
+    QVERIFY(page.contains(QLatin1String("<a href=\"#hints\">")));
+    QVERIFY(
+        page.contains(QLatin1String("<a name=\"hints\"></a>Hints: what a wrong answer got wrong")));
+    QVERIFY(page.contains(QLatin1String("<b>Options</b> menu")));
 }
 
 void HintsTest::tildeLettersAreTheHungarianOnes_data() {

@@ -8,6 +8,7 @@
 
 #include "engine/drillwindow.h"
 #include "engine/gapwindow.h"
+#include "engine/hint.h"
 #include "exercises/k04d3.h"
 #include "platform/controls.h"
 #include "platform/formwindow.h"
@@ -118,7 +119,7 @@ void sentences() {
     box->setText(QStringLiteral("Az autóban ülök"));
     click(window, "Command2");
     shotName = window->objectName() + QStringLiteral("-5-ordered-run-over");
-    while (window->control<QPushButton>("Command1")->text() == QStringLiteral("&Start"))
+    while (window->run() == K04d3::Run::Ordered)
         answerRight();
     save(window, shotName);
     click(window, "Command1");
@@ -153,6 +154,30 @@ void gapText(WindowId id) {
     shotName = window->objectName() + QStringLiteral("-4-accomplished");
     while (window->control<QPushButton>("Command2")->isEnabled())
         test::solveGap(window);
+    save(window, shotName);
+}
+
+// The other vowel of the last letter: a typical slip of vowel harmony.
+QString slip(const QString& answer) {
+    const QChar last = answer.back();
+    return answer.chopped(1) + (last == QLatin1Char('a') ? QLatin1Char('e') : QLatin1Char('a'));
+}
+
+// With Hints on: a wrong answer and the hint it brings.
+void hint(WindowId id) {
+    FormWindow* window = open(id);
+    click(window, "Command1");
+    shotName = window->objectName() + QStringLiteral("-8-hint");
+    if (auto* drill = qobject_cast<DrillWindow*>(window)) {
+        drill->control<QLineEdit>(QStringLiteral("Text1"))->clear();
+        drill->control<QLineEdit>(QStringLiteral("Text2"))->setText(slip(drill->drill().answer()));
+    } else if (auto* gaps = qobject_cast<GapWindow*>(window)) {
+        gaps->gap(gaps->idx())->setText(slip(gaps->expected()));
+    } else if (auto* sentence = qobject_cast<K04d3*>(window)) {
+        sentence->control<QLineEdit>(QStringLiteral("Text1"))
+            ->setText(sentence->sentence(sentence->idx()).chopped(1));
+    }
+    click(window, "Command2");
     save(window, shotName);
 }
 
@@ -205,6 +230,11 @@ int main(int argc, char* argv[]) {
         else
             gapText(id);
     }
+
+    Hint::wanted = true;
+    for (WindowId id : exerciseWindows)
+        hint(id);
+    Hint::wanted = false;
 
     windows().clear();
     setServices(nullptr);
