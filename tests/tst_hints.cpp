@@ -301,6 +301,18 @@ void HintsTest::drillWindowsShowTheHint_data() {
                              << "Kék"
                              << "et"
                              << "Look at the capital letters: letter 1 is a small one.";
+    QTest::newRow("1/a könyvtár") << WindowId::k04d1a << "könyvtár"
+                                  << "könyvtár"
+                                  << "ben"
+                                  << "2 letters differ; it is right up to \"könyvtárb\".";
+    QTest::newRow("1/b híd") << WindowId::k04d1b << "híd"
+                             << "hid"
+                             << "ra"
+                             << "Look at the accents: one letter needs a long vowel or the dots";
+    QTest::newRow("2/a toll") << WindowId::k04d2a << "toll"
+                              << "toll"
+                              << "ot"
+                              << "toll takes -at: it has back vowels.";
 }
 
 void HintsTest::drillWindowsShowTheHint() {
