@@ -4,6 +4,9 @@
 //   kerbu-bench-bare                 one window the size of the splash: reports its first
 //                                    paint since process start and its peak memory, ends
 //   kerbu-bench-bare --label         the same window showing one line of text
+//   kerbu-bench-bare --text          the same window showing one line of text in the
+//                                    splash's face and one SVG picture: the least a window
+//                                    that draws what the splash draws can do
 //   kerbu-bench-bare --inprocess     a window opening another after 800 ms, switches
 //                                    between two windows by a button, keys typed into a
 //                                    line edit ("--quick" for a few of each)
@@ -13,17 +16,35 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
+#include <QSvgRenderer>
 #include <memory>
 
 namespace {
 
-int start(QApplication& app, bool withLabel) {
+enum class Shows { Nothing, Label, TextAndPicture };
+
+int start(QApplication& app, Shows shows) {
     QWidget window;
     window.setWindowTitle(QStringLiteral("Bare"));
     window.resize(363, 227); // the splash's client area
-    if (withLabel)
-        new QLabel(QStringLiteral("K E R B U !"), &window);
+    if (shows != Shows::Nothing) {
+        auto* label = new QLabel(QStringLiteral("K E R B U !"), &window);
+        if (shows == Shows::TextAndPicture) {
+            label->setFont(QFont(QStringLiteral("Times New Roman"), 18, QFont::Bold));
+            label->setGeometry(80, 32, 177, 33);
+            QPixmap pixmap(33, 33);
+            pixmap.fill(Qt::transparent);
+            QSvgRenderer svg(QStringLiteral(KERBU_BENCH_PICTURE));
+            QPainter painter(&pixmap);
+            svg.render(&painter);
+            painter.end();
+            auto* picture = new QLabel(&window);
+            picture->setGeometry(304, 8, 33, 33);
+            picture->setPixmap(pixmap);
+        }
+    }
     bench::FirstPaint painted;
     painted.onPainted = [] {
         bench::report("first_paint_ms", {bench::msSinceProcessStart()});
@@ -139,5 +160,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     if (bench::hasFlag(argc, argv, "--inprocess"))
         return inProcess(bench::hasFlag(argc, argv, "--quick"));
-    return start(app, bench::hasFlag(argc, argv, "--label"));
+    const Shows shows = bench::hasFlag(argc, argv, "--text")    ? Shows::TextAndPicture
+                        : bench::hasFlag(argc, argv, "--label") ? Shows::Label
+                                                                : Shows::Nothing;
+    return start(app, shows);
 }

@@ -102,7 +102,6 @@ void K04d3::buildControls(QWidget* body) {
         scene->setObjectName(QStringLiteral("Image2"));
         scene->setProperty("index", k);
         scene->setGeometry(twipsRect(0, 5160, 3975, 2775));
-        scene->setPixmap(picture(QStringLiteral(":/assets/scene%1.svg").arg(k), picture_->size()));
         scene->hide();
         scenes_.push_back(scene);
     }
@@ -183,7 +182,12 @@ void K04d3::showItem() {
     if (idx_ < 0 || idx_ >= sentenceCount)
         return;
     const Sentence& s = sentences[idx_];
-    picture_->setPixmap(scenes_.at(std::size_t(s.picture))->pixmap());
+    // Each scene is drawn the first time it is shown, not before.
+    QLabel* scene = scenes_.at(std::size_t(s.picture));
+    if (scene->pixmap().isNull())
+        scene->setPixmap(
+            picture(QStringLiteral(":/assets/scene%1.svg").arg(s.picture), picture_->size()));
+    picture_->setPixmap(scene->pixmap());
     person_->setText(QString::fromUtf16(s.person));
 }
 

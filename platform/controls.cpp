@@ -249,7 +249,10 @@ QPixmap picture(const QString& resource, QSize size) {
         painter.drawPixmap(pixmap.rect(), source);
     }
     pixmap.setDevicePixelRatio(ratio);
-    QPixmapCache::insert(key, pixmap);
+    // Icons and buttons' frames are kept for every window that shows them again; a large
+    // picture lives only as long as the control that shows it.
+    if (size.width() * size.height() <= 128 * 128)
+        QPixmapCache::insert(key, pixmap);
     return pixmap;
 }
 

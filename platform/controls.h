@@ -102,7 +102,8 @@ QPushButton* makeButton(QWidget* parent, const ControlDesign& design);
 TextBox* makeTextBox(QWidget* parent, const ControlDesign& design);
 
 // Renders a picture of the program's resources (SVG or PNG) at a size in
-// device-independent pixels, sharp at the screen's pixel ratio.
+// device-independent pixels, sharp at the screen's pixel ratio. Small ones are drawn once
+// and shared.
 QPixmap picture(const QString& resource, QSize size);
 
 } // namespace kerbu

@@ -1,5 +1,6 @@
 #include "hatter.h"
 
+#include "platform/solidwindow.h"
 #include "windows.h"
 
 #include <QGuiApplication>
@@ -15,7 +16,18 @@ Hatter::Hatter() : FormWindow(QStringLiteral("hatter")) {
 }
 
 // No controls: the background is all there is.
-void Hatter::buildControls(QWidget*) {}
+void Hatter::buildControls(QWidget* body) {
+    // Where the window system fills the window with its colour, nothing is drawn here, and
+    // no image of the screen's size is kept for it.
+    bySystem_ = paintBySystem(this, QColor(224, 224, 224));
+    setAttribute(Qt::WA_PaintOnScreen, bySystem_);
+    body->setAttribute(Qt::WA_PaintOnScreen, bySystem_);
+    body->setAutoFillBackground(!bySystem_);
+}
+
+QPaintEngine* Hatter::paintEngine() const {
+    return bySystem_ ? nullptr : FormWindow::paintEngine();
+}
 
 // Covers the screen, also where no window manager would maximize it.
 void Hatter::onLoad() {

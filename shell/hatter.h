@@ -15,6 +15,10 @@ class Hatter : public FormWindow {
     void onLoad() override;
     // Closing the background ends the program, as "&End" does.
     void closeBoxPressed() override;
+    QPaintEngine* paintEngine() const override;
+
+  private:
+    bool bySystem_ = false;
 };
 
 } // namespace kerbu
