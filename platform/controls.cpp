@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmapCache>
+#include <QResource>
 #include <QStyle>
 #include <QSvgRenderer>
 #include <QValidator>
@@ -236,6 +237,21 @@ QPixmap picture(const QString& resource, QSize size) {
     QPixmap pixmap;
     if (QPixmapCache::find(key, &pixmap))
         return pixmap;
+    // A square picture at a size drawn at build time is taken as it was drawn.
+    if (ratio == 1.0 && size.width() == size.height() && resource.endsWith(QLatin1String(".svg"))) {
+        const QResource drawn(QStringLiteral(":/prerendered/%1@%2.argb")
+                                  .arg(resource.mid(2).chopped(4))
+                                  .arg(size.width()));
+        const qint64 bytes = qint64(size.width()) * size.height() * 4;
+        if (drawn.isValid() && drawn.size() == bytes &&
+            drawn.compressionAlgorithm() == QResource::NoCompression) {
+            const QImage image(drawn.data(), size.width(), size.height(),
+                               QImage::Format_ARGB32_Premultiplied);
+            pixmap = QPixmap::fromImage(image);
+            QPixmapCache::insert(key, pixmap);
+            return pixmap;
+        }
+    }
     pixmap = QPixmap(size * ratio);
     pixmap.fill(Qt::transparent);
     if (resource.endsWith(QLatin1String(".svg"))) {

@@ -9,7 +9,10 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPainter>
+#include <QResource>
 #include <QScreen>
+#include <QSvgRenderer>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -77,7 +80,43 @@ class PlatformTest : public QObject {
     void designFontsHaveHungarianLetters();
     void aniButtonPlaysWhileFocused();
     void captionsWrapAtBlanksOnly();
+    void splashPicturesDrawnAtBuildTimeMatchTheSvg_data();
+    void splashPicturesDrawnAtBuildTimeMatchTheSvg();
 };
+
+void PlatformTest::splashPicturesDrawnAtBuildTimeMatchTheSvg_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("side");
+    QTest::newRow("frame 1") << "frame1" << 33;
+    QTest::newRow("frame 2") << "frame2" << 33;
+    QTest::newRow("frame 3") << "frame3" << 33;
+    QTest::newRow("information") << "info" << 24;
+}
+
+// The splash takes its pictures as drawn at build time; they are the SVG's, pixel for
+// pixel, and any other size is still drawn from the SVG.
+void PlatformTest::splashPicturesDrawnAtBuildTimeMatchTheSvg() {
+    QFETCH(QString, name);
+    QFETCH(int, side);
+    if (qApp->devicePixelRatio() != 1.0)
+        QSKIP("pictures are drawn at build time for a pixel ratio of 1 only");
+    QVERIFY(
+        QResource(QStringLiteral(":/prerendered/assets/%1@%2.argb").arg(name).arg(side)).isValid());
+    const QString svg = QStringLiteral(":/assets/%1.svg").arg(name);
+    QImage drawn(side, side, QImage::Format_ARGB32_Premultiplied);
+    drawn.fill(Qt::transparent);
+    QPainter painter(&drawn);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QSvgRenderer(svg).render(&painter);
+    painter.end();
+    const QImage taken = picture(svg, QSize(side, side)).toImage().convertToFormat(drawn.format());
+    QCOMPARE(taken, drawn);
+    // One pixel larger: drawn from the SVG, not empty.
+    const QImage larger = picture(svg, QSize(side + 1, side + 1)).toImage();
+    QCOMPARE(larger.size(), QSize(side + 1, side + 1));
+    QVERIFY(larger.pixelColor(side / 2, side / 2).alpha() > 0 ||
+            larger.pixelColor(side / 3, side / 3).alpha() > 0);
+}
 
 void PlatformTest::unloadDestroysControlsAndKeepsVariables() {
     Probe probe;

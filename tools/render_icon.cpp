@@ -1,6 +1,9 @@
-// Renders the program's icon into a PNG of the given size, for the icon theme.
-//   kerbu-render-icon SVG SIZE OUTPUT.png
+// Renders an SVG picture of the program into a square image of the given size: a PNG (the
+// icon for the icon theme), or, for OUTPUT.argb, the raw premultiplied ARGB32 pixels that
+// the program shows without decoding anything.
+//   kerbu-render-icon SVG SIZE OUTPUT.png|OUTPUT.argb
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -24,5 +27,14 @@ int main(int argc, char* argv[]) {
     painter.setRenderHint(QPainter::Antialiasing);
     renderer.render(&painter);
     painter.end();
-    return image.save(QString::fromLocal8Bit(argv[3])) ? 0 : 1;
+    const QString output = QString::fromLocal8Bit(argv[3]);
+    if (output.endsWith(QLatin1String(".argb"))) {
+        QFile raw(output);
+        const auto bytes = static_cast<qint64>(image.sizeInBytes());
+        return raw.open(QIODevice::WriteOnly) &&
+                       raw.write(reinterpret_cast<const char*>(image.constBits()), bytes) == bytes
+                   ? 0
+                   : 1;
+    }
+    return image.save(output) ? 0 : 1;
 }
