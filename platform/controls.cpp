@@ -26,23 +26,11 @@ class HungarianLetters : public QValidator {
   public:
     using QValidator::QValidator;
     State validate(QString& input, int&) const override {
+        static const QString western = QStringLiteral("õûÕÛ");
+        static const QString hungarian = QStringLiteral("őűŐŰ");
         for (QChar& c : input) {
-            switch (c.unicode()) {
-            case u'õ':
-                c = QChar(u'ő');
-                break;
-            case u'û':
-                c = QChar(u'ű');
-                break;
-            case u'Õ':
-                c = QChar(u'Ő');
-                break;
-            case u'Û':
-                c = QChar(u'Ű');
-                break;
-            default:
-                break;
-            }
+            if (const qsizetype at = western.indexOf(c); at >= 0)
+                c = hungarian.at(at);
         }
         return Acceptable;
     }
