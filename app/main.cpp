@@ -1,6 +1,6 @@
 #include "platform/formwindow.h"
 #include "shell/application.h"
-#include "shell/windows.h"
+#include "shell/program.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -15,8 +15,7 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     kerbu::setUpApplication();
-    kerbu::windows().get(kerbu::WindowId::sobre)->showForm();
-    const int status = QApplication::exec();
-    kerbu::windows().clear();
-    return status;
+    kerbu::Program program;
+    program.windows().get(kerbu::WindowId::sobre)->showForm();
+    return QApplication::exec();
 }

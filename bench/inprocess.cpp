@@ -5,23 +5,23 @@
 //                                         and Close led back to the main menu
 //   switch_ms <median> <p95> <max>        go-to click to the next exercise painted
 //   key_ms <median> <p95>                 key press to the hunkey letter painted in 1/a
-//   pick_per_s <choices per second>       Drill::pick with one open item of 80
+//   pick_per_s <choices per second>       a run's draw with one open item of 80
 //
 // "--quick" does a few of each, to see that it all still works.
 
-#include "engine/drill.h"
+#include "engine/pool.h"
 #include "measure.h"
 #include "platform/formwindow.h"
 #include "platform/random.h"
 #include "shell/application.h"
-#include "shell/sobre.h"
-#include "shell/windows.h"
+#include "shell/lesson.h"
+#include "shell/program.h"
 #include "testsupport/recordingservices.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
-#include <array>
+#include <memory>
 
 using namespace kerbu;
 
@@ -33,17 +33,27 @@ double fail(const char* what) {
     return -1;
 }
 
-bool isWindow(QWidget* window, WindowId id) {
-    return window->objectName() == windowName(id);
+RecordingServices recording;
+std::unique_ptr<Program> program;
+
+Windows& windows() {
+    return program->windows();
 }
 
-// The go-to button of an exercise window that opens the target, found by its caption
-// ("1&b" opens k04d1b).
-QPushButton* goToButton(FormWindow* window, WindowId target) {
-    const QString caption = windowName(target).mid(4);
-    for (int number = 5; number <= 12; ++number) {
-        auto* button = window->control<QPushButton>(QStringLiteral("Command%1").arg(number));
-        if (button && QString(button->text()).remove(QLatin1Char('&')) == caption)
+// The lesson's exercise at a position, round the lesson.
+const Exercise& exercise(int position) {
+    const Lesson& lesson = program->lesson();
+    return lesson.exercises[std::size_t(position % lesson.size())];
+}
+
+bool isWindow(QWidget* window, const char* name) {
+    return window->objectName() == QLatin1String(name);
+}
+
+// The go-to button of an exercise window that opens the target, found by its caption.
+QPushButton* goToButton(FormWindow* window, const Exercise& target) {
+    for (QPushButton* button : window->findChildren<QPushButton*>()) {
+        if (button->text() == QLatin1String(target.goToCaption))
             return button;
     }
     return nullptr;
@@ -58,7 +68,7 @@ double splashToMenu(bench::FirstPaint& painted) {
     if (!painted.wait())
         return fail("the splash was not painted");
     const double splashPainted = painted.paintedMs;
-    painted.arm([](QWidget* w) { return isWindow(w, WindowId::alap); });
+    painted.arm([](QWidget* w) { return isWindow(w, "alap"); });
     if (!painted.wait(3000))
         return fail("the main menu was not painted");
     return painted.paintedMs - splashPainted;
@@ -66,11 +76,11 @@ double splashToMenu(bench::FirstPaint& painted) {
 
 // Clicks the go-to button from one exercise to another; the milliseconds from the click
 // to the target painted, or -1.
-double goTo(bench::FirstPaint& painted, WindowId from, WindowId to) {
-    QPushButton* button = goToButton(windows().get(from), to);
+double goTo(bench::FirstPaint& painted, const Exercise& from, const Exercise& to) {
+    QPushButton* button = goToButton(windows().get(QString::fromLatin1(from.name)), to);
     if (!button)
         return fail("no go-to button");
-    painted.arm([to](QWidget* w) { return isWindow(w, to); });
+    painted.arm([&to](QWidget* w) { return isWindow(w, to.name); });
     const double clicked = bench::nowMs();
     bench::click(button);
     // The program's own event loop deletes the unloaded controls as soon as the click
@@ -82,27 +92,25 @@ double goTo(bench::FirstPaint& painted, WindowId from, WindowId to) {
 }
 
 double pickRate(int picks) {
-    std::array<WordItem, 80> items;
-    items.fill(WordItem{u"ház", u"házba"});
-    Drill drill(WordList{items, 80});
+    ItemPool pool(80);
     Random random;
-    drill.choosePlus();
-    drill.start(random);
-    for (int i = 0; i < 79; ++i)
-        drill.answered(random);
-    const int open = drill.idx;
+    const int open = 37;
+    for (int i = 0; i < 80; ++i) {
+        if (i != open)
+            pool.useUp(i);
+    }
     const double start = bench::nowMs();
-    for (int i = 0; i < picks; ++i)
-        drill.pick(random);
+    for (int i = 0; i < picks; ++i) {
+        if (pool.draw(random, 79) != open)
+            return fail("the draw chose a used-up item");
+    }
     const double seconds = (bench::nowMs() - start) / 1e3;
-    if (drill.idx != open || !drill.isUsedUp((open + 1) % 80))
-        return fail("pick chose a used-up item");
     return picks / seconds;
 }
 
 // Exercise 1/a by its button on the main menu.
 bool openFromMenu(bench::FirstPaint& painted) {
-    painted.arm([](QWidget* w) { return isWindow(w, WindowId::k04d1a); });
+    painted.arm([](QWidget* w) { return isWindow(w, exercise(0).name); });
     bench::click(windows().get(WindowId::alap)->control(QStringLiteral("AniButton1")));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     if (!painted.wait()) {
@@ -128,12 +136,13 @@ bool run(bool quick) {
     // to the menu: then the peak memory.
     if (!openFromMenu(painted))
         return false;
-    for (int i = 0; i < 7; ++i) {
-        if (goTo(painted, exerciseWindows[i], exerciseWindows[i + 1]) < 0)
+    const int last = program->lesson().size() - 1;
+    for (int i = 0; i < last; ++i) {
+        if (goTo(painted, exercise(i), exercise(i + 1)) < 0)
             return false;
     }
-    painted.arm([](QWidget* w) { return isWindow(w, WindowId::alap); });
-    bench::click(windows().get(WindowId::k04d5)->control(QStringLiteral("Command3")));
+    painted.arm([](QWidget* w) { return isWindow(w, "alap"); });
+    bench::click(windows().exercise(last)->control(QStringLiteral("Command3")));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     if (!painted.wait()) {
         fail("Close did not bring back the main menu");
@@ -145,7 +154,7 @@ bool run(bool quick) {
         return false;
     std::vector<double> switches;
     for (int i = 0; i < switchCount; ++i) {
-        const double ms = goTo(painted, exerciseWindows[i % 8], exerciseWindows[(i + 1) % 8]);
+        const double ms = goTo(painted, exercise(i), exercise(i + 1));
         if (ms < 0)
             return false;
         switches.push_back(ms);
@@ -154,9 +163,8 @@ bool run(bool quick) {
                                 bench::quantile(switches, 1)});
 
     // Keys into the word box of 1/a: the apostrophe key gives "á".
-    FormWindow* window = windows().get(WindowId::k04d1a);
-    if (!window->isLoaded() &&
-        goTo(painted, exerciseWindows[switchCount % 8], WindowId::k04d1a) < 0)
+    FormWindow* window = windows().exercise(0);
+    if (!window->isLoaded() && goTo(painted, exercise(switchCount), exercise(0)) < 0)
         return false;
     auto* box = window->control<QLineEdit>(QStringLiteral("Text1"));
     box->setFocus();
@@ -179,8 +187,8 @@ bool run(bool quick) {
 
     // More starts of the splash on a fresh set of windows.
     for (int i = 1; i < splashRuns; ++i) {
-        windows().clear();
-        Sobre::splashDone = false; // as in a program that has just started
+        program.reset(); // as in a program that has just started
+        program = std::make_unique<Program>(&recording);
 
         splash.push_back(splashToMenu(painted));
         if (splash.back() < 0)
@@ -196,11 +204,9 @@ bool run(bool quick) {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     quietOffscreenNotes();
-    RecordingServices recording;
-    setServices(&recording);
     setUpApplication();
+    program = std::make_unique<Program>(&recording);
     const bool ok = run(bench::hasFlag(argc, argv, "--quick"));
-    windows().clear();
-    setServices(nullptr);
+    program.reset();
     return ok ? 0 : 1;
 }

@@ -8,7 +8,7 @@
 #include "measure.h"
 #include "platform/formwindow.h"
 #include "shell/application.h"
-#include "shell/windows.h"
+#include "shell/program.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -31,12 +31,11 @@ int main(int argc, char* argv[]) {
     };
     kerbu::setUpApplication();
     setUp = bench::msSinceProcessStart();
-    kerbu::FormWindow* splash = kerbu::windows().get(kerbu::WindowId::sobre);
+    kerbu::Program program;
+    kerbu::FormWindow* splash = program.windows().get(kerbu::WindowId::sobre);
     splashPainted.arm(splash);
     splash->showForm();
     shown = bench::msSinceProcessStart();
     QTimer::singleShot(10000, &app, [] { QCoreApplication::exit(1); });
-    const int status = QApplication::exec();
-    kerbu::windows().clear();
-    return status;
+    return QApplication::exec();
 }

@@ -1,7 +1,5 @@
 #include "drill.h"
 
-#include "platform/random.h"
-
 namespace kerbu {
 
 QString trimBlanks(const QString& text) {
@@ -23,50 +21,57 @@ bool isRightAnswer(const QString& word, const QString& ending, const QString& an
     return sameText(trimBlanks(word) + trimBlanks(ending), answer);
 }
 
-Drill::Drill(WordList list) : list_(list) {
-    refill();
+Drill::Drill(WordList list) : list_(list), pool_(static_cast<int>(list.items.size())) {}
+
+QString Drill::wordOf(int item) const {
+    return item >= 0 && item < size() ? QString::fromUtf16(list_.items[std::size_t(item)].word)
+                                      : QString();
 }
 
-void Drill::refill() {
-    words_.clear();
-    words_.reserve(list_.items.size());
-    for (const WordItem& item : list_.items)
-        words_.push_back(QString::fromUtf16(item.word));
+QString Drill::answerOf(int item) const {
+    return item >= 0 && item < size() ? QString::fromUtf16(list_.items[std::size_t(item)].answer)
+                                      : QString();
+}
+
+void Drill::open() {
+    pool_.refill();
+    solved_ = 0;
+    phase_ = Phase::NotStarted;
 }
 
 void Drill::start(Random& random) {
-    refill();
-    total = runLength();
-    phase = Phase::Waiting;
-    pick(random);
+    pool_.refill();
+    solved_ = 0;
+    phase_ = Phase::Waiting;
+    draw(random);
 }
 
-bool Drill::answered(Random& random) {
-    words_.at(idx).clear();
-    ++solved;
-    if (solved < total) {
-        pick(random);
-        return false;
+Outcome Drill::answer(const QString& word, const QString& ending, Random& random) {
+    if (!isRightAnswer(word, ending, solution()))
+        return Outcome::Wrong;
+    pool_.useUp(current_);
+    ++solved_;
+    if (solved_ < runLength()) {
+        draw(random);
+        return Outcome::Right;
     }
-    refill();
-    solved = 0;
-    phase = Phase::Accomplished;
-    return true;
+    pool_.refill();
+    solved_ = 0;
+    phase_ = Phase::Accomplished;
+    return Outcome::Accomplished;
 }
 
-void Drill::reset() {
-    idx = 0;
-    solved = 0;
-    plus = false;
-    phase = Phase::NotStarted;
-    refill();
+void Drill::choosePlus() {
+    current_ = 0;
+    solved_ = 0;
+    plus_ = true;
+    phase_ = Phase::NotStarted;
+    pool_.refill();
 }
 
-void Drill::pick(Random& random) {
-    const int chosen =
-        random.pickAvailable(0, upper(), [this](int item) { return !isUsedUp(item); });
-    if (chosen >= 0)
-        idx = chosen;
+void Drill::draw(Random& random) {
+    if (const int chosen = pool_.draw(random, runLength() - 1); chosen >= 0)
+        current_ = chosen;
 }
 
 } // namespace kerbu

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "outcome.h"
 #include "phase.h"
+#include "pool.h"
 
 #include <QString>
 #include <span>
-#include <vector>
 
 namespace kerbu {
 
@@ -31,42 +32,46 @@ QString trimBlanks(const QString& text);
 // combining accent equals the same letter typed whole.
 bool sameText(const QString& typed, const QString& stored);
 
-// The state of one word drill: which items are still open in the run, the current item,
-// the count of right answers and the variant. Lives as long as its window object.
+// One word drill: the learner starts a run, answers the word asked until every word of
+// the run is right, and may once choose the extended variant (Plus). Lives as long as
+// its window object, so the variant and the current word outlast a closed window.
 class Drill {
   public:
     explicit Drill(WordList list);
 
-    // Makes every item of the list available again (the base words are refilled).
-    void refill();
-    // Starts a run of the current variant: sets the run length and draws the first item.
+    // The window opens: no run, nothing answered; the variant and the word stay.
+    void open();
+    // A run of the current variant, from its first word.
     void start(Random& random);
-    // Counts the current item as answered and uses it up. Returns true when the run is
-    // complete; otherwise the next item has been drawn.
-    bool answered(Random& random);
-    // Back to not started: first item, no right answers, normal variant.
-    void reset();
-    void choosePlus() { plus = true; }
-    // Draws an item of the run's range that is not used up yet into idx.
-    void pick(Random& random);
+    // The learner's base word and ending for the word asked. A right one uses the word
+    // up and draws the next; the last right one of the run accomplishes it.
+    Outcome answer(const QString& word, const QString& ending, Random& random);
+    // The extended variant, from now on: back to not started, every word available.
+    void choosePlus();
 
+    Phase phase() const { return phase_; }
+    bool plus() const { return plus_; }
+    // The word asked and its whole answer (what Solution shows).
+    int current() const { return current_; }
+    QString word() const { return wordOf(current_); }
+    QString solution() const { return answerOf(current_); }
+    // Right answers so far in this run, and how many the run asks.
+    int solved() const { return solved_; }
+    int runLength() const { return plus_ ? size() : list_.normalCount; }
     int size() const { return static_cast<int>(list_.items.size()); }
-    QString word() const { return words_.at(idx); }
-    QString answer() const { return answerOf(idx); }
-    QString answerOf(int item) const { return QString::fromUtf16(list_.items[item].answer); }
-    int upper() const { return plus ? size() - 1 : list_.normalCount - 1; }
-    int runLength() const { return plus ? size() : list_.normalCount; }
-    bool isUsedUp(int item) const { return words_.at(item).isEmpty(); }
-
-    int idx = 0;       // the current item
-    int solved = 0;    // items answered right in this run
-    int total = 0;     // items in this run
-    bool plus = false; // the extended variant: every item of the list
-    Phase phase = Phase::NotStarted;
+    bool isUsedUp(int item) const { return pool_.isUsedUp(item); }
+    QString wordOf(int item) const;
+    QString answerOf(int item) const;
 
   private:
+    void draw(Random& random);
+
     WordList list_;
-    std::vector<QString> words_;
+    ItemPool pool_;
+    int current_ = 0;
+    int solved_ = 0;
+    bool plus_ = false;
+    Phase phase_ = Phase::NotStarted;
 };
 
 } // namespace kerbu

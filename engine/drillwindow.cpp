@@ -8,9 +8,9 @@
 namespace kerbu {
 
 DrillWindow::DrillWindow(const QString& name, DrillDesign design, DrillRules rules,
-                         FrameDesign frame)
-    : ExerciseWindow(name, design.background), design_(std::move(design)), rules_(std::move(rules)),
-      frame_(std::move(frame)), drill_(rules_.list) {}
+                         FrameDesign frame, ProgramState& state)
+    : ExerciseWindow(name, design.background, state), design_(std::move(design)),
+      rules_(std::move(rules)), frame_(std::move(frame)), drill_(rules_.list) {}
 
 void DrillWindow::buildControls(QWidget* body) {
     makeLabel(body, design_.hint);
@@ -67,10 +67,8 @@ void DrillWindow::buildControls(QWidget* body) {
 
 void DrillWindow::onLoad() {
     beginLoad();
-    drill_.refill();
+    drill_.open();
     finishLoad(rules_.titleSuffix);
-    drill_.solved = 0;
-    drill_.phase = Phase::NotStarted;
 }
 
 void DrillWindow::startClicked() {
@@ -90,23 +88,25 @@ void DrillWindow::startClicked() {
 }
 
 void DrillWindow::nextClicked() {
-    if (isRightAnswer(word_->text(), ending_->text(), drill_.answer()))
-        oke();
-    else
+    const QString answered = drill_.solution();
+    const Outcome outcome = drill_.answer(word_->text(), ending_->text(), services().random());
+    if (outcome == Outcome::Wrong)
         hiba();
+    else
+        oke(answered, outcome);
 }
 
 void DrillWindow::hiba() {
     wrongAnswer(nullptr, Hint::forWord(trimBlanks(word_->text()) + trimBlanks(ending_->text()),
-                                       drill_.answer(), drill_.word()));
+                                       drill_.solution(), drill_.word()));
 }
 
-void DrillWindow::oke() {
+void DrillWindow::oke(const QString& answered, Outcome outcome) {
     clearHint();
-    appendRecord(drill_.answer() + QStringLiteral("; "));
+    appendRecord(answered + QStringLiteral("; "));
     word_->clear();
     ending_->clear();
-    if (!drill_.answered(services().random())) {
+    if (outcome == Outcome::Right) {
         word_->setText(drill_.word());
         ending_->setFocus(Qt::OtherFocusReason);
         return;
@@ -128,7 +128,7 @@ void DrillWindow::change() {
     start_->setText(QStringLiteral("&Start"));
     word_->clear();
     ending_->clear();
-    drill_.reset();
+    drill_.choosePlus();
     if (rules_.changeShowsPlusNote)
         plusNote_->show();
 }
@@ -136,14 +136,13 @@ void DrillWindow::change() {
 void DrillWindow::plusClicked() {
     clearHint();
     change();
-    drill_.choosePlus();
     plusNote_->hide();
     plus_->hide();
     start_->setFocus(Qt::OtherFocusReason);
 }
 
 void DrillWindow::solutionClicked() {
-    message(shared().msgSolution + drill_.answer(), Icon::Information, QString(), ending_);
+    message(shared().msgSolution + drill_.solution(), Icon::Information, QString(), ending_);
 }
 
 void DrillWindow::charClicked() {

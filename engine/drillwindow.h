@@ -61,9 +61,12 @@ struct DrillRules {
 class DrillWindow : public ExerciseWindow {
     Q_OBJECT
   public:
-    DrillWindow(const QString& name, DrillDesign design, DrillRules rules, FrameDesign frame);
+    DrillWindow(const QString& name, DrillDesign design, DrillRules rules, FrameDesign frame,
+                ProgramState& state);
 
     const Drill& drill() const { return drill_; }
+    // The window's word list, for whoever wants to read it.
+    WordList words() const { return rules_.list; }
     FrameDesign frameDesign() const override { return frame_; }
 
     // The handlers of the window's controls.
@@ -78,7 +81,8 @@ class DrillWindow : public ExerciseWindow {
     void onLoad() override;
 
   private:
-    void oke();    // a right answer: record it, use the item up, go on or finish the run
+    // A right answer: record it, then go on to the next word or finish the run.
+    void oke(const QString& answered, Outcome outcome);
     void hiba();   // a wrong answer: beep and say so
     void change(); // back to not started, for Plus
     void appendRecord(const QString& text);

@@ -7,7 +7,8 @@
 
 namespace kerbu {
 
-ExerciseWindow::ExerciseWindow(const QString& name, const QColor& background) : FormWindow(name) {
+ExerciseWindow::ExerciseWindow(const QString& name, const QColor& background, ProgramState& state)
+    : FormWindow(name), state_(state) {
     setClientSize(9210, 5880);
     setBackground(background);
 }
@@ -18,7 +19,7 @@ void ExerciseWindow::beginLoad() {
 }
 
 void ExerciseWindow::finishLoad(const QString& titleSuffix) {
-    texts();
+    texts(state_);
     shared().msgTitle += titleSuffix;
     setWindowTitle(shared().msgTitle);
 }
@@ -30,7 +31,7 @@ void ExerciseWindow::message(const QString& text, Icon icon, const QString& titl
 void ExerciseWindow::wrongAnswer(QWidget* then, const Hint::Result& hint) {
     services().beep();
     message(shared().msgWrong, Icon::Exclamation, QString(), then);
-    if (!isLoaded() || !hint_ || !Hint::wanted || hint.kind == Hint::Kind::None)
+    if (!isLoaded() || !hint_ || !state_.hintsWanted || hint.kind == Hint::Kind::None)
         return;
     hint_->setText(hint.text);
     hint_->setAccessibleName(QStringLiteral("Hint: ") + hint.text);

@@ -5,6 +5,7 @@
 #include "phase.h"
 #include "platform/formwindow.h"
 #include "platform/services.h"
+#include "texts.h"
 
 class QLabel;
 class QPushButton;
@@ -27,7 +28,7 @@ class ExerciseWindow : public FormWindow {
     Q_OBJECT
   public:
     // Every exercise window is 9210 x 5880 twips.
-    ExerciseWindow(const QString& name, const QColor& background);
+    ExerciseWindow(const QString& name, const QColor& background, ProgramState& state);
 
     // The frame around the window's drill: the exercise says how it looks, whoever builds
     // the window puts it on.
@@ -37,6 +38,10 @@ class ExerciseWindow : public FormWindow {
     void clearHint();
 
   protected:
+    // The texts every window shares, and the program's state they belong to.
+    SharedTexts& shared() const { return state_.texts; }
+    ProgramState& state() const { return state_; }
+
     // The first load steps: centre the window, then the frame's (it opens on top).
     void beginLoad();
     // The last: the shared texts afresh, the window's suffix appended, the caption.
@@ -63,6 +68,9 @@ class ExerciseWindow : public FormWindow {
     QPushButton* solution_ = nullptr;
     QLabel* chart_ = nullptr;
     QLabel* hint_ = nullptr;
+
+  private:
+    ProgramState& state_;
 };
 
 } // namespace kerbu

@@ -19,14 +19,14 @@ Look textLook(Qt::Alignment align, bool punctuation = false) {
 
 } // namespace
 
-GapWindow::GapWindow(const QString& name, GapDesign design, FrameDesign frame)
-    : ExerciseWindow(name, QColor(224, 224, 224)), design_(std::move(design)),
-      frame_(std::move(frame)) {}
+GapWindow::GapWindow(const QString& name, GapDesign design, FrameDesign frame, ProgramState& state)
+    : ExerciseWindow(name, QColor(224, 224, 224), state), design_(std::move(design)),
+      frame_(std::move(frame)), text_(design_.gaps, design_.solutionPrefix) {}
 
 FrameDesign GapWindow::frameDesign() const {
     FrameDesign f = frame_;
     f.howToFocus = QStringLiteral("Text14");
-    f.howToFocusIndex = [this] { return idx(); };
+    f.howToFocusIndex = [this] { return text_.current(); };
     return f;
 }
 
@@ -148,11 +148,8 @@ bool GapWindow::eventFilter(QObject* watched, QEvent* event) {
 void GapWindow::onLoad() {
     beginLoad();
     finishLoad(design_.titleSuffix);
-    solved_ = 0;
-    phase_ = Phase::NotStarted;
-    restartRun_ = false;
     // The focus starts in gap 0, which makes it the current gap.
-    gapFocused(0);
+    text_.open();
 }
 
 void GapWindow::paint(QWidget* box, const QColor& colour) {
@@ -180,131 +177,83 @@ void GapWindow::openGaps() {
 }
 
 void GapWindow::gapFocused(int number) {
-    if (locking_)
-        return;
-    idx_ = number;
-    expected_ = QString::fromUtf16(design_.gaps[std::size_t(number)].expected);
+    if (!locking_)
+        text_.enter(number);
 }
 
 void GapWindow::focusGap(int number) {
     // A solved gap cannot take the focus; then the focus stays where it is. An open one
     // becomes current at once, also while the window is not the active one.
-    if (TextBox* box = gap(number); box && box->isEnabled()) {
-        gapFocused(number);
+    if (TextBox* box = gap(number); box && !text_.isSolved(number)) {
+        text_.enter(number);
         box->setFocus(Qt::OtherFocusReason);
     }
 }
 
 void GapWindow::startClicked() {
     clearHint();
-    if (restartRun_) {
+    if (text_.start())
         openGaps();
-        // A new run counts from nothing, also when the last one was left half done.
-        solved_ = 0;
-        idx_ = 0;
-    }
-    phase_ = Phase::Waiting;
     solution_->setEnabled(true);
     next_->setEnabled(true);
     focusGap(0);
 }
 
-bool GapWindow::isRight() const {
-    const Gap& g = design_.gaps[std::size_t(idx_)];
-    const QString typed = gap(idx_)->text();
-    switch (g.check) {
-    case GapCheck::Trimmed:
-        return sameText(trimBlanks(typed), expected_);
-    case GapCheck::Exact:
-        return sameText(typed, QString::fromUtf16(g.expected)) ||
-               (g.alternative && sameText(typed, QString::fromUtf16(g.alternative)));
-    case GapCheck::WithWordBox:
-        return sameText(control<QLineEdit>(QString::fromLatin1(g.wordBox))->text() + typed,
-                        QString::fromUtf16(g.whole));
-    }
-    return false;
+QString GapWindow::wordInFront() const {
+    const Gap& g = text_.gap(text_.current());
+    return g.wordBox ? control<QLineEdit>(QString::fromLatin1(g.wordBox))->text() : QString();
 }
 
 void GapWindow::nextClicked() {
-    if (isRight())
-        oke();
-    else
+    const int answered = text_.current();
+    const Outcome outcome = text_.answer(gap(answered)->text(), wordInFront());
+    if (outcome == Outcome::Wrong)
         hiba();
-}
-
-Hint::Result GapWindow::hint() const {
-    const Gap& g = design_.gaps[std::size_t(idx_)];
-    const QString typed = gap(idx_)->text();
-    const QString word = g.word ? QString::fromUtf16(g.word) : QString();
-    switch (g.check) {
-    case GapCheck::Trimmed:
-        return Hint::forWord(trimBlanks(typed), expected_, word);
-    case GapCheck::Exact:
-        return Hint::forWord(typed, QString::fromUtf16(g.expected), word);
-    case GapCheck::WithWordBox:
-        return Hint::forWord(control<QLineEdit>(QString::fromLatin1(g.wordBox))->text() + typed,
-                             QString::fromUtf16(g.whole), word);
-    }
-    return {};
+    else
+        oke(answered, outcome);
 }
 
 void GapWindow::hiba() {
-    wrongAnswer(nullptr, hint());
+    wrongAnswer(nullptr, text_.hint(gap(text_.current())->text(), wordInFront()));
     if (isLoaded())
-        focusGap(idx_);
+        focusGap(text_.current());
 }
 
-void GapWindow::oke() {
+void GapWindow::oke(int answered, Outcome outcome) {
     clearHint();
-    TextBox* box = gap(idx_);
+    TextBox* box = gap(answered);
     {
         QScopedValueRollback<bool> locking(locking_, true);
         box->setEnabled(false);
     }
-    paint(box, design_.families[std::size_t(design_.gaps[std::size_t(idx_)].family)].solved);
-    ++solved_;
-    if (solved_ < gapCount()) {
+    paint(box, design_.families[std::size_t(text_.gap(answered).family)].solved);
+    if (outcome == Outcome::Right) {
         dodo();
         return;
     }
-    phase_ = Phase::Accomplished;
-    restartRun_ = true;
     message(shared().msgDone, Icon::Exclamation);
     if (!isLoaded())
         return;
     start_->setText(QStringLiteral("&Restart"));
     start_->setFocus(Qt::OtherFocusReason);
-    idx_ = 0;
-    solved_ = 0;
     next_->setEnabled(false);
     if (!design_.solutionStaysAfterDone)
         solution_->setEnabled(false);
 }
 
 void GapWindow::dodo() {
-    // The next open gap after the current one, wrapping round; there is always one while
-    // fewer gaps are solved than there are.
-    for (int step = 0; step < gapCount(); ++step) {
-        idx_ = idx_ < gapCount() - 1 ? idx_ + 1 : 0;
-        if (gap(idx_)->isEnabled()) {
-            focusGap(idx_);
-            return;
-        }
-    }
+    focusGap(text_.current());
 }
 
 void GapWindow::solutionClicked() {
-    const Gap& g = design_.gaps[std::size_t(idx_)];
-    const QString solution =
-        g.solution ? QString::fromUtf16(g.solution) : design_.solutionPrefix + expected_;
-    message(shared().msgSolution + solution, Icon::Information);
+    message(shared().msgSolution + text_.solution(), Icon::Information);
     if (isLoaded())
-        focusGap(idx_);
+        focusGap(text_.current());
 }
 
 void GapWindow::charPressed() {
     toggle(chart_);
-    focusGap(idx_);
+    focusGap(text_.current());
 }
 
 } // namespace kerbu

@@ -1,34 +1,13 @@
 #pragma once
 
 #include "exercisewindow.h"
+#include "gaptext.h"
 #include "keys.h"
 #include "platform/controls.h"
 
 #include <span>
 
 namespace kerbu {
-
-// How a gap's answer is checked.
-enum class GapCheck {
-    Trimmed,    // the gap, blanks around it removed, equals the expected ending
-    Exact,      // the gap as typed equals the expected ending or the alternative
-    WithWordBox // the word box in front of it and the gap, joined as typed, make the whole
-};
-
-// One gap of a text: its place, what it expects and how it is checked.
-struct Gap {
-    int left{};
-    int top{};
-    int width{};
-    const char16_t* expected{};
-    GapCheck check = GapCheck::Trimmed;
-    const char16_t* alternative = nullptr; // Exact: a second accepted answer
-    const char* wordBox = nullptr;         // WithWordBox: the word box in front of the gap
-    const char16_t* whole = nullptr;       // WithWordBox: what the two make together
-    const char16_t* solution = nullptr;    // what Solution shows, where it is not the ending
-    int family = 0;                        // colour family
-    const char16_t* word = nullptr;        // the word the ending belongs to, for the hints
-};
 
 // A fixed piece of the text in front of, between or after the gaps.
 struct Prompt {
@@ -87,17 +66,17 @@ struct GapDesign {
 class GapWindow : public ExerciseWindow {
     Q_OBJECT
   public:
-    GapWindow(const QString& name, GapDesign design, FrameDesign frame);
+    GapWindow(const QString& name, GapDesign design, FrameDesign frame, ProgramState& state);
 
     // The how-to message hands the focus to the current gap.
     FrameDesign frameDesign() const override;
 
-    int idx() const { return idx_; }
-    int solved() const { return solved_; }
-    Phase phase() const { return phase_; }
-    QString expected() const { return expected_; }
-    int gapCount() const { return int(design_.gaps.size()); }
+    const GapText& text() const { return text_; }
+    // The window's gaps and what Solution puts in front of an ending, for whoever wants
+    // to read them.
     std::span<const Gap> gaps() const { return design_.gaps; }
+    QString solutionPrefix() const { return design_.solutionPrefix; }
+    int gapCount() const { return text_.size(); }
     TextBox* gap(int number) const;
 
     void startClicked();
@@ -114,22 +93,16 @@ class GapWindow : public ExerciseWindow {
     void gapFocused(int number);
     void focusGap(int number);
     void openGaps();
-    void oke();  // a right ending: lock and colour the gap, go on or finish
-    void hiba(); // a wrong ending: beep, say so, back into the gap
-    void dodo(); // on to the next open gap
-    bool isRight() const;
-    Hint::Result hint() const;
+    void oke(int answered,
+             Outcome outcome); // a right ending: lock and colour the gap, go on or finish
+    void hiba();               // a wrong ending: beep, say so, back into the gap
+    void dodo();               // on to the gap the text says is next
+    QString wordInFront() const;
     void paint(QWidget* box, const QColor& colour);
 
     GapDesign design_;
     FrameDesign frame_;
-    int idx_ = 0;      // the current gap
-    int solved_ = 0;   // gaps answered right in this run
-    QString expected_; // the ending the current gap takes
-    Phase phase_ = Phase::NotStarted;
-    // From the first accomplished run until the window closes, Start reads "&Restart" and
-    // opens every gap afresh.
-    bool restartRun_ = false;
+    GapText text_;
     // While a solved gap is disabled, the focus that moves on by itself is not the learner's.
     bool locking_ = false;
 

@@ -32,10 +32,6 @@ class Hint {
     // only capitals and full stops, accents and letters are looked at.
     static Result forSentence(const QString& typed, const QString& plain,
                               const QString& withPronoun);
-
-    // Whether the learner has switched the Hints line on. Off when the program starts,
-    // shared by every window, never stored.
-    static inline bool wanted = false;
 };
 
 } // namespace kerbu

@@ -17,8 +17,20 @@ struct SharedTexts {
     QString crlf = QStringLiteral("\r\n");
 };
 
-SharedTexts& shared();
-// Puts the five message texts back to their values (crlf stays as it is).
-void texts();
+// Everything the windows share while the program runs; nothing of it is stored. The
+// program makes one and hands it to every window it builds.
+struct ProgramState {
+    QString lessonTitle{}; // the last part of every caption: the lesson's title
+    SharedTexts texts{};
+    // Whether the learner has switched the Hints line on. Off when the program starts,
+    // shared by every window.
+    bool hintsWanted = false;
+    // False until the splash has closed; then true for good. The About window loads in
+    // splash mode or in About mode according to it.
+    bool splashDone = false;
+};
+
+// Puts the five message texts of the state back to their values (crlf stays as it is).
+void texts(ProgramState& state);
 
 } // namespace kerbu

@@ -143,6 +143,7 @@ static DrillRules rules() {
     };
 }
 
-K04d1a::K04d1a() : DrillWindow(QStringLiteral("k04d1a"), design(), rules(), frame()) {}
+K04d1a::K04d1a(ProgramState& state)
+    : DrillWindow(QStringLiteral("k04d1a"), design(), rules(), frame(), state) {}
 
 } // namespace kerbu

@@ -8,7 +8,7 @@ namespace kerbu {
 class K04d1a : public DrillWindow {
     Q_OBJECT
   public:
-    K04d1a();
+    explicit K04d1a(ProgramState& state);
     // The design 1/b is built on.
     static DrillDesign design();
     static FrameDesign frame();

@@ -89,6 +89,7 @@ DrillRules rules() {
 
 } // namespace
 
-K04d1b::K04d1b() : DrillWindow(QStringLiteral("k04d1b"), design(), rules(), frame()) {}
+K04d1b::K04d1b(ProgramState& state)
+    : DrillWindow(QStringLiteral("k04d1b"), design(), rules(), frame(), state) {}
 
 } // namespace kerbu

@@ -9,7 +9,7 @@ namespace kerbu {
 class K04d1b : public DrillWindow {
     Q_OBJECT
   public:
-    K04d1b();
+    explicit K04d1b(ProgramState& state);
 };
 
 } // namespace kerbu

@@ -228,10 +228,10 @@ DrillRules K04d2a::rules(const Sibling& sibling) {
 }
 
 // This window's boxes have their own smaller key table; ":" gives "É" in the word box.
-K04d2a::K04d2a()
+K04d2a::K04d2a(ProgramState& state)
     : DrillWindow(QStringLiteral("k04d2a"), nounDesign(),
                   accusativeRules(QStringLiteral(": 2/a."), {items, 17},
                                   KeyTable::ShortWithCapitalE, KeyTable::Short),
-                  frame()) {}
+                  frame(), state) {}
 
 } // namespace kerbu

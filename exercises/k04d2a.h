@@ -9,7 +9,7 @@ namespace kerbu {
 class K04d2a : public DrillWindow {
     Q_OBJECT
   public:
-    K04d2a();
+    explicit K04d2a(ProgramState& state);
 
     // The window of 2/b and 2/c: this one with another title and question, placed a little
     // differently, and the chart's keys in both boxes.

@@ -54,8 +54,8 @@ const K04d2a::Sibling numerals{
 
 } // namespace
 
-K04d2b::K04d2b()
+K04d2b::K04d2b(ProgramState& state)
     : DrillWindow(QStringLiteral("k04d2b"), K04d2a::design(numerals), K04d2a::rules(numerals),
-                  K04d2a::frame()) {}
+                  K04d2a::frame(), state) {}
 
 } // namespace kerbu

@@ -8,7 +8,7 @@ namespace kerbu {
 class K04d2b : public DrillWindow {
     Q_OBJECT
   public:
-    K04d2b();
+    explicit K04d2b(ProgramState& state);
 };
 
 } // namespace kerbu

@@ -73,7 +73,8 @@ DrillDesign design() {
 
 } // namespace
 
-K04d2c::K04d2c()
-    : DrillWindow(QStringLiteral("k04d2c"), design(), K04d2a::rules(adjectives), K04d2a::frame()) {}
+K04d2c::K04d2c(ProgramState& state)
+    : DrillWindow(QStringLiteral("k04d2c"), design(), K04d2a::rules(adjectives), K04d2a::frame(),
+                  state) {}
 
 } // namespace kerbu

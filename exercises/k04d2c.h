@@ -8,7 +8,7 @@ namespace kerbu {
 class K04d2c : public DrillWindow {
     Q_OBJECT
   public:
-    K04d2c();
+    explicit K04d2c(ProgramState& state);
 };
 
 } // namespace kerbu

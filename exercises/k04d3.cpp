@@ -12,14 +12,8 @@ namespace kerbu {
 
 namespace {
 
-struct Sentence {
-    const char16_t* plain;       // without the pronoun
-    const char16_t* withPronoun; // with "én" or "te" written out
-    int picture;
-    const char16_t* person;
-};
-
-constexpr Sentence sentences[K04d3::sentenceCount] = {
+// Entries 0 to 5, one per picture, make the ordered run.
+constexpr Sentence entries[] = {
     {u"Kati a bankba megy.", u"Kati a bankba megy.", 0, u"(Kati)"},
     {u"Az autóban ülök.", u"Én az autóban ülök.", 1, u"(én)"},
     {u"A könyvtárban olvasok.", u"Én a könyvtárban olvasok.", 2, u"(én)"},
@@ -43,8 +37,8 @@ constexpr Sentence sentences[K04d3::sentenceCount] = {
 constexpr const char16_t* hat[6] = {u"bank", u"autó", u"könyvtár", u"posta", u"tér", u"szoba"};
 constexpr const char16_t* ig[6] = {u"megy", u"ül", u"olvas", u"siet", u"vár", u"pihen"};
 
-// The ordered run shows entries 0 to 5.
-constexpr int lastOrdered = 5;
+constexpr int picturesInOrder = 6;
+static_assert(std::size(hat) == picturesInOrder && std::size(ig) == picturesInOrder);
 
 const QString endMessage =
     QStringLiteral("You have reached the end of the exercice. If you want to restart it (with "
@@ -52,8 +46,16 @@ const QString endMessage =
 
 } // namespace
 
-K04d3::K04d3() : ExerciseWindow(QStringLiteral("k04d3"), QColor(224, 224, 224)) {
-    mondlista();
+K04d3::K04d3(ProgramState& state)
+    : ExerciseWindow(QStringLiteral("k04d3"), QColor(224, 224, 224), state),
+      drill_(entries, picturesInOrder) {}
+
+std::span<const Sentence> K04d3::sentences() {
+    return entries;
+}
+
+int K04d3::orderedCount() {
+    return picturesInOrder;
 }
 
 FrameDesign K04d3::frameDesign() const {
@@ -61,14 +63,6 @@ FrameDesign K04d3::frameDesign() const {
     f.howTo = {howto::startNextOrEnter, howto::picture, howto::chart};
     f.howToFocus = QStringLiteral("Text1");
     return f;
-}
-
-QString K04d3::sentenceWithPronoun(int entry) {
-    return QString::fromUtf16(sentences[entry].withPronoun);
-}
-
-int K04d3::pictureOf(int entry) {
-    return sentences[entry].picture;
 }
 
 void K04d3::buildControls(QWidget* body) {
@@ -95,16 +89,6 @@ void K04d3::buildControls(QWidget* body) {
     picture_->setCursor(Qt::PointingHandCursor);
     picture_->setToolTip(QStringLiteral("Click to see the main words"));
     connect(picture_, &ImageBox::clicked, this, &K04d3::pictureClicked);
-
-    scenes_.clear();
-    for (int k = 0; k < 6; ++k) {
-        auto* scene = new QLabel(body);
-        scene->setObjectName(QStringLiteral("Image2"));
-        scene->setProperty("index", k);
-        scene->setGeometry(twipsRect(0, 5160, 3975, 2775));
-        scene->hide();
-        scenes_.push_back(scene);
-    }
 
     person_ = makeLabel(body, {.name = "Label1",
                                .left = 840,
@@ -165,30 +149,20 @@ void K04d3::buildControls(QWidget* body) {
 
 void K04d3::onLoad() {
     beginLoad();
-    idx_ = 1;
-    mondlista();
+    drill_.open();
     finishLoad(QStringLiteral(": 3."));
-    run_ = Run::Ordered;
-    phase_ = Phase::NotStarted;
-}
-
-void K04d3::mondlista() {
-    mond_.clear();
-    for (const Sentence& s : sentences)
-        mond_.push_back(QString::fromUtf16(s.plain));
 }
 
 void K04d3::showItem() {
-    if (idx_ < 0 || idx_ >= sentenceCount)
+    const int k = drill_.picture();
+    if (k < 0)
         return;
-    const Sentence& s = sentences[idx_];
     // Each scene is drawn the first time it is shown, not before.
-    QLabel* scene = scenes_.at(std::size_t(s.picture));
-    if (scene->pixmap().isNull())
-        scene->setPixmap(
-            picture(QStringLiteral(":/assets/scene%1.svg").arg(s.picture), picture_->size()));
-    picture_->setPixmap(scene->pixmap());
-    person_->setText(QString::fromUtf16(s.person));
+    QPixmap& scene = scenes_.at(std::size_t(k));
+    if (scene.isNull())
+        scene = picture(QStringLiteral(":/assets/scene%1.svg").arg(k), picture_->size());
+    picture_->setPixmap(scene);
+    person_->setText(drill_.person());
 }
 
 void K04d3::clearItem() {
@@ -199,14 +173,13 @@ void K04d3::clearItem() {
 
 void K04d3::startClicked() {
     clearHint();
-    phase_ = Phase::Waiting;
-    if (run_ == Run::Restart) {
+    if (drill_.run() == SentenceDrill::Run::Restart) {
         // Restart: the run with variable persons.
         next_->setEnabled(true);
-        rand();
+        showDrawn(drill_.start(services().random()));
         return;
     }
-    idx_ = 0;
+    drill_.start(services().random());
     showItem();
     answer_->setFocus(Qt::OtherFocusReason);
     start_->setEnabled(false);
@@ -243,78 +216,60 @@ void K04d3::checkSentence() {
     upper();
     if (!isLoaded())
         return;
-    const QString answer = trimBlanks(answer_->text());
-    // An entry already answered in this run is empty; an empty answer never matches it.
-    const bool right = !answer.isEmpty() && (sameText(answer, mond_.at(std::size_t(idx_))) ||
-                                             sameText(answer, sentenceWithPronoun(idx_)));
-    if (right)
-        oke();
-    else
+    const bool ordered = drill_.run() == SentenceDrill::Run::Ordered;
+    const Outcome outcome = drill_.answer(answer_->text(), services().random());
+    if (outcome == Outcome::Wrong)
         hiba();
+    else if (ordered)
+        oke(outcome);
+    else
+        showDrawn(outcome);
 }
 
 void K04d3::hiba() {
-    wrongAnswer(answer_, Hint::forSentence(trimBlanks(answer_->text()), mond_.at(std::size_t(idx_)),
-                                           sentenceWithPronoun(idx_)));
+    wrongAnswer(answer_, Hint::forSentence(trimBlanks(answer_->text()), drill_.solution(),
+                                           drill_.withPronoun()));
 }
 
-void K04d3::oke() {
+void K04d3::oke(Outcome outcome) {
     clearHint();
-    if (run_ == Run::Ordered) {
-        if (idx_ < lastOrdered) {
-            ++idx_;
-            showItem();
-            answer_->clear();
-            return;
-        }
-        next_->setEnabled(false);
-        start_->setEnabled(true);
-        start_->setFocus(Qt::OtherFocusReason);
-        phase_ = Phase::Accomplished;
-        run_ = Run::Restart;
-        message(endMessage, Icon::Exclamation);
-        if (!isLoaded())
-            return;
-        start_->setText(QStringLiteral("&Restart"));
-        clearItem();
-        solution_->setEnabled(false);
-        next_->setEnabled(false);
+    if (outcome == Outcome::Right) {
+        showItem();
+        answer_->clear();
         return;
     }
-    mond_.at(std::size_t(idx_)).clear();
-    rand();
+    next_->setEnabled(false);
+    start_->setEnabled(true);
+    start_->setFocus(Qt::OtherFocusReason);
+    message(endMessage, Icon::Exclamation);
+    if (!isLoaded())
+        return;
+    start_->setText(QStringLiteral("&Restart"));
+    clearItem();
+    solution_->setEnabled(false);
+    next_->setEnabled(false);
 }
 
-void K04d3::rand() {
-    if (drawn_ < sentenceCount) {
-        const int chosen =
-            services().random().pickAvailable(0, sentenceCount - 1, [this](int entry) {
-                return !mond_.at(std::size_t(entry)).isEmpty();
-            });
-        if (chosen >= 0)
-            idx_ = chosen;
-        ++drawn_;
+void K04d3::showDrawn(Outcome outcome) {
+    clearHint();
+    if (outcome == Outcome::Right) {
         showItem();
         answer_->clear();
         answer_->setFocus(Qt::OtherFocusReason);
         return;
     }
-    phase_ = Phase::Accomplished;
     message(endMessage, Icon::Stop);
     if (!isLoaded())
         return;
     next_->setEnabled(false);
     start_->setEnabled(true);
     start_->setFocus(Qt::OtherFocusReason);
-    drawn_ = 0;
-    mondlista();
     start_->setText(QStringLiteral("&Restart"));
     clearItem();
 }
 
 void K04d3::solutionClicked() {
-    message(shared().msgSolution + mond_.at(std::size_t(idx_)), Icon::Information, QString(),
-            answer_);
+    message(shared().msgSolution + drill_.solution(), Icon::Information, QString(), answer_);
 }
 
 void K04d3::charClicked() {
@@ -328,7 +283,7 @@ void K04d3::charClicked() {
 }
 
 QString K04d3::mainWords() const {
-    const int k = pictureOf(idx_);
+    const int k = std::max(drill_.picture(), 0);
     const QString indent(24, QLatin1Char(' '));
     return QStringLiteral("The main words to use in the sentence are:\r\n\r\n") + indent +
            QString::fromUtf16(ig[k]) + QStringLiteral("\r\n") + indent + QString::fromUtf16(hat[k]);

@@ -77,6 +77,6 @@ FrameDesign frame() {
 
 } // namespace
 
-K04d4::K04d4() : GapWindow(QStringLiteral("k04d4"), design(), frame()) {}
+K04d4::K04d4(ProgramState& state) : GapWindow(QStringLiteral("k04d4"), design(), frame(), state) {}
 
 } // namespace kerbu

@@ -9,7 +9,7 @@ namespace kerbu {
 class K04d4 : public GapWindow {
     Q_OBJECT
   public:
-    K04d4();
+    explicit K04d4(ProgramState& state);
 };
 
 } // namespace kerbu

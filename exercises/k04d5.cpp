@@ -115,6 +115,6 @@ FrameDesign frame() {
 
 } // namespace
 
-K04d5::K04d5() : GapWindow(QStringLiteral("k04d5"), design(), frame()) {}
+K04d5::K04d5(ProgramState& state) : GapWindow(QStringLiteral("k04d5"), design(), frame(), state) {}
 
 } // namespace kerbu

@@ -9,7 +9,7 @@ namespace kerbu {
 class K04d5 : public GapWindow {
     Q_OBJECT
   public:
-    K04d5();
+    explicit K04d5(ProgramState& state);
 };
 
 } // namespace kerbu

@@ -6,27 +6,23 @@
 
 namespace kerbu {
 
-const QString helpFile = QStringLiteral("qrc:/help/kerbud1.html");
-
 static QString anchorOf(int context) {
     return QStringLiteral("topic%1").arg(context);
 }
 
-static const QString& helpSource() {
-    static const QString source = [] {
-        QFile file(QStringLiteral(":/help/kerbud1.html"));
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }();
-    return source;
+HelpViewer::HelpViewer(QString file) : file_(std::move(file)) {
+    const QString path = file_.startsWith(QLatin1String("qrc:")) ? file_.mid(3) : file_;
+    QFile help(path);
+    if (help.open(QIODevice::ReadOnly))
+        source_ = QString::fromUtf8(help.readAll());
 }
 
-HelpViewer& HelpViewer::instance() {
-    static HelpViewer viewer;
-    return viewer;
+HelpViewer::~HelpViewer() {
+    close();
 }
 
-bool HelpViewer::hasTopic(int context) {
-    return helpSource().contains(QStringLiteral("name=\"%1\"").arg(anchorOf(context)));
+bool HelpViewer::hasTopic(int context) const {
+    return source_.contains(QStringLiteral("name=\"%1\"").arg(anchorOf(context)));
 }
 
 void HelpViewer::close() {
@@ -43,7 +39,7 @@ void HelpViewer::showTopic(int context) {
         browser_->resize(560, 480);
     }
     if (hasTopic(context)) {
-        browser_->setSource(QUrl(helpFile + QLatin1Char('#') + anchorOf(context)));
+        browser_->setSource(QUrl(file_ + QLatin1Char('#') + anchorOf(context)));
     } else {
         browser_->setHtml(
             QStringLiteral("<h2>Topic not found</h2><p>The help file has no topic number %1.</p>")

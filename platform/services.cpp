@@ -13,8 +13,8 @@ namespace kerbu {
 static Services* current = nullptr;
 
 Services& services() {
-    static DesktopServices desktop;
-    return current ? *current : desktop;
+    Q_ASSERT(current);
+    return *current;
 }
 
 void setServices(Services* replacement) {
@@ -72,8 +72,14 @@ void DesktopServices::beep() {
     QApplication::beep();
 }
 
+DesktopServices::DesktopServices(const QString& helpFile) : help_(helpFile) {}
+
 void DesktopServices::showHelp(int context) {
-    HelpViewer::instance().showTopic(context);
+    help_.showTopic(context);
+}
+
+void DesktopServices::closeHelp() {
+    help_.close();
 }
 
 void DesktopServices::endProgram() {

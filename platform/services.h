@@ -1,5 +1,6 @@
 #pragma once
 
+#include "helpviewer.h"
 #include "random.h"
 
 #include <QString>
@@ -29,6 +30,8 @@ class Services {
     // Tells screen readers that a control's text has changed, so they say it.
     virtual void announce(QWidget* control);
     virtual void showHelp(int context) = 0;
+    // Closes the help viewer's window, if one is open.
+    virtual void closeHelp() {}
     // Ends the program at once, closing every window.
     virtual void endProgram() = 0;
 
@@ -38,8 +41,9 @@ class Services {
     Random random_;
 };
 
+// The services of the running program, which puts them in place as it starts.
 Services& services();
-// Puts another set of services in place (not owned); nullptr restores the desktop's.
+// Puts a set of services in place (not owned); nullptr takes it away.
 void setServices(Services* replacement);
 
 // The box DesktopServices shows, for anyone who wants to look at it without blocking.
@@ -48,10 +52,16 @@ std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const QString& text
 
 class DesktopServices : public Services {
   public:
+    explicit DesktopServices(const QString& helpFile);
     void messageBox(QWidget* parent, const QString& text, const QString& title, Icon icon) override;
     void beep() override;
     void showHelp(int context) override;
+    void closeHelp() override;
     void endProgram() override;
+    HelpViewer& help() { return help_; }
+
+  private:
+    HelpViewer help_;
 };
 
 } // namespace kerbu

@@ -4,11 +4,13 @@
 
 namespace kerbu {
 
+class Program;
+
 // The main menu: one animated button for each exercise, "&End", and a Help menu.
 class Alap : public FormWindow {
     Q_OBJECT
   public:
-    Alap();
+    explicit Alap(Program& program);
     static QString howToText();
 
   protected:
@@ -16,6 +18,9 @@ class Alap : public FormWindow {
     void onLoad() override;
     // Closing the main menu ends the program, as "&End" does.
     void closeBoxPressed() override;
+
+  private:
+    Program& program_;
 };
 
 } // namespace kerbu

@@ -2,8 +2,9 @@
 
 #include "engine/exercisewindow.h"
 #include "engine/texts.h"
+#include "lesson.h"
 #include "platform/services.h"
-#include "windows.h"
+#include "program.h"
 
 #include <QAction>
 #include <QMenu>
@@ -13,22 +14,6 @@ namespace kerbu {
 
 namespace {
 
-// The number of each go-to button's name ("Command" followed by it), per window, in
-// the order of the exercises.
-int buttonNumber(WindowId window, int position) {
-    static constexpr int oneA[] = {12, 9, 5, 10, 11, 6, 7, 8};
-    static constexpr int oneB[] = {9, 10, 5, 11, 12, 6, 7, 8};
-    static constexpr int others[] = {10, 9, 5, 11, 12, 6, 7, 8};
-    switch (window) {
-    case WindowId::k04d1a:
-        return oneA[position];
-    case WindowId::k04d1b:
-        return oneB[position];
-    default:
-        return others[position];
-    }
-}
-
 // The go-to buttons take the focus in the order of their names: 9, 5, 6, 7, 8, 10, 11, 12.
 int focusPlace(int number) {
     return number == 9 ? 0 : number < 9 ? number - 4 : number - 5;
@@ -36,8 +21,8 @@ int focusPlace(int number) {
 
 } // namespace
 
-ExerciseFrame::ExerciseFrame(WindowId own, FrameDesign design)
-    : own_(own), design_(std::move(design)) {}
+ExerciseFrame::ExerciseFrame(Program& program, QString own, FrameDesign design)
+    : program_(program), own_(std::move(own)), design_(std::move(design)) {}
 
 void ExerciseFrame::build(FormWindow& window, QWidget* body) {
     auto* menuBar = new QMenuBar(&window);
@@ -51,7 +36,7 @@ void ExerciseFrame::build(FormWindow& window, QWidget* body) {
     QAction* hints = options->addAction(QStringLiteral("&Hints"));
     hints->setObjectName(QStringLiteral("mnuHints"));
     hints->setCheckable(true);
-    hints->setChecked(Hint::wanted);
+    hints->setChecked(program_.hintsWanted);
     QMenu* help = menuBar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     QAction* how = help->addAction(QStringLiteral("&How to..."));
@@ -62,27 +47,33 @@ void ExerciseFrame::build(FormWindow& window, QWidget* body) {
 
     QObject::connect(onTop_, &QAction::triggered, &window,
                      [&window](bool checked) { services().setOnTop(&window, checked); });
-    QObject::connect(hints, &QAction::triggered, &window, [&window](bool checked) {
-        Hint::wanted = checked;
+    QObject::connect(hints, &QAction::triggered, &window, [this, &window](bool checked) {
+        program_.hintsWanted = checked;
         if (auto* exercise = qobject_cast<ExerciseWindow*>(&window); exercise && !checked)
             exercise->clearHint();
     });
     QObject::connect(how, &QAction::triggered, &window, [this, &window] { howTo(window); });
-    QObject::connect(about, &QAction::triggered, &window, [] { windows().showAbout(); });
+    QObject::connect(about, &QAction::triggered, &window,
+                     [this] { program_.windows().showAbout(); });
 
     makeLabel(body, design_.heading);
     QPushButton* close = makeButton(body, design_.close);
     QObject::connect(close, &QPushButton::clicked, &window,
-                     [&window] { windows().open(WindowId::alap, &window); });
+                     [this, &window] { program_.windows().open(WindowId::alap, &window); });
 
-    for (int position = 0; position < int(exerciseWindows.size()); ++position) {
-        const WindowId target = exerciseWindows[std::size_t(position)];
-        const int number = buttonNumber(own_, position);
-        const bool own = target == own_;
-        const bool last = position == int(exerciseWindows.size()) - 1;
+    const Lesson& lesson = program_.lesson();
+    const int ownPosition = lesson.indexOf(own_);
+    if (ownPosition < 0)
+        return;
+    const Exercise& ownRow = lesson.exercises[std::size_t(ownPosition)];
+    for (int position = 0; position < lesson.size(); ++position) {
+        const Exercise& target = lesson.exercises[std::size_t(position)];
+        const int number = ownRow.goToButtons[std::size_t(position)];
+        const bool own = position == ownPosition;
+        const bool last = position == lesson.size() - 1;
         QPushButton* made =
             makeButton(body, {.name = QStringLiteral("Command%1").arg(number),
-                              .text = QString::fromLatin1(entryOf(target).goToCaption),
+                              .text = QString::fromLatin1(target.goToCaption),
                               .left = 6840 + 600 * (position % 4),
                               .top = position < 4 ? 0 : 480,
                               .width = 615,
@@ -94,8 +85,9 @@ void ExerciseFrame::build(FormWindow& window, QWidget* body) {
                               .tabIndex = design_.firstGoToTab + focusPlace(number),
                               .enabled = !own});
         if (!own) {
-            QObject::connect(made, &QPushButton::clicked, &window,
-                             [&window, target] { windows().open(target, &window); });
+            QObject::connect(made, &QPushButton::clicked, &window, [this, &window, position] {
+                program_.windows().open(program_.windows().exercise(position), &window);
+            });
         }
     }
 }
@@ -105,12 +97,12 @@ void ExerciseFrame::load(FormWindow&) {
 }
 
 bool ExerciseFrame::closeBox(FormWindow& window) {
-    windows().open(WindowId::alap, &window);
+    program_.windows().open(WindowId::alap, &window);
     return true;
 }
 
 QString ExerciseFrame::howToText() const {
-    const QString paragraphBreak = shared().crlf + shared().crlf;
+    const QString paragraphBreak = program_.texts.crlf + program_.texts.crlf;
     QString text = design_.howTo.join(paragraphBreak);
     if (design_.howToEndsWithEmptyLine)
         text += paragraphBreak;
@@ -120,7 +112,7 @@ QString ExerciseFrame::howToText() const {
 void ExerciseFrame::howTo(FormWindow& window) {
     // The box is modal: the current gap cannot change while it is open.
     const int index = design_.howToFocusIndex ? design_.howToFocusIndex() : -1;
-    window.tell(howToText(), shared().msgTitle, Icon::Information,
+    window.tell(howToText(), program_.texts.msgTitle, Icon::Information,
                 window.control(design_.howToFocus, index));
 }
 

@@ -2,7 +2,6 @@
 
 #include "engine/framedesign.h"
 #include "platform/formwindow.h"
-#include "windowtable.h"
 
 class QAction;
 
@@ -10,9 +9,12 @@ namespace kerbu {
 
 // The frame every exercise window carries: the Options and Help menus, Close, and the
 // block of buttons that go straight to another exercise.
+class Program;
+
 class ExerciseFrame : public FormPart {
   public:
-    ExerciseFrame(WindowId own, FrameDesign design);
+    // own: the name of the exercise window the frame is built into.
+    ExerciseFrame(Program& program, QString own, FrameDesign design);
 
     void build(FormWindow& window, QWidget* body) override;
     // Opens the window above the others, with "On&Top" checked.
@@ -25,7 +27,8 @@ class ExerciseFrame : public FormPart {
   private:
     void howTo(FormWindow& window);
 
-    WindowId own_;
+    Program& program_;
+    QString own_;
     FrameDesign design_;
     QAction* onTop_ = nullptr;
 };

@@ -1,7 +1,7 @@
 #include "hatter.h"
 
 #include "platform/solidwindow.h"
-#include "windows.h"
+#include "program.h"
 
 #include <QGuiApplication>
 #include <QLayout>
@@ -9,7 +9,7 @@
 
 namespace kerbu {
 
-Hatter::Hatter() : FormWindow(QStringLiteral("hatter")) {
+Hatter::Hatter(Program& program) : FormWindow(QStringLiteral("hatter")), program_(program) {
     setWindowTitle(QStringLiteral("   K E R B U  !"));
     setBackground(QColor(224, 224, 224));
     layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
@@ -37,7 +37,7 @@ void Hatter::onLoad() {
 }
 
 void Hatter::closeBoxPressed() {
-    windows().end();
+    program_.windows().end();
 }
 
 } // namespace kerbu

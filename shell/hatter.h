@@ -4,11 +4,13 @@
 
 namespace kerbu {
 
+class Program;
+
 // The plain background behind the main menu and the exercise windows.
 class Hatter : public FormWindow {
     Q_OBJECT
   public:
-    Hatter();
+    explicit Hatter(Program& program);
 
   protected:
     void buildControls(QWidget* body) override;
@@ -18,6 +20,7 @@ class Hatter : public FormWindow {
     QPaintEngine* paintEngine() const override;
 
   private:
+    Program& program_;
     bool bySystem_ = false;
 };
 

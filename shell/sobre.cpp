@@ -6,7 +6,7 @@
 #include "platform/panel3d.h"
 #include "platform/services.h"
 #include "platform/twips.h"
-#include "windows.h"
+#include "program.h"
 
 #include <QTimer>
 
@@ -29,7 +29,7 @@ Look times(qreal points, bool italic) {
 
 } // namespace
 
-Sobre::Sobre() : FormWindow(QStringLiteral("sobre")) {
+Sobre::Sobre(Program& program) : FormWindow(QStringLiteral("sobre")), program_(program) {
     setWindowTitle(QStringLiteral("  About Kerbu!"));
     setClientSize(5445, 3405);
     setBackground(grey);
@@ -98,13 +98,6 @@ void Sobre::buildControls(QWidget* body) {
     image1_->setScaledContents(true);
     image1_->setAccessibleName(QStringLiteral("Kerbu logo"));
 
-    const int lefts[] = {240, 960, 1680};
-    for (int i = 0; i < 3; ++i) {
-        frames_[i] = new QLabel(panel1);
-        frames_[i]->setObjectName(QStringLiteral("Image%1").arg(3 + i));
-        frames_[i]->setGeometry(twipsRect(lefts[i], 3000, 615, 495));
-        frames_[i]->hide();
-    }
     // The first frame is shown at once; the others are drawn while it is on the screen.
     drawFrame(0);
     QTimer::singleShot(100, image1_, [this] { drawFrames(); });
@@ -127,7 +120,7 @@ void Sobre::buildControls(QWidget* body) {
     timer1_->setTimerType(Qt::PreciseTimer);
     connect(timer1_, &QTimer::timeout, this, [this] {
         timer1_->stop();
-        windows().open(WindowId::alap, this);
+        program_.windows().open(WindowId::alap, this);
     });
     auto* timer2 = new QTimer(body);
     timer2->setObjectName(QStringLiteral("Timer2"));
@@ -140,8 +133,9 @@ void Sobre::buildControls(QWidget* body) {
 void Sobre::onLoad() {
     center(this);
     services().setOnTop(this, true);
-    image1_->setPixmap(frames_[0]->pixmap());
-    if (!splashDone) {
+    frame_ = 0;
+    image1_->setPixmap(frames_[0]);
+    if (!program_.splashDone) {
         setCursor(Qt::WaitCursor);
         ok_->hide();
     } else {
@@ -150,7 +144,7 @@ void Sobre::onLoad() {
 }
 
 void Sobre::onUnload() {
-    splashDone = true;
+    program_.splashDone = true;
 }
 
 void Sobre::enterAboutMode() {
@@ -164,9 +158,8 @@ void Sobre::enterAboutMode() {
 }
 
 void Sobre::drawFrame(int i) {
-    if (frames_[i]->pixmap().isNull())
-        frames_[i]->setPixmap(
-            picture(QStringLiteral(":/assets/frame%1.svg").arg(i + 1), image1_->size()));
+    if (frames_[i].isNull())
+        frames_[i] = picture(QStringLiteral(":/assets/frame%1.svg").arg(i + 1), image1_->size());
 }
 
 void Sobre::drawFrames() {
@@ -175,25 +168,19 @@ void Sobre::drawFrames() {
 }
 
 int Sobre::frame() const {
-    if (!isLoaded())
-        return -1;
-    const qint64 shown = image1_->pixmap().cacheKey();
-    for (int i = 0; i < 3; ++i) {
-        if (frames_[i]->pixmap().cacheKey() == shown)
-            return i;
-    }
-    return -1;
+    return isLoaded() ? frame_ : -1;
 }
 
 void Sobre::animate() {
+    if (!isLoaded())
+        return;
     drawFrames();
-    const int shown = frame();
-    if (shown >= 0)
-        image1_->setPixmap(frames_[(shown + 1) % 3]->pixmap());
+    frame_ = (frame_ + 1) % int(std::size(frames_));
+    image1_->setPixmap(frames_[frame_]);
 }
 
-QString Sobre::aboutText() {
-    const QString& crlf = shared().crlf;
+QString Sobre::aboutText() const {
+    const QString& crlf = program_.texts.crlf;
     const QString paragraph1 = QStringLiteral(
         "     This program is the first (trial) version of one component of a larger multimedia "
         "package that is being developed on the basis of \"Kerbu!\", a textbook of Hungarian "

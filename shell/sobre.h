@@ -10,21 +10,19 @@ class QTimer;
 
 namespace kerbu {
 
+class Program;
+
 // The window shown at start-up as a splash, and later as the About window.
 class Sobre : public FormWindow {
     Q_OBJECT
   public:
-    Sobre();
-
-    // False until the splash has closed; then true for good, for the whole program.
-    // Loading the window in splash mode or in About mode depends on it.
-    static inline bool splashDone = false;
+    explicit Sobre(Program& program);
 
     // What the About menu items do after showing the window: it stays until OK.
     void enterAboutMode();
     // The About message box, opened by the information picture.
     void aboutMessage();
-    static QString aboutText();
+    QString aboutText() const;
     // Shows the next frame of the animated picture.
     void animate();
     // Which of the three frames the animated picture shows (0 to 2), or -1.
@@ -39,8 +37,11 @@ class Sobre : public FormWindow {
     void drawFrame(int i);
     void drawFrames();
 
+    Program& program_;
     QLabel* image1_ = nullptr;
-    QLabel* frames_[3] = {};
+    // The three frames of the animated picture, and the one it shows.
+    QPixmap frames_[3];
+    int frame_ = 0;
     QPushButton* ok_ = nullptr;
     QTimer* timer1_ = nullptr;
 };

@@ -1,6 +1,8 @@
 #include "windows.h"
 
-#include "platform/helpviewer.h"
+#include "alap.h"
+#include "hatter.h"
+#include "lesson.h"
 #include "platform/services.h"
 #include "sobre.h"
 
@@ -9,36 +11,66 @@
 
 namespace kerbu {
 
-QString windowName(WindowId id) {
-    return QString::fromLatin1(entryOf(id).name);
+namespace {
+
+template <typename W> std::unique_ptr<FormWindow> window(Program& program) {
+    return std::make_unique<W>(program);
 }
 
-Windows::Windows() = default;
+constexpr int shellWindows = 3;
+
+} // namespace
+
+Windows::Windows(Program& program, const Lesson& lesson) : program_(program) {
+    slots_.push_back({.name = QStringLiteral("sobre"), .build = window<Sobre>});
+    slots_.push_back({.name = QStringLiteral("alap"), .build = window<Alap>});
+    slots_.push_back({.name = QStringLiteral("hatter"), .build = window<Hatter>});
+    for (const Exercise& e : lesson.exercises)
+        slots_.push_back(
+            {.name = QString::fromLatin1(e.name), .build = e.build, .helpTopic = e.helpTopic});
+}
+
 Windows::~Windows() = default;
 
-Windows& windows() {
-    static Windows registry;
-    return registry;
+FormWindow* Windows::get(Slot& slot) {
+    if (!slot.window) {
+        slot.window = slot.build(program_);
+        slot.window->setHelpContext(slot.helpTopic);
+    }
+    return slot.window.get();
 }
 
 FormWindow* Windows::get(WindowId id) {
-    auto& slot = windows_[static_cast<std::size_t>(id)];
-    if (!slot) {
-        const WindowEntry& entry = entryOf(id);
-        slot = entry.build();
-        slot->setHelpContext(entry.helpTopic);
+    return get(slots_[static_cast<std::size_t>(id)]);
+}
+
+FormWindow* Windows::exercise(int position) {
+    if (position < 0 || position >= int(slots_.size()) - shellWindows)
+        return nullptr;
+    return get(slots_[std::size_t(shellWindows + position)]);
+}
+
+FormWindow* Windows::get(const QString& name) {
+    for (Slot& slot : slots_) {
+        if (slot.name == name)
+            return get(slot);
     }
-    return slot.get();
+    return nullptr;
 }
 
-FormWindow* Windows::existing(WindowId id) const {
-    return windows_[static_cast<std::size_t>(id)].get();
+FormWindow* Windows::existing(const QString& name) const {
+    for (const Slot& slot : slots_) {
+        if (slot.name == name)
+            return slot.window.get();
+    }
+    return nullptr;
 }
 
-void Windows::open(WindowId target, FormWindow* from) {
-    FormWindow* window = get(target);
-    window->showForm();
-    if (from && from != window)
+void Windows::open(FormWindow* target, FormWindow* from) {
+    if (!target)
+        return;
+    target->showForm();
+    if (from && from != target)
         from->unloadForm();
 }
 
@@ -49,15 +81,15 @@ void Windows::showAbout() {
 }
 
 void Windows::end() {
-    if (FormWindow* background = existing(WindowId::hatter))
+    if (FormWindow* background = existing(QStringLiteral("hatter")))
         background->unloadForm();
     services().endProgram();
 }
 
 void Windows::clear() {
-    for (auto& window : windows_)
-        window.reset();
-    HelpViewer::instance().close();
+    for (Slot& slot : slots_)
+        slot.window.reset();
+    services().closeHelp();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 

@@ -13,7 +13,7 @@ class OnXTest : public QObject {
 
   private slots:
     void init() { test::freshStart(); }
-    void cleanupTestCase() { windows().clear(); }
+    void cleanupTestCase() { test::shutDown(); }
 
     void backgroundIsTheServersColour();
 };
@@ -21,8 +21,8 @@ class OnXTest : public QObject {
 void OnXTest::backgroundIsTheServersColour() {
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
         QSKIP("needs an X display");
-    FormWindow* menu = test::openWindow(WindowId::alap);
-    FormWindow* background = windows().get(WindowId::hatter);
+    FormWindow* menu = test::openWindow("alap");
+    FormWindow* background = test::program().windows().get(WindowId::hatter);
     QVERIFY(background->isVisible());
     QVERIFY(background->testAttribute(Qt::WA_PaintOnScreen));
     QTest::qWait(200);

@@ -1,18 +1,35 @@
 #include "harness.h"
 
-#include "engine/hint.h"
-#include "engine/texts.h"
 #include "shell/application.h"
-#include "shell/sobre.h"
+#include "shell/lesson.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QTest>
+#include <QTextEdit>
+#include <QTextStream>
+#include <memory>
 
 namespace test {
+
+namespace {
+
+std::unique_ptr<kerbu::Program>& current() {
+    static std::unique_ptr<kerbu::Program> made;
+    return made;
+}
+
+} // namespace
 
 kerbu::RecordingServices& recorder() {
     static kerbu::RecordingServices services;
     return services;
+}
+
+kerbu::Program& program() {
+    if (!current())
+        freshStart();
+    return *current();
 }
 
 void freshStart(quint64 seed) {
@@ -22,26 +39,85 @@ void freshStart(quint64 seed) {
         kerbu::setUpApplication();
         setUp = true;
     }
-    kerbu::windows().clear();
-    kerbu::Sobre::splashDone = false;
-    kerbu::Hint::wanted = false;
-    kerbu::shared() = kerbu::SharedTexts{};
+    current().reset();
     recorder().clear();
     recorder().onMessage = nullptr;
-    kerbu::setServices(&recorder());
-    kerbu::services().random().seed(seed);
+    current() = std::make_unique<kerbu::Program>(&recorder());
+    recorder().random().seed(seed);
 }
 
-kerbu::FormWindow* openWindow(kerbu::WindowId id) {
-    kerbu::windows().open(id, nullptr);
-    kerbu::FormWindow* window = kerbu::windows().get(id);
-    if (window && !QTest::qWaitForWindowActive(window))
-        qWarning("window %s did not become active", qPrintable(window->objectName()));
+void shutDown() {
+    current().reset();
+}
+
+kerbu::FormWindow* openWindow(const QString& name) {
+    kerbu::FormWindow* window = program().windows().get(name);
+    if (!window)
+        return nullptr;
+    // As the program does: the menu or exercise window on the screen makes way for it.
+    kerbu::FormWindow* from = nullptr;
+    QStringList names{QStringLiteral("alap")};
+    for (const kerbu::Exercise& e : program().lesson().exercises)
+        names << QString::fromLatin1(e.name);
+    for (const QString& shown : names) {
+        kerbu::FormWindow* other = program().windows().existing(shown);
+        if (other && other != window && other->isLoaded())
+            from = other;
+    }
+    program().windows().open(window, from);
+    if (!QTest::qWaitForWindowActive(window))
+        qWarning("window %s did not become active", qPrintable(name));
     return window;
 }
 
-kerbu::DrillWindow* openDrill(kerbu::WindowId id) {
-    return qobject_cast<kerbu::DrillWindow*>(openWindow(id));
+kerbu::DrillWindow* openDrill(const QString& name) {
+    return qobject_cast<kerbu::DrillWindow*>(openWindow(name));
+}
+
+kerbu::GapWindow* openGaps(const QString& name) {
+    return qobject_cast<kerbu::GapWindow*>(openWindow(name));
+}
+
+QWidget* control(kerbu::FormWindow* window, Role role) {
+    const QString name = window->objectName();
+    const bool drill = qobject_cast<kerbu::DrillWindow*>(window);
+    auto named = [window](const char* n) { return window->control(QString::fromLatin1(n)); };
+    switch (role) {
+    case Role::Start:
+        return named("Command1");
+    case Role::Next:
+        return named("Command2");
+    case Role::Solution:
+        return named(drill ? "Command15" : "Command14");
+    case Role::Char:
+        return named("Command13");
+    case Role::Plus:
+        return drill ? named(name == QLatin1String("k04d1a") ? "Command16" : "Command14") : nullptr;
+    case Role::Word:
+        return drill ? named("Text1") : nullptr;
+    case Role::Ending:
+        return named(drill ? "Text2" : "Text1");
+    case Role::Record:
+        return drill ? (window->control(QStringLiteral("Text3")) ? named("Text3") : named("Label3"))
+                     : nullptr;
+    }
+    return nullptr;
+}
+
+QPushButton* button(kerbu::FormWindow* window, Role role) {
+    return qobject_cast<QPushButton*>(control(window, role));
+}
+
+QLineEdit* box(kerbu::FormWindow* window, Role role) {
+    return qobject_cast<QLineEdit*>(control(window, role));
+}
+
+QString record(kerbu::FormWindow* window) {
+    QWidget* shown = control(window, Role::Record);
+    if (auto* text = qobject_cast<QTextEdit*>(shown))
+        return text->toPlainText();
+    auto* label = qobject_cast<QLabel*>(shown);
+    return label ? label->text() : QString();
 }
 
 void type(QWidget* widget, const QString& text) {
@@ -59,18 +135,13 @@ void typeKeys(QWidget* widget, const QString& text, kerbu::KeyTable keys) {
     static const QString chartKeys = QStringLiteral("';`=0[]-\\\":~+){}_|");
     static const QString shortLetters = QStringLiteral("áéíóöőúüű");
     static const QString shortKeys = QStringLiteral("';`\\[-/]=");
+    const bool chart = keys == kerbu::KeyTable::Hunkey;
+    const bool small = keys == kerbu::KeyTable::Short || keys == kerbu::KeyTable::ShortWithCapitalE;
     QString keyed;
     for (const QChar c : text) {
-        qsizetype at = -1;
-        if (keys == kerbu::KeyTable::Hunkey) {
-            at = chartLetters.indexOf(c);
-            keyed += at >= 0 ? chartKeys.at(at) : c;
-            continue;
-        }
-        if (keys == kerbu::KeyTable::Short || keys == kerbu::KeyTable::ShortWithCapitalE)
-            at = shortLetters.indexOf(c);
+        const qsizetype at = chart ? chartLetters.indexOf(c) : small ? shortLetters.indexOf(c) : -1;
         if (at >= 0)
-            keyed += shortKeys.at(at);
+            keyed += (chart ? chartKeys : shortKeys).at(at);
         else if (keys == kerbu::KeyTable::ShortWithCapitalE && c == QChar(u'É'))
             keyed += QLatin1Char(':');
         else
@@ -79,43 +150,67 @@ void typeKeys(QWidget* widget, const QString& text, kerbu::KeyTable keys) {
     type(widget, keyed);
 }
 
-QPushButton* button(kerbu::FormWindow* window, const char* name) {
-    return window->control<QPushButton>(QString::fromLatin1(name));
-}
-
-QLineEdit* box(kerbu::FormWindow* window, const char* name) {
-    return window->control<QLineEdit>(QString::fromLatin1(name));
+void enter(QWidget* widget) {
+    QTest::keyClick(widget, Qt::Key_Return);
 }
 
 void answerRight(kerbu::DrillWindow* window) {
-    QLineEdit* word = box(window, "Text1");
-    QLineEdit* ending = box(window, "Text2");
-    word->clear();
-    ending->setText(window->drill().answer());
-    QTest::keyClick(ending, Qt::Key_Return);
+    box(window, Role::Word)->clear();
+    QLineEdit* ending = box(window, Role::Ending);
+    ending->setText(window->drill().solution());
+    enter(ending);
 }
 
 void solveGap(kerbu::GapWindow* window) {
-    const kerbu::Gap& g = window->gaps()[std::size_t(window->idx())];
-    kerbu::TextBox* gap = window->gap(window->idx());
+    const kerbu::GapText& text = window->text();
+    const kerbu::Gap& g = text.gap(text.current());
+    kerbu::TextBox* gap = window->gap(text.current());
     if (g.check == kerbu::GapCheck::WithWordBox) {
         window->control<QLineEdit>(QString::fromLatin1(g.wordBox))->clear();
         gap->setText(QString::fromUtf16(g.whole));
     } else {
         gap->setText(QString::fromUtf16(g.expected));
     }
-    QTest::keyClick(gap, Qt::Key_Return);
+    enter(gap);
 }
 
-bool advanceTo(kerbu::DrillWindow* window, const QString& word) {
-    for (int guard = 0; guard < 100; ++guard) {
-        if (box(window, "Text1")->text() == word)
-            return true;
-        if (!button(window, "Command2")->isEnabled())
-            return false;
-        answerRight(window);
-    }
-    return false;
+const LessonData& lessonData() {
+    static const LessonData data = [] {
+        LessonData read;
+        QFile file(QStringLiteral(KERBU_TEST_DATA "/lesson4.txt"));
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+            qFatal("cannot read the lesson data %s", qPrintable(file.fileName()));
+        QTextStream in(&file);
+        QString section;
+        QString window;
+        while (!in.atEnd()) {
+            const QString line = in.readLine();
+            if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+                continue;
+            if (line.startsWith(QLatin1Char('['))) {
+                const QStringList head = line.mid(1, line.size() - 2).split(QLatin1Char(' '));
+                section = head.value(0);
+                window = head.value(1);
+                if (section == QLatin1String("words"))
+                    read.lists.append(
+                        {.window = window, .normal = head.value(2).toInt(), .items = {}});
+                continue;
+            }
+            if (section == QLatin1String("words")) {
+                const QStringList parts = line.split(QStringLiteral(" -> "));
+                read.lists.back().items.append({.word = parts.value(0), .answer = parts.value(1)});
+            } else if (section == QLatin1String("sentences")) {
+                const QStringList parts = line.split(QStringLiteral(" | "));
+                read.sentences.append({.person = parts.value(0),
+                                       .plain = parts.value(1),
+                                       .withPronoun = parts.value(2)});
+            } else if (section == QLatin1String("gaps")) {
+                read.gapTexts[window].append(line);
+            }
+        }
+        return read;
+    }();
+    return data;
 }
 
 } // namespace test

@@ -3,7 +3,7 @@
 #include "engine/drillwindow.h"
 #include "engine/gapwindow.h"
 #include "recordingservices.h"
-#include "shell/windows.h"
+#include "shell/program.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,31 +12,59 @@
 namespace test {
 
 // Every test runs with recorded message boxes, beeps and help requests, a fixed seed,
-// and the program as it starts: no window yet, the shared texts and the splash flag as
-// they are before the first window.
+// and a program as it starts: a fresh one, no window yet.
 kerbu::RecordingServices& recorder();
+kerbu::Program& program();
 void freshStart(quint64 seed = 7);
+// Ends the program of the last test, before the application goes.
+void shutDown();
 
-// Opens a window as the main menu does, and waits until it is the active window.
-kerbu::FormWindow* openWindow(kerbu::WindowId id);
-kerbu::DrillWindow* openDrill(kerbu::WindowId id);
+// Opens a window by name as the main menu does, and waits until it is the active window.
+kerbu::FormWindow* openWindow(const QString& name);
+kerbu::DrillWindow* openDrill(const QString& name);
+kerbu::GapWindow* openGaps(const QString& name);
+
+// What a control does in its window; the only place that knows each window's names.
+enum class Role { Start, Next, Solution, Char, Plus, Word, Ending, Record };
+QWidget* control(kerbu::FormWindow* window, Role role);
+QPushButton* button(kerbu::FormWindow* window, Role role);
+QLineEdit* box(kerbu::FormWindow* window, Role role);
+// The record of right answers as the learner reads it.
+QString record(kerbu::FormWindow* window);
 
 // Types text key by key; characters outside ASCII go as key events with their text.
 void type(QWidget* widget, const QString& text);
 // Types text as a learner at an English keyboard does in a box that translates with the
 // given table: each Hungarian letter by the key that gives it there.
 void typeKeys(QWidget* widget, const QString& text, kerbu::KeyTable keys);
+void enter(QWidget* widget);
 
-QPushButton* button(kerbu::FormWindow* window, const char* name);
-QLineEdit* box(kerbu::FormWindow* window, const char* name);
-
-// Answers the current item of a drill right, by typing the whole answer into the
-// ending box and pressing Enter there.
+// Answers the word asked right: the whole answer into the ending box, then Enter there.
 void answerRight(kerbu::DrillWindow* window);
 // Answers the current gap right; where a word box stands in front of it, the whole word
 // goes into the gap.
 void solveGap(kerbu::GapWindow* window);
-// Answers right until the word box shows the given base word.
-bool advanceTo(kerbu::DrillWindow* window, const QString& word);
+
+// The lesson as the book prints it, read from the test data.
+struct WordEntry {
+    QString word;
+    QString answer;
+};
+struct WordListData {
+    QString window;
+    int normal = 0;
+    QList<WordEntry> items;
+};
+struct SentenceData {
+    QString person;
+    QString plain;
+    QString withPronoun;
+};
+struct LessonData {
+    QList<WordListData> lists;
+    QList<SentenceData> sentences;
+    QMap<QString, QStringList> gapTexts; // window name: its lines
+};
+const LessonData& lessonData();
 
 } // namespace test

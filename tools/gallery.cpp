@@ -14,8 +14,9 @@
 #include "platform/formwindow.h"
 #include "platform/services.h"
 #include "shell/application.h"
+#include "shell/lesson.h"
+#include "shell/program.h"
 #include "shell/sobre.h"
-#include "shell/windows.h"
 #include "testsupport/harness.h"
 
 #include <QAction>
@@ -29,6 +30,7 @@ using namespace kerbu;
 namespace {
 
 QDir output;
+Program* program = nullptr;
 QString shotName;
 int saved = 0;
 
@@ -55,16 +57,23 @@ class GalleryServices : public RecordingServices {
     }
 };
 
-FormWindow* open(WindowId id) {
-    windows().open(id, nullptr);
-    FormWindow* window = windows().get(id);
-    for (WindowId other : exerciseWindows) {
-        FormWindow* existing = windows().existing(other);
+// The exercises' names, in the lesson's order.
+QStringList exerciseNames() {
+    QStringList names;
+    for (const Exercise& e : program->lesson().exercises)
+        names << QString::fromLatin1(e.name);
+    return names;
+}
+
+FormWindow* open(const QString& name) {
+    FormWindow* window = program->windows().get(name);
+    program->windows().open(window, nullptr);
+    const QStringList others = exerciseNames() << QStringLiteral("alap");
+    for (const QString& other : others) {
+        FormWindow* existing = program->windows().existing(other);
         if (existing && existing != window)
             existing->unloadForm();
     }
-    if (FormWindow* menu = windows().existing(WindowId::alap); menu && menu != window)
-        menu->unloadForm();
     return window;
 }
 
@@ -79,7 +88,7 @@ void click(FormWindow* window, const char* name) {
 }
 
 // Starts, answers wrong once, shows the chart and finishes a normal run.
-void wordDrill(WindowId id) {
+void wordDrill(const QString& id) {
     auto* window = static_cast<DrillWindow*>(open(id));
     shoot(window, QStringLiteral("1-not-started"));
     click(window, "Command1");
@@ -91,7 +100,7 @@ void wordDrill(WindowId id) {
     click(window, "Command13");
     ending->clear();
     // Answer right until three items are left, then look at the waiting window.
-    while (window->drill().solved < window->drill().total - 3)
+    while (window->drill().solved() < window->drill().runLength() - 3)
         test::answerRight(window);
     shoot(window, QStringLiteral("2-waiting"));
     shotName = window->objectName() + QStringLiteral("-4-accomplished");
@@ -102,12 +111,12 @@ void wordDrill(WindowId id) {
 
 // The ordered run, then a random run, each to its end message; and the six pictures.
 void sentences() {
-    auto* window = static_cast<K04d3*>(open(WindowId::k04d3));
+    auto* window = static_cast<K04d3*>(open(QStringLiteral("k04d3")));
     shoot(window, QStringLiteral("1-not-started"));
     click(window, "Command1");
     auto* box = window->control<QLineEdit>(QStringLiteral("Text1"));
     auto answerRight = [&] {
-        box->setText(window->sentence(window->idx()));
+        box->setText(window->drill().solution());
         click(window, "Command2");
     };
     answerRight();
@@ -119,7 +128,7 @@ void sentences() {
     box->setText(QStringLiteral("Az autóban ülök"));
     click(window, "Command2");
     shotName = window->objectName() + QStringLiteral("-5-ordered-run-over");
-    while (window->run() == K04d3::Run::Ordered)
+    while (window->drill().run() == SentenceDrill::Run::Ordered)
         answerRight();
     save(window, shotName);
     click(window, "Command1");
@@ -127,7 +136,7 @@ void sentences() {
         answerRight();
     shoot(window, QStringLiteral("6-restart-run"));
     shotName = window->objectName() + QStringLiteral("-7-restart-run-over");
-    while (window->drawn() > 0)
+    while (window->drill().drawn() > 0)
         answerRight();
     save(window, shotName);
     for (int k = 0; k < 6; ++k) {
@@ -140,15 +149,15 @@ void sentences() {
 }
 
 // Before Start, half done with a wrong answer, and accomplished.
-void gapText(WindowId id) {
+void gapText(const QString& id) {
     auto* window = static_cast<GapWindow*>(open(id));
     shoot(window, QStringLiteral("1-not-started"));
     click(window, "Command1");
-    while (window->solved() < window->gapCount() / 2)
+    while (window->text().solved() < window->gapCount() / 2)
         test::solveGap(window);
     shoot(window, QStringLiteral("2-waiting"));
     shotName = window->objectName() + QStringLiteral("-3-wrong");
-    window->gap(window->idx())->setText(QStringLiteral("xy"));
+    window->gap(window->text().current())->setText(QStringLiteral("xy"));
     click(window, "Command2");
     save(window, shotName);
     shotName = window->objectName() + QStringLiteral("-4-accomplished");
@@ -164,18 +173,18 @@ QString slip(const QString& answer) {
 }
 
 // With Hints on: a wrong answer and the hint it brings.
-void hint(WindowId id) {
+void hint(const QString& id) {
     FormWindow* window = open(id);
     click(window, "Command1");
     shotName = window->objectName() + QStringLiteral("-8-hint");
     if (auto* drill = qobject_cast<DrillWindow*>(window)) {
         drill->control<QLineEdit>(QStringLiteral("Text1"))->clear();
-        drill->control<QLineEdit>(QStringLiteral("Text2"))->setText(slip(drill->drill().answer()));
+        drill->control<QLineEdit>(QStringLiteral("Text2"))->setText(slip(drill->drill().solution()));
     } else if (auto* gaps = qobject_cast<GapWindow*>(window)) {
-        gaps->gap(gaps->idx())->setText(slip(gaps->expected()));
+        gaps->gap(gaps->text().current())->setText(slip(gaps->text().expected()));
     } else if (auto* sentence = qobject_cast<K04d3*>(window)) {
         sentence->control<QLineEdit>(QStringLiteral("Text1"))
-            ->setText(sentence->sentence(sentence->idx()).chopped(1));
+            ->setText(sentence->drill().solution().chopped(1));
     }
     click(window, "Command2");
     save(window, shotName);
@@ -202,42 +211,42 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     GalleryServices recorder;
-    setServices(&recorder);
-    services().random().seed(4);
+    Program running(&recorder);
+    program = &running;
+    Windows& windows = running.windows();
+    recorder.random().seed(4);
 
-    FormWindow* splash = windows().get(WindowId::sobre);
+    FormWindow* splash = windows.get(WindowId::sobre);
     splash->showForm();
     shoot(splash, QStringLiteral("splash"));
 
-    windows().open(WindowId::alap, splash);
-    FormWindow* menu = windows().get(WindowId::alap);
+    windows.open(WindowId::alap, splash);
+    FormWindow* menu = windows.get(WindowId::alap);
     shoot(menu, QStringLiteral("main-menu"));
     shotName = QStringLiteral("alap-how-to");
     menu->findChild<QAction*>(QStringLiteral("mnuHow"))->trigger();
 
-    windows().showAbout();
-    auto* about = static_cast<Sobre*>(windows().get(WindowId::sobre));
+    windows.showAbout();
+    auto* about = static_cast<Sobre*>(windows.get(WindowId::sobre));
     shoot(about, QStringLiteral("about"));
     shotName = QStringLiteral("sobre-about");
     about->aboutMessage();
     about->unloadForm();
 
-    for (WindowId id : exerciseWindows) {
-        if (qobject_cast<DrillWindow*>(windows().get(id)))
+    for (const QString& id : exerciseNames()) {
+        FormWindow* window = windows.get(id);
+        if (qobject_cast<DrillWindow*>(window))
             wordDrill(id);
-        else if (id == WindowId::k04d3)
+        else if (qobject_cast<K04d3*>(window))
             sentences();
         else
             gapText(id);
     }
 
-    Hint::wanted = true;
-    for (WindowId id : exerciseWindows)
+    running.hintsWanted = true;
+    for (const QString& id : exerciseNames())
         hint(id);
-    Hint::wanted = false;
-
-    windows().clear();
-    setServices(nullptr);
+    windows.clear();
     std::printf("%d pictures\n", saved);
     return saved > 0 ? 0 : 1;
 }

@@ -5,7 +5,7 @@
 #include "engine/drillwindow.h"
 #include "platform/formwindow.h"
 #include "shell/application.h"
-#include "shell/windows.h"
+#include "shell/program.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -20,14 +20,16 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     quietOffscreenNotes();
     setUpApplication();
-    windows().get(WindowId::sobre)->showForm();
+    Program program;
+    Windows& windows = program.windows();
+    windows.get(WindowId::sobre)->showForm();
 
     int step = 0;
     QTimer driver;
     driver.setInterval(100);
     QObject::connect(&driver, &QTimer::timeout, [&] {
-        FormWindow* menu = windows().existing(WindowId::alap);
-        auto* exercise = static_cast<DrillWindow*>(windows().existing(WindowId::k04d1a));
+        FormWindow* menu = windows.existing(QStringLiteral("alap"));
+        auto* exercise = static_cast<DrillWindow*>(windows.existing(QStringLiteral("k04d1a")));
         switch (step) {
         case 0: // the splash opens the menu by itself
             if (menu && menu->isVisible()) {
@@ -41,7 +43,7 @@ int main(int argc, char* argv[]) {
             exercise->control<QPushButton>(QStringLiteral("Command1"))->click();
             exercise->control<QLineEdit>(QStringLiteral("Text1"))->clear();
             exercise->control<QLineEdit>(QStringLiteral("Text2"))
-                ->setText(exercise->drill().answer());
+                ->setText(exercise->drill().solution());
             exercise->control<QPushButton>(QStringLiteral("Command2"))->click();
             ++step;
             return;
@@ -60,7 +62,7 @@ int main(int argc, char* argv[]) {
         QCoreApplication::exit(1);
     });
     const int status = QApplication::exec();
-    windows().clear();
+    windows.clear();
     std::printf("walkthrough: %s\n", status == 0 && step == 3 ? "done" : "failed");
     return status == 0 && step == 3 ? 0 : 1;
 }
