@@ -2,19 +2,15 @@
 #include "platform/fonts.h"
 #include "platform/helpviewer.h"
 #include "platform/twips.h"
-#include "shell/lesson.h"
 #include "testsupport/harness.h"
 
-#include <QApplication>
 #include <QFontInfo>
 #include <QFontMetrics>
-#include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
 #include <QResource>
 #include <QScreen>
 #include <QSvgRenderer>
-#include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
 
@@ -30,21 +26,12 @@ class Probe : public FormWindow {
     int kept = 0;
 
   protected:
+    // clang-format off
     void buildControls(QWidget* body) override {
-        makeTextBox(body, {.name = "Text1",
-                           .left = 100,
-                           .top = 100,
-                           .width = 1500,
-                           .height = 400,
-                           .tabIndex = 0});
-        setDefaultButton(makeButton(body, {.name = "Command1",
-                                           .text = "&OK",
-                                           .left = 100,
-                                           .top = 700,
-                                           .width = 900,
-                                           .height = 400,
-                                           .tabIndex = 1}));
+        makeTextBox(body, {.name = "Text1", .left = 100, .top = 100, .width = 1500, .height = 400, .tabIndex = 0});
+        setDefaultButton(makeButton(body, {.name = "Command1", .text = "&OK", .left = 100, .top = 700, .width = 900, .height = 400, .tabIndex = 1}));
     }
+    // clang-format on
     void onLoad() override { ++loads; }
 };
 
@@ -57,181 +44,155 @@ class PlatformTest : public QObject {
     void init() { test::freshStart(); }
     void cleanupTestCase() { test::shutDown(); }
 
-    void unloadDestroysControlsAndKeepsVariables();
-    void enterPressesDefaultButtonOnlyWhileEnabled();
-    void helpViewer_data();
-    void helpViewer();
-    void twipsFollowLogicalDpi();
-    void designFontsHaveHungarianLetters_data();
-    void designFontsHaveHungarianLetters();
-    void aniButtonPlaysWhileFocused();
-    void captionsWrapAtBlanksOnly();
-    void splashPicturesDrawnAtBuildTimeMatchTheSvg_data();
-    void splashPicturesDrawnAtBuildTimeMatchTheSvg();
+    void splashPicturesDrawnAtBuildTimeMatchTheSvg_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("side");
+        QTest::newRow("frame 1") << "frame1" << 33;
+        QTest::newRow("frame 2") << "frame2" << 33;
+        QTest::newRow("frame 3") << "frame3" << 33;
+        QTest::newRow("information") << "info" << 24;
+    }
+
+    // The splash takes its pictures as drawn at build time; they are the SVG's, pixel for
+    // pixel, and any other size is still drawn from the SVG.
+    void splashPicturesDrawnAtBuildTimeMatchTheSvg() {
+        QFETCH(QString, name);
+        QFETCH(int, side);
+        if (qApp->devicePixelRatio() != 1.0)
+            QSKIP("pictures are drawn at build time for a pixel ratio of 1 only");
+        QVERIFY(QResource(QStringLiteral(":/prerendered/assets/%1@%2.argb").arg(name).arg(side))
+                    .isValid());
+        const QString svg = QStringLiteral(":/assets/%1.svg").arg(name);
+        QImage drawn(side, side, QImage::Format_ARGB32_Premultiplied);
+        drawn.fill(Qt::transparent);
+        QPainter painter(&drawn);
+        painter.setRenderHint(QPainter::Antialiasing);
+        QSvgRenderer(svg).render(&painter);
+        painter.end();
+        const QImage taken =
+            picture(svg, QSize(side, side)).toImage().convertToFormat(drawn.format());
+        QCOMPARE(taken, drawn);
+        // One pixel larger: drawn from the SVG, not empty.
+        const QImage larger = picture(svg, QSize(side + 1, side + 1)).toImage();
+        QCOMPARE(larger.size(), QSize(side + 1, side + 1));
+        QVERIFY(larger.pixelColor(side / 2, side / 2).alpha() > 0 ||
+                larger.pixelColor(side / 3, side / 3).alpha() > 0);
+    }
+
+    void unloadDestroysControlsAndKeepsVariables() {
+        Probe probe;
+        QVERIFY(!probe.isLoaded());
+        probe.showForm();
+        QCOMPARE(probe.loads, 1);
+        QPointer<QLineEdit> box = probe.control<QLineEdit>("Text1");
+        QVERIFY(box);
+        box->setText("typed");
+        probe.kept = 42;
+        probe.showForm(); // already loaded: nothing is rebuilt
+        QCOMPARE(probe.loads, 1);
+        probe.unloadForm();
+        QVERIFY(!probe.isVisible());
+        QVERIFY(!probe.control<QLineEdit>("Text1"));
+        QTRY_VERIFY(!box);
+        QCOMPARE(probe.kept, 42);
+        probe.showForm();
+        QCOMPARE(probe.loads, 2);
+        QVERIFY(probe.control<QLineEdit>("Text1")->text().isEmpty());
+        QCOMPARE(probe.body()->size(), QSize(twips(3000), twips(2000)));
+        // Enter presses the default button while it is enabled; Escape does not close a form.
+        QVERIFY(QTest::qWaitForWindowActive(&probe));
+        int presses = 0;
+        connect(probe.defaultButton(), &QPushButton::clicked, [&] { ++presses; });
+        QLineEdit* typed = probe.control<QLineEdit>("Text1");
+        typed->setFocus();
+        QTest::keyClick(typed, Qt::Key_Return);
+        QTest::keyClick(typed, Qt::Key_Enter);
+        probe.defaultButton()->setEnabled(false);
+        QTest::keyClick(typed, Qt::Key_Return);
+        QCOMPARE(presses, 2);
+        QTest::keyClick(typed, Qt::Key_Escape);
+        QVERIFY(probe.isVisible() && typed->hasFocus());
+        probe.unloadForm();
+    }
+
+    void helpViewer_data() {
+        QTest::addColumn<int>("topic");
+        QTest::addColumn<QString>("mentions");
+        QTest::newRow("1/a") << 5 << "moziba";
+        QTest::newRow("1/b") << 10 << "postára";
+        QTest::newRow("2/a") << 20 << "accusative of nouns";
+        QTest::newRow("2/c") << 25 << "accusative of adjectives";
+        QTest::newRow("2/b") << 30 << "accusative of numerals";
+        QTest::newRow("missing") << 15 << "no topic number 15";
+    }
+
+    // The lesson's help file in a window of its own, at the topic's anchor; a topic the file
+    // does not have is reported there, and a good one afterwards shows the file again.
+    void helpViewer() {
+        QFETCH(int, topic);
+        QFETCH(QString, mentions);
+        HelpViewer viewer(QString::fromLatin1(test::program().lesson().helpFile));
+        QCOMPARE(viewer.hasTopic(topic), topic != 15);
+        viewer.showTopic(topic);
+        QTextBrowser* browser = viewer.browser();
+        QVERIFY(browser && browser->isVisible());
+        QVERIFY(browser->toPlainText().contains(mentions, Qt::CaseInsensitive));
+        QVERIFY(!QApplication::activeModalWidget());
+        viewer.showTopic(5);
+        QCOMPARE(browser->source().fragment(), QString("topic5"));
+        QVERIFY(browser->toPlainText().contains("moziba"));
+    }
+
+    void twipsFollowLogicalDpi() {
+        const double dpi = QGuiApplication::primaryScreen()->logicalDotsPerInchX();
+        QCOMPARE(twips(1440), qRound(dpi));
+        // Controls that touch in the design touch on screen.
+        const QRect word = twipsRect(2163, 3840, 2877, 615);
+        const QRect ending = twipsRect(5040, 3840, 975, 615);
+        QCOMPARE(word.right() + 1, ending.left());
+    }
+
+    // MS Sans Serif, MS Serif, Arial and Times New Roman are mapped to fonts with ő and ű.
+    void designFontsHaveHungarianLetters() {
+        for (const Face face : {Face::SansSerif, Face::Serif, Face::Arial, Face::TimesNewRoman}) {
+            const QFont font = designFont(face, 12, true);
+            QVERIFY2(QFontInfo(font).family().startsWith("Liberation"),
+                     qPrintable(QFontInfo(font).family()));
+            for (char16_t letter : {u'ő', u'ű', u'Ő', u'Ű'})
+                QVERIFY(QFontMetrics(font).inFont(QChar(letter)));
+        }
+    }
+
+    void aniButtonPlaysWhileFocused() {
+        FormWindow* menu = test::openWindow("alap");
+        auto* first = menu->control<AniPushButton>("AniButton1");
+        auto* second = menu->control<AniPushButton>("AniButton3");
+        first->setFocus();
+        QVERIFY(first->isAnimating());
+        QTRY_VERIFY(first->currentFrame() != 0);
+        second->setFocus();
+        QVERIFY(!first->isAnimating());
+        QCOMPARE(first->currentFrame(), 0);
+        // A greyed button never plays.
+        second->setEnabled(false);
+        QVERIFY(!second->isAnimating());
+        QCOMPARE(second->currentFrame(), 0);
+    }
+
+    void captionsWrapAtBlanksOnly() {
+        FormWindow* window = test::openWindow("k04d2a");
+        auto* hint = window->control<Caption>("Label1");
+        const QStringList lines = hint->lines();
+        QCOMPARE(lines.size(), 2);
+        // Every ending stays whole: no line ends in the hyphen of the next one.
+        for (const QString& line : lines)
+            QVERIFY2(!line.trimmed().endsWith('-'), qPrintable(line));
+        QCOMPARE(lines.join(' ').simplified(), hint->text().simplified());
+        const QFontMetrics metrics(hint->font());
+        for (const QString& line : lines)
+            QVERIFY(metrics.horizontalAdvance(line) <= hint->contentsRect().width());
+    }
 };
-
-void PlatformTest::splashPicturesDrawnAtBuildTimeMatchTheSvg_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("side");
-    QTest::newRow("frame 1") << "frame1" << 33;
-    QTest::newRow("frame 2") << "frame2" << 33;
-    QTest::newRow("frame 3") << "frame3" << 33;
-    QTest::newRow("information") << "info" << 24;
-}
-
-// The splash takes its pictures as drawn at build time; they are the SVG's, pixel for
-// pixel, and any other size is still drawn from the SVG.
-void PlatformTest::splashPicturesDrawnAtBuildTimeMatchTheSvg() {
-    QFETCH(QString, name);
-    QFETCH(int, side);
-    if (qApp->devicePixelRatio() != 1.0)
-        QSKIP("pictures are drawn at build time for a pixel ratio of 1 only");
-    QVERIFY(
-        QResource(QStringLiteral(":/prerendered/assets/%1@%2.argb").arg(name).arg(side)).isValid());
-    const QString svg = QStringLiteral(":/assets/%1.svg").arg(name);
-    QImage drawn(side, side, QImage::Format_ARGB32_Premultiplied);
-    drawn.fill(Qt::transparent);
-    QPainter painter(&drawn);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QSvgRenderer(svg).render(&painter);
-    painter.end();
-    const QImage taken = picture(svg, QSize(side, side)).toImage().convertToFormat(drawn.format());
-    QCOMPARE(taken, drawn);
-    // One pixel larger: drawn from the SVG, not empty.
-    const QImage larger = picture(svg, QSize(side + 1, side + 1)).toImage();
-    QCOMPARE(larger.size(), QSize(side + 1, side + 1));
-    QVERIFY(larger.pixelColor(side / 2, side / 2).alpha() > 0 ||
-            larger.pixelColor(side / 3, side / 3).alpha() > 0);
-}
-
-void PlatformTest::unloadDestroysControlsAndKeepsVariables() {
-    Probe probe;
-    QVERIFY(!probe.isLoaded());
-    probe.showForm();
-    QCOMPARE(probe.loads, 1);
-    QPointer<QLineEdit> box = probe.control<QLineEdit>("Text1");
-    QVERIFY(box);
-    box->setText("typed");
-    probe.kept = 42;
-    probe.showForm(); // already loaded: nothing is rebuilt
-    QCOMPARE(probe.loads, 1);
-    probe.unloadForm();
-    QVERIFY(!probe.isVisible());
-    QVERIFY(!probe.control<QLineEdit>("Text1"));
-    QTRY_VERIFY(!box);
-    QCOMPARE(probe.kept, 42);
-    probe.showForm();
-    QCOMPARE(probe.loads, 2);
-    QVERIFY(probe.control<QLineEdit>("Text1")->text().isEmpty());
-    QCOMPARE(probe.body()->size(), QSize(twips(3000), twips(2000)));
-    probe.unloadForm();
-}
-
-void PlatformTest::enterPressesDefaultButtonOnlyWhileEnabled() {
-    Probe probe;
-    probe.showForm();
-    QVERIFY(QTest::qWaitForWindowActive(&probe));
-    int presses = 0;
-    connect(probe.defaultButton(), &QPushButton::clicked, [&] { ++presses; });
-    QLineEdit* box = probe.control<QLineEdit>("Text1");
-    box->setFocus();
-    QTest::keyClick(box, Qt::Key_Return);
-    QTest::keyClick(box, Qt::Key_Enter);
-    QCOMPARE(presses, 2);
-    QVERIFY(box->hasFocus());
-    probe.defaultButton()->setEnabled(false);
-    QTest::keyClick(box, Qt::Key_Return);
-    QCOMPARE(presses, 2);
-    // Escape does not close a form.
-    QTest::keyClick(box, Qt::Key_Escape);
-    QVERIFY(probe.isVisible());
-    probe.unloadForm();
-}
-
-void PlatformTest::helpViewer_data() {
-    QTest::addColumn<int>("topic");
-    QTest::addColumn<QString>("mentions");
-    QTest::newRow("1/a") << 5 << "moziba";
-    QTest::newRow("1/b") << 10 << "postára";
-    QTest::newRow("2/a") << 20 << "accusative of nouns";
-    QTest::newRow("2/c") << 25 << "accusative of adjectives";
-    QTest::newRow("2/b") << 30 << "accusative of numerals";
-    QTest::newRow("missing") << 15 << "no topic number 15";
-}
-
-// The lesson's help file in a window of its own, at the topic's anchor; a topic the file
-// does not have is reported there, and a good one afterwards shows the file again.
-void PlatformTest::helpViewer() {
-    QFETCH(int, topic);
-    QFETCH(QString, mentions);
-    HelpViewer viewer(QString::fromLatin1(test::program().lesson().helpFile));
-    QCOMPARE(viewer.hasTopic(topic), topic != 15);
-    viewer.showTopic(topic);
-    QTextBrowser* browser = viewer.browser();
-    QVERIFY(browser && browser->isVisible());
-    QVERIFY(browser->toPlainText().contains(mentions, Qt::CaseInsensitive));
-    QVERIFY(!QApplication::activeModalWidget());
-    viewer.showTopic(5);
-    QCOMPARE(browser->source().fragment(), QString("topic5"));
-    QVERIFY(browser->toPlainText().contains("moziba"));
-}
-
-void PlatformTest::twipsFollowLogicalDpi() {
-    const double dpi = QGuiApplication::primaryScreen()->logicalDotsPerInchX();
-    QCOMPARE(twips(1440), qRound(dpi));
-    // Controls that touch in the design touch on screen.
-    const QRect word = twipsRect(2163, 3840, 2877, 615);
-    const QRect ending = twipsRect(5040, 3840, 975, 615);
-    QCOMPARE(word.right() + 1, ending.left());
-}
-
-void PlatformTest::designFontsHaveHungarianLetters_data() {
-    QTest::addColumn<int>("face");
-    QTest::newRow("MS Sans Serif") << int(Face::SansSerif);
-    QTest::newRow("MS Serif") << int(Face::Serif);
-    QTest::newRow("Arial") << int(Face::Arial);
-    QTest::newRow("Times New Roman") << int(Face::TimesNewRoman);
-}
-
-void PlatformTest::designFontsHaveHungarianLetters() {
-    QFETCH(int, face);
-    const QFont font = designFont(Face(face), 12, true);
-    QVERIFY2(QFontInfo(font).family().startsWith("Liberation"),
-             qPrintable(QFontInfo(font).family()));
-    const QFontMetrics metrics(font);
-    for (char16_t letter : {u'ő', u'ű', u'Ő', u'Ű'})
-        QVERIFY(metrics.inFont(QChar(letter)));
-}
-
-void PlatformTest::aniButtonPlaysWhileFocused() {
-    FormWindow* menu = test::openWindow("alap");
-    auto* first = menu->control<AniPushButton>("AniButton1");
-    auto* second = menu->control<AniPushButton>("AniButton3");
-    first->setFocus();
-    QVERIFY(first->isAnimating());
-    QTRY_VERIFY(first->currentFrame() != 0);
-    second->setFocus();
-    QVERIFY(!first->isAnimating());
-    QCOMPARE(first->currentFrame(), 0);
-    // A greyed button never plays.
-    second->setEnabled(false);
-    QVERIFY(!second->isAnimating());
-    QCOMPARE(second->currentFrame(), 0);
-}
-
-void PlatformTest::captionsWrapAtBlanksOnly() {
-    FormWindow* window = test::openWindow("k04d2a");
-    auto* hint = window->control<Caption>("Label1");
-    const QStringList lines = hint->lines();
-    QCOMPARE(lines.size(), 2);
-    // Every ending stays whole: no line ends in the hyphen of the next one.
-    for (const QString& line : lines)
-        QVERIFY2(!line.trimmed().endsWith('-'), qPrintable(line));
-    QCOMPARE(lines.join(' ').simplified(), hint->text().simplified());
-    const QFontMetrics metrics(hint->font());
-    for (const QString& line : lines)
-        QVERIFY(metrics.horizontalAdvance(line) <= hint->contentsRect().width());
-}
 
 QTEST_MAIN(PlatformTest)
 #include "tst_platform.moc"

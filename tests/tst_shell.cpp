@@ -1,14 +1,10 @@
 // The windows around the exercises: the splash and About window, the main menu, the
 // background, and the frame of every exercise window (menus, Close, go-to buttons).
 #include "platform/anibutton.h"
-#include "shell/lesson.h"
 #include "shell/sobre.h"
 #include "testsupport/harness.h"
 
-#include <QAction>
 #include <QElapsedTimer>
-#include <QLabel>
-#include <QTest>
 #include <QTimer>
 
 using namespace kerbu;
@@ -49,267 +45,256 @@ class ShellTest : public QObject {
     void init() { test::freshStart(); }
     void cleanupTestCase() { test::shutDown(); }
 
-    void splashOpensMenuAfter800ms();
-    void mainMenuOpensEveryExercise();
-    void goToButtonsOpenTheirExercises_data();
-    void goToButtonsOpenTheirExercises();
-    void closeAndEnd();
-    void onTopSwitches();
-    void howTo_data();
-    void howTo();
-    void aboutWindow();
-    void helpKey_data();
-    void helpKey();
-    void focusOrderFollowsTheDesign();
-};
-
-void ShellTest::splashOpensMenuAfter800ms() {
-    FormWindow* splash = test::program().windows().get(WindowId::sobre);
-    QElapsedTimer shown;
-    shown.start();
-    splash->showForm();
-    QCOMPARE(splash->windowTitle(), QString("  About Kerbu!"));
-    QVERIFY(splash->windowFlags() & Qt::WindowStaysOnTopHint);
-    QVERIFY(splash->control<QPushButton>("Command1")->isHidden());
-    QCOMPARE(splash->cursor().shape(), Qt::WaitCursor);
-    QTRY_VERIFY_WITH_TIMEOUT(isShown("alap"), 1500);
-    QVERIFY2(shown.elapsed() >= 790, qPrintable(QString::number(shown.elapsed())));
-    QVERIFY(!splash->isLoaded());
-    QVERIFY(isShown("hatter"));
-    QVERIFY(test::program().splashDone);
-    QCOMPARE(test::program().windows().get(WindowId::hatter)->windowTitle(),
-             QString("   K E R B U  !"));
-}
-
-// The menu's lines, its How to, and its eight buttons, each opening its exercise by a
-// click; 1/a and 1/b by their access keys too.
-void ShellTest::mainMenuOpensEveryExercise() {
-    FormWindow* menu = test::openWindow("alap");
-    QCOMPARE(menu->windowTitle(), kerbuTitle);
-    QVERIFY(menu->windowFlags() & Qt::WindowStaysOnTopHint);
-    QCOMPARE(menu->control<QLabel>("Label11")->text(), QString("(The accusative  of nouns)"));
-    QCOMPARE(menu->control<QLabel>("Label8")->text(), QString("Fill in the gaps.     "));
-    QCOMPARE(menu->control<QLabel>("Label3")->text(),
-             QString("Make sentences according to the pictures in written or/and oral form."));
-    QCOMPARE(menu->control<QPushButton>("Command1")->text(), QString("&End"));
-    action(menu, "mnuHow")->trigger();
-    QCOMPARE(test::recorder().messages.back().title, kerbuTitle + "     How to ...");
-    QCOMPARE(test::recorder().messages.back().text,
-             QString("Select the exercise you want to work with by clicking on its number. (All "
-                     "of them correspond to those in the part D of  \"Kerbu!\".)"));
-    const char* buttons[] = {"AniButton1",     "AniButton3", "AniPushButton1", "AniPushButton2",
-                             "AniPushButton3", "AniButton2", "AniPushButton4", "AniButton4"};
-    for (int n = 0; n < 10; ++n) {
-        menu = test::openWindow("alap");
-        const QString target = exercises[n % 8];
-        if (n < 8)
-            QTest::mouseClick(menu->control<AniPushButton>(buttons[n]), Qt::LeftButton);
-        else
-            QTest::keyClick(menu->control<QWidget>("AniButton1"), n == 8 ? Qt::Key_1 : Qt::Key_B,
-                            Qt::AltModifier);
-        QTRY_COMPARE(shownMenuOrExercises(), QStringList{target});
+    void splashOpensMenuAfter800ms() {
+        FormWindow* splash = test::program().windows().get(WindowId::sobre);
+        QElapsedTimer shown;
+        shown.start();
+        splash->showForm();
+        QCOMPARE(splash->windowTitle(), QString("  About Kerbu!"));
+        QVERIFY(splash->windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(splash->control<QPushButton>("Command1")->isHidden());
+        QCOMPARE(splash->cursor().shape(), Qt::WaitCursor);
+        QTRY_VERIFY_WITH_TIMEOUT(isShown("alap"), 1500);
+        QVERIFY2(shown.elapsed() >= 790, qPrintable(QString::number(shown.elapsed())));
+        QVERIFY(!splash->isLoaded());
         QVERIFY(isShown("hatter"));
+        QVERIFY(test::program().splashDone);
+        QCOMPARE(test::program().windows().get(WindowId::hatter)->windowTitle(),
+                 QString("   K E R B U  !"));
     }
-}
 
-// clang-format off
-void ShellTest::goToButtonsOpenTheirExercises_data() {
-    QTest::addColumn<QString>("from");
-    QTest::addColumn<QStringList>("buttons"); // the button of each exercise, in lesson order
-    const QStringList others = {"Command10", "Command9", "Command5", "Command11", "Command12", "Command6", "Command7", "Command8"};
-    QTest::newRow("1/a") << "k04d1a" << QStringList{"Command12", "Command9", "Command5", "Command10", "Command11", "Command6", "Command7", "Command8"};
-    QTest::newRow("1/b") << "k04d1b" << QStringList{"Command9", "Command10", "Command5", "Command11", "Command12", "Command6", "Command7", "Command8"};
-    for (const char* name : {"k04d2a", "k04d2b", "k04d2c", "k04d3", "k04d4", "k04d5"})
-        QTest::newRow(name) << name << others;
-}
-// clang-format on
-
-// In every window the go-to button of each other exercise opens it and closes the window;
-// the window's own button is greyed, also for its access key. A run left this way is gone.
-void ShellTest::goToButtonsOpenTheirExercises() {
-    QFETCH(QString, from);
-    QFETCH(QStringList, buttons);
-    const QStringList captions = {"&1a", "1&b", "2&a", "&2b", "2&c", "&3", "&4", "&5"};
-    for (int n = 0; n < 8; ++n) {
-        FormWindow* window = test::openWindow(from);
-        QCOMPARE(window->control<QLabel>("Label4")->text(), QString("Go to exercise:"));
-        auto* button = window->control<QPushButton>(buttons[n]);
-        QCOMPARE(button->text(), captions[n]);
-        if (exercises[n] == from) {
-            QVERIFY(button->isVisible() && !button->isEnabled());
-            QTest::keyClick(test::button(window, Role::Start),
-                            captions[n].at(captions[n].indexOf('&') + 1).toLatin1(),
-                            Qt::AltModifier);
-            QCoreApplication::processEvents();
-            QCOMPARE(shownMenuOrExercises(), QStringList{from});
-            continue;
+    // The menu's lines, its How to, and its eight buttons, each opening its exercise by a
+    // click; 1/a and 1/b by their access keys too.
+    void mainMenuOpensEveryExercise() {
+        FormWindow* menu = test::openWindow("alap");
+        QCOMPARE(menu->windowTitle(), kerbuTitle);
+        QVERIFY(menu->windowFlags() & Qt::WindowStaysOnTopHint);
+        QCOMPARE(menu->control<QLabel>("Label11")->text(), QString("(The accusative  of nouns)"));
+        QCOMPARE(menu->control<QLabel>("Label8")->text(), QString("Fill in the gaps.     "));
+        QCOMPARE(menu->control<QLabel>("Label3")->text(),
+                 QString("Make sentences according to the pictures in written or/and oral form."));
+        QCOMPARE(menu->control<QPushButton>("Command1")->text(), QString("&End"));
+        action(menu, "mnuHow")->trigger();
+        QCOMPARE(test::recorder().messages.back().title, kerbuTitle + "     How to ...");
+        QCOMPARE(
+            test::recorder().messages.back().text,
+            QString("Select the exercise you want to work with by clicking on its number. (All "
+                    "of them correspond to those in the part D of  \"Kerbu!\".)"));
+        const char* buttons[] = {"AniButton1",     "AniButton3", "AniPushButton1", "AniPushButton2",
+                                 "AniPushButton3", "AniButton2", "AniPushButton4", "AniButton4"};
+        for (int n = 0; n < 10; ++n) {
+            menu = test::openWindow("alap");
+            const QString target = exercises[n % 8];
+            if (n < 8)
+                QTest::mouseClick(menu->control<AniPushButton>(buttons[n]), Qt::LeftButton);
+            else
+                QTest::keyClick(menu->control<QWidget>("AniButton1"),
+                                n == 8 ? Qt::Key_1 : Qt::Key_B, Qt::AltModifier);
+            QTRY_COMPARE(shownMenuOrExercises(), QStringList{target});
+            QVERIFY(isShown("hatter"));
         }
+    }
+
+    // clang-format off
+    void goToButtonsOpenTheirExercises_data() {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QStringList>("buttons"); // the button of each exercise, in lesson order
+        const QStringList others = {"Command10", "Command9", "Command5", "Command11", "Command12", "Command6", "Command7", "Command8"};
+        QTest::newRow("1/a") << "k04d1a" << QStringList{"Command12", "Command9", "Command5", "Command10", "Command11", "Command6", "Command7", "Command8"};
+        QTest::newRow("1/b") << "k04d1b" << QStringList{"Command9", "Command10", "Command5", "Command11", "Command12", "Command6", "Command7", "Command8"};
+        for (const char* name : {"k04d2a", "k04d2b", "k04d2c", "k04d3", "k04d4", "k04d5"})
+            QTest::newRow(name) << name << others;
+    }
+    // clang-format on
+
+    // In every window the go-to button of each other exercise opens it and closes the window;
+    // the window's own button is greyed, also for its access key. A run left this way is gone.
+    void goToButtonsOpenTheirExercises() {
+        QFETCH(QString, from);
+        QFETCH(QStringList, buttons);
+        const QStringList captions = {"&1a", "1&b", "2&a", "&2b", "2&c", "&3", "&4", "&5"};
+        for (int n = 0; n < 8; ++n) {
+            FormWindow* window = test::openWindow(from);
+            QCOMPARE(window->control<QLabel>("Label4")->text(), QString("Go to exercise:"));
+            auto* button = window->control<QPushButton>(buttons[n]);
+            QCOMPARE(button->text(), captions[n]);
+            if (exercises[n] == from) {
+                QVERIFY(button->isVisible() && !button->isEnabled());
+                QTest::keyClick(test::button(window, Role::Start),
+                                captions[n].at(captions[n].indexOf('&') + 1).toLatin1(),
+                                Qt::AltModifier);
+                QCoreApplication::processEvents();
+                QCOMPARE(shownMenuOrExercises(), QStringList{from});
+                continue;
+            }
+            test::button(window, Role::Start)->click();
+            QTest::mouseClick(button, Qt::LeftButton);
+            QCOMPARE(shownMenuOrExercises(), QStringList{exercises[n]});
+            QVERIFY(!window->isLoaded());
+        }
+        FormWindow* window = test::openWindow(from);
+        QCOMPARE(test::button(window, Role::Start)->text(), QString("&Start"));
+        QVERIFY(test::button(window, Role::Start)->isEnabled());
+    }
+
+    // Close and the close box go back to the menu; closing the menu or the background, or
+    // End, ends the program, End after unloading the background.
+    void closeAndEnd() {
+        FormWindow* window = test::openWindow("k04d1a");
+        QCOMPARE(window->control<QPushButton>("Command3")->text(), QString("Clos&e"));
+        window->control<QPushButton>("Command3")->click();
+        QCOMPARE(shownMenuOrExercises(), QStringList{"alap"});
+        window = test::openWindow("k04d1b");
+        window->close();
+        QCOMPARE(shownMenuOrExercises(), QStringList{"alap"});
+        QCOMPARE(test::recorder().ends, 0);
+        test::program().windows().get(WindowId::alap)->close();
+        QCOMPARE(test::recorder().ends, 1);
+        test::freshStart();
+        test::openWindow("alap");
+        test::program().windows().get(WindowId::hatter)->close();
+        QCOMPARE(test::recorder().ends, 1);
+        test::freshStart();
+        FormWindow* menu = test::openWindow("alap");
+        QTest::mouseClick(menu->control<QPushButton>("Command1"), Qt::LeftButton);
+        QVERIFY(!test::program().windows().get(WindowId::hatter)->isLoaded());
+        QCOMPARE(test::recorder().ends, 1);
+    }
+
+    void onTopSwitches() {
+        FormWindow* window = test::openWindow("k04d1a");
+        QAction* onTop = action(window, "mnuOntop");
+        QCOMPARE(onTop->text(), QString("On&Top"));
+        QVERIFY(onTop->isChecked());
+        QCOMPARE(test::recorder().onTopCalls.back(),
+                 std::make_pair(static_cast<QWidget*>(window), true));
+        QVERIFY(window->windowFlags() & Qt::WindowStaysOnTopHint);
+        onTop->trigger();
+        QVERIFY(!onTop->isChecked());
+        QCOMPARE(test::recorder().onTopCalls.back(),
+                 std::make_pair(static_cast<QWidget*>(window), false));
+        QVERIFY(!(window->windowFlags() & Qt::WindowStaysOnTopHint));
+        QVERIFY(window->isVisible());
+        // Every opening starts on top again, whatever the learner chose before.
+        test::program().windows().open(WindowId::alap, window);
+        window = test::openWindow("k04d1a");
+        QVERIFY(action(window, "mnuOntop")->isChecked());
+        QVERIFY(window->windowFlags() & Qt::WindowStaysOnTopHint);
+    }
+
+    // clang-format off
+    void howTo_data() {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("title");
+        const QString enter = "Click the \"Start\" button and put your solution. Then press the \"Enter\" key. Go on.\r\n\r\n";
+        const QString next = "Click the \"Start\" button and put your solution. Then click on the \"Next\" button or press the \"Enter\" key. Go on.\r\n\r\n";
+        const QString chart = "If you want to see how to type the special Hungarian characters (á, é etc.) on an English keyboard, click the \"Char\" button. If you want that information to desappear, click again.";
+        QTest::newRow("1/a") << "k04d1a" << enter + chart + "\r\n\r\n" << "Dezavi!  ---  4. lecke: 1a";
+        QTest::newRow("1/b") << "k04d1b" << next + chart << kerbuTitle + ": 1/b.";
+        QTest::newRow("2/c") << "k04d2c" << enter + chart << kerbuTitle + ": 2/c.";
+        QTest::newRow("3") << "k04d3" << next + "If you want to see the main words to be used in the sentence, click the picture.\r\n\r\n" + chart << kerbuTitle + ": 3.";
+    }
+    // clang-format on
+
+    // After Start, so 1/a's box carries the title of its run; the focus goes to the answer.
+    void howTo() {
+        QFETCH(QString, id);
+        QFETCH(QString, text);
+        QFETCH(QString, title);
+        FormWindow* window = test::openWindow(id);
         test::button(window, Role::Start)->click();
-        QTest::mouseClick(button, Qt::LeftButton);
-        QCOMPARE(shownMenuOrExercises(), QStringList{exercises[n]});
-        QVERIFY(!window->isLoaded());
+        test::recorder().clear();
+        action(window, "mnuHow")->trigger();
+        QCOMPARE(test::recorder().messages.size(), std::size_t(1));
+        QCOMPARE(test::recorder().messages[0].text, text);
+        QCOMPARE(test::recorder().messages[0].title, title);
+        QCOMPARE(test::recorder().messages[0].icon, Icon::Information);
+        QVERIFY(test::box(window, Role::Ending)->hasFocus());
     }
-    FormWindow* window = test::openWindow(from);
-    QCOMPARE(test::button(window, Role::Start)->text(), QString("&Start"));
-    QVERIFY(test::button(window, Role::Start)->isEnabled());
-}
 
-// Close and the close box go back to the menu; closing the menu or the background, or
-// End, ends the program, End after unloading the background.
-void ShellTest::closeAndEnd() {
-    FormWindow* window = test::openWindow("k04d1a");
-    QCOMPARE(window->control<QPushButton>("Command3")->text(), QString("Clos&e"));
-    window->control<QPushButton>("Command3")->click();
-    QCOMPARE(shownMenuOrExercises(), QStringList{"alap"});
-    window = test::openWindow("k04d1b");
-    window->close();
-    QCOMPARE(shownMenuOrExercises(), QStringList{"alap"});
-    QCOMPARE(test::recorder().ends, 0);
-    test::program().windows().get(WindowId::alap)->close();
-    QCOMPARE(test::recorder().ends, 1);
-    test::freshStart();
-    test::openWindow("alap");
-    test::program().windows().get(WindowId::hatter)->close();
-    QCOMPARE(test::recorder().ends, 1);
-    test::freshStart();
-    FormWindow* menu = test::openWindow("alap");
-    QTest::mouseClick(menu->control<QPushButton>("Command1"), Qt::LeftButton);
-    QVERIFY(!test::program().windows().get(WindowId::hatter)->isLoaded());
-    QCOMPARE(test::recorder().ends, 1);
-}
+    // The splash's information picture opens the About message in paragraphs before the menu
+    // has loaded; later the About window stays until OK, over an exercise that keeps its run,
+    // and its picture cycles through three frames.
+    void aboutWindow() {
+        auto* about = static_cast<Sobre*>(test::program().windows().get(WindowId::sobre));
+        about->showForm();
+        QVERIFY(!test::program().windows().existing("alap"));
+        QTest::mouseClick(about->control<QWidget>("Image2"), Qt::LeftButton);
+        const auto& message = test::recorder().messages.at(0);
+        QCOMPARE(message.title, QString("About Kerbu!"));
+        QCOMPARE(message.icon, Icon::Information);
+        const QStringList paragraphs = message.text.split("\r\n");
+        QCOMPARE(paragraphs.size(), 6);
+        QVERIFY(paragraphs[0].startsWith("     This program is the first (trial) version"));
+        QVERIFY(paragraphs[1].isEmpty() && paragraphs[3].isEmpty());
+        QVERIFY(paragraphs[2].startsWith("     ") &&
+                paragraphs[2].contains("https://kerbu.example.org"));
+        QCOMPARE(paragraphs[4],
+                 QString("     If you have any remark or suggestion, or you just want to let us "
+                         "know you are using the program, please contact me:  "));
+        QCOMPARE(paragraphs[5], QString(49, ' ') + "kerbu@example.org");
+        QCOMPARE(about->frame(), 0);
+        for (const int next : {1, 2, 0}) {
+            about->animate();
+            QCOMPARE(about->frame(), next);
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(about->frame(), 1, 1000);
+        about->unloadForm();
+        QCOMPARE(about->frame(), -1);
 
-void ShellTest::onTopSwitches() {
-    FormWindow* window = test::openWindow("k04d1a");
-    QAction* onTop = action(window, "mnuOntop");
-    QCOMPARE(onTop->text(), QString("On&Top"));
-    QVERIFY(onTop->isChecked());
-    QCOMPARE(test::recorder().onTopCalls.back(),
-             std::make_pair(static_cast<QWidget*>(window), true));
-    QVERIFY(window->windowFlags() & Qt::WindowStaysOnTopHint);
-    onTop->trigger();
-    QVERIFY(!onTop->isChecked());
-    QCOMPARE(test::recorder().onTopCalls.back(),
-             std::make_pair(static_cast<QWidget*>(window), false));
-    QVERIFY(!(window->windowFlags() & Qt::WindowStaysOnTopHint));
-    QVERIFY(window->isVisible());
-    // Every opening starts on top again, whatever the learner chose before.
-    test::program().windows().open(WindowId::alap, window);
-    window = test::openWindow("k04d1a");
-    QVERIFY(action(window, "mnuOntop")->isChecked());
-    QVERIFY(window->windowFlags() & Qt::WindowStaysOnTopHint);
-}
-
-// clang-format off
-void ShellTest::howTo_data() {
-    QTest::addColumn<QString>("id");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("title");
-    const QString enter = "Click the \"Start\" button and put your solution. Then press the \"Enter\" key. Go on.\r\n\r\n";
-    const QString next = "Click the \"Start\" button and put your solution. Then click on the \"Next\" button or press the \"Enter\" key. Go on.\r\n\r\n";
-    const QString chart = "If you want to see how to type the special Hungarian characters (á, é etc.) on an English keyboard, click the \"Char\" button. If you want that information to desappear, click again.";
-    QTest::newRow("1/a") << "k04d1a" << enter + chart + "\r\n\r\n" << "Dezavi!  ---  4. lecke: 1a";
-    QTest::newRow("1/b") << "k04d1b" << next + chart << kerbuTitle + ": 1/b.";
-    QTest::newRow("2/c") << "k04d2c" << enter + chart << kerbuTitle + ": 2/c.";
-    QTest::newRow("3") << "k04d3" << next + "If you want to see the main words to be used in the sentence, click the picture.\r\n\r\n" + chart << kerbuTitle + ": 3.";
-}
-// clang-format on
-
-// After Start, so 1/a's box carries the title of its run; the focus goes to the answer.
-void ShellTest::howTo() {
-    QFETCH(QString, id);
-    QFETCH(QString, text);
-    QFETCH(QString, title);
-    FormWindow* window = test::openWindow(id);
-    test::button(window, Role::Start)->click();
-    test::recorder().clear();
-    action(window, "mnuHow")->trigger();
-    QCOMPARE(test::recorder().messages.size(), std::size_t(1));
-    QCOMPARE(test::recorder().messages[0].text, text);
-    QCOMPARE(test::recorder().messages[0].title, title);
-    QCOMPARE(test::recorder().messages[0].icon, Icon::Information);
-    QVERIFY(test::box(window, Role::Ending)->hasFocus());
-}
-
-// The splash's information picture opens the About message in paragraphs before the menu
-// has loaded; later the About window stays until OK, over an exercise that keeps its run,
-// and its picture cycles through three frames.
-void ShellTest::aboutWindow() {
-    auto* about = static_cast<Sobre*>(test::program().windows().get(WindowId::sobre));
-    about->showForm();
-    QVERIFY(!test::program().windows().existing("alap"));
-    QTest::mouseClick(about->control<QWidget>("Image2"), Qt::LeftButton);
-    const auto& message = test::recorder().messages.at(0);
-    QCOMPARE(message.title, QString("About Kerbu!"));
-    QCOMPARE(message.icon, Icon::Information);
-    const QStringList paragraphs = message.text.split("\r\n");
-    QCOMPARE(paragraphs.size(), 6);
-    QVERIFY(paragraphs[0].startsWith("     This program is the first (trial) version"));
-    QVERIFY(paragraphs[1].isEmpty() && paragraphs[3].isEmpty());
-    QVERIFY(paragraphs[2].startsWith("     ") &&
-            paragraphs[2].contains("https://kerbu.example.org"));
-    QCOMPARE(paragraphs[4],
-             QString("     If you have any remark or suggestion, or you just want to let us "
-                     "know you are using the program, please contact me:  "));
-    QCOMPARE(paragraphs[5], QString(49, ' ') + "kerbu@example.org");
-    QCOMPARE(about->frame(), 0);
-    for (const int next : {1, 2, 0}) {
-        about->animate();
-        QCOMPARE(about->frame(), next);
+        DrillWindow* exercise = test::openDrill("k04d1a");
+        test::button(exercise, Role::Start)->click();
+        const QString word = test::box(exercise, Role::Word)->text();
+        action(exercise, "mnuAbout")->trigger();
+        QVERIFY(about->isVisible() && about->windowFlags() & Qt::WindowStaysOnTopHint);
+        auto* ok = about->control<QPushButton>("Command1");
+        QVERIFY(ok->isVisible() && ok->isEnabled());
+        QVERIFY(!about->findChild<QTimer*>("Timer1")->isActive());
+        QCOMPARE(about->cursor().shape(), Qt::ArrowCursor);
+        ok->click();
+        QVERIFY(!about->isLoaded());
+        QCOMPARE(test::box(exercise, Role::Word)->text(), word);
+        action(test::openWindow("alap"), "mnuabout")->trigger();
+        QVERIFY(about->control<QPushButton>("Command1")->isVisible());
     }
-    QTRY_COMPARE_WITH_TIMEOUT(about->frame(), 1, 1000);
-    about->unloadForm();
-    QCOMPARE(about->frame(), -1);
 
-    DrillWindow* exercise = test::openDrill("k04d1a");
-    test::button(exercise, Role::Start)->click();
-    const QString word = test::box(exercise, Role::Word)->text();
-    action(exercise, "mnuAbout")->trigger();
-    QVERIFY(about->isVisible() && about->windowFlags() & Qt::WindowStaysOnTopHint);
-    auto* ok = about->control<QPushButton>("Command1");
-    QVERIFY(ok->isVisible() && ok->isEnabled());
-    QVERIFY(!about->findChild<QTimer*>("Timer1")->isActive());
-    QCOMPARE(about->cursor().shape(), Qt::ArrowCursor);
-    ok->click();
-    QVERIFY(!about->isLoaded());
-    QCOMPARE(test::box(exercise, Role::Word)->text(), word);
-    action(test::openWindow("alap"), "mnuabout")->trigger();
-    QVERIFY(about->control<QPushButton>("Command1")->isVisible());
-}
-
-void ShellTest::helpKey_data() {
-    QTest::addColumn<QString>("id");
-    QTest::addColumn<int>("topic");
-    const int topics[] = {5, 10, 20, 30, 25, 0, 25, 0};
-    for (int n = 0; n < 8; ++n)
-        QTest::newRow(qPrintable(exercises[n])) << exercises[n] << topics[n];
-    QTest::newRow("main menu") << "alap" << 0;
-}
-
-void ShellTest::helpKey() {
-    QFETCH(QString, id);
-    QFETCH(int, topic);
-    FormWindow* window = test::openWindow(id);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
-    QCOMPARE(test::recorder().helpTopics, topic ? std::vector<int>{topic} : std::vector<int>{});
-    QVERIFY(window->isVisible());
-}
-
-// From the word box on, Tab visits the controls in the order of the design; the greyed
-// go-to button and Start (disabled during a run) are passed over.
-void ShellTest::focusOrderFollowsTheDesign() {
-    FormWindow* window = test::openWindow("k04d1a");
-    test::button(window, Role::Start)->click();
-    test::box(window, Role::Word)->setFocus();
-    const QStringList expected = {"Text1",     "Text2",     "Command2",  "Command3", "Command9",
-                                  "Command5",  "Command6",  "Command7",  "Command8", "Command10",
-                                  "Command11", "Command13", "Command15", "Command16"};
-    QStringList visited;
-    for (int n = 0; n < expected.size(); ++n) {
-        visited << QApplication::focusWidget()->objectName();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    void helpKey_data() {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<int>("topic");
+        const int topics[] = {5, 10, 20, 30, 25, 0, 25, 0};
+        for (int n = 0; n < 8; ++n)
+            QTest::newRow(qPrintable(exercises[n])) << exercises[n] << topics[n];
+        QTest::newRow("main menu") << "alap" << 0;
     }
-    QCOMPARE(visited, expected);
-}
+
+    void helpKey() {
+        QFETCH(QString, id);
+        QFETCH(int, topic);
+        FormWindow* window = test::openWindow(id);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+        QCOMPARE(test::recorder().helpTopics, topic ? std::vector<int>{topic} : std::vector<int>{});
+        QVERIFY(window->isVisible());
+    }
+
+    // From the word box on, Tab visits the controls in the order of the design; the greyed
+    // go-to button and Start (disabled during a run) are passed over.
+    void focusOrderFollowsTheDesign() {
+        FormWindow* window = test::openWindow("k04d1a");
+        test::button(window, Role::Start)->click();
+        test::box(window, Role::Word)->setFocus();
+        const QStringList expected = {"Text1",     "Text2",     "Command2",  "Command3",
+                                      "Command9",  "Command5",  "Command6",  "Command7",
+                                      "Command8",  "Command10", "Command11", "Command13",
+                                      "Command15", "Command16"};
+        QStringList visited;
+        for (int n = 0; n < expected.size(); ++n) {
+            visited << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(visited, expected);
+    }
+};
 
 QTEST_MAIN(ShellTest)
 #include "tst_shell.moc"

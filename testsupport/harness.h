@@ -1,13 +1,22 @@
 #pragma once
 
+// What every test of the windows uses: the exercise windows, the lesson, the program,
+// and Qt's test tools.
 #include "engine/drillwindow.h"
 #include "engine/gapwindow.h"
+#include "exercises/k04d3.h"
 #include "recordingservices.h"
+#include "shell/lesson.h"
 #include "shell/program.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QString>
+#include <QTest>
 
 namespace test {
 
