@@ -56,6 +56,7 @@ test)
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
     export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
     ctest --test-dir build-sanitize --output-on-failure --timeout 1800
+    tools/linecount.sh
     ;;
 gallery)
     setup
