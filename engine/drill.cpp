@@ -33,13 +33,21 @@ QString Drill::answerOf(int item) const {
                                       : QString();
 }
 
+int Drill::runLength() const {
+    if (inRound())
+        return static_cast<int>(round_.size());
+    return plus_ ? size() : list_.normalCount;
+}
+
 void Drill::open() {
+    round_.clear();
     pool_.refill();
     solved_ = 0;
     phase_ = Phase::NotStarted;
 }
 
 void Drill::start(Random& random) {
+    round_.clear();
     pool_.refill();
     solved_ = 0;
     phase_ = Phase::Waiting;
@@ -61,7 +69,21 @@ Outcome Drill::answer(const QString& word, const QString& ending, Random& random
     return Outcome::Accomplished;
 }
 
+void Drill::startRound(const std::vector<int>& items, Random& random) {
+    round_ = roundOf(items, size());
+    if (!inRound()) {
+        start(random);
+        return;
+    }
+    pool_.refill();
+    pool_.keepOnly(round_);
+    solved_ = 0;
+    phase_ = Phase::Waiting;
+    draw(random);
+}
+
 void Drill::choosePlus() {
+    round_.clear();
     current_ = 0;
     solved_ = 0;
     plus_ = true;
@@ -70,7 +92,9 @@ void Drill::choosePlus() {
 }
 
 void Drill::draw(Random& random) {
-    if (const int chosen = pool_.draw(random, runLength() - 1); chosen >= 0)
+    // A round draws among its own items, wherever they stand in the list.
+    const int upper = inRound() ? size() - 1 : runLength() - 1;
+    if (const int chosen = pool_.draw(random, upper); chosen >= 0)
         current_ = chosen;
 }
 

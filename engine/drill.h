@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <span>
+#include <vector>
 
 namespace kerbu {
 
@@ -46,6 +47,9 @@ class Drill {
     // The learner's base word and ending for the word asked. A right one uses the word
     // up and draws the next; the last right one of the run accomplishes it.
     Outcome answer(const QString& word, const QString& ending, Random& random);
+    // A round over just these items (the ones missed in the last run), at random, each
+    // once; the next start runs the variant again.
+    void startRound(const std::vector<int>& items, Random& random);
     // The extended variant, from now on: back to not started, every word available.
     void choosePlus();
 
@@ -57,7 +61,8 @@ class Drill {
     QString solution() const { return answerOf(current_); }
     // Right answers so far in this run, and how many the run asks.
     int solved() const { return solved_; }
-    int runLength() const { return plus_ ? size() : list_.normalCount; }
+    int runLength() const;
+    bool inRound() const { return !round_.empty(); }
     int size() const { return static_cast<int>(list_.items.size()); }
     bool isUsedUp(int item) const { return pool_.isUsedUp(item); }
     QString wordOf(int item) const;
@@ -68,6 +73,7 @@ class Drill {
 
     WordList list_;
     ItemPool pool_;
+    std::vector<int> round_;
     int current_ = 0;
     int solved_ = 0;
     bool plus_ = false;

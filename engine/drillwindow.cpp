@@ -80,6 +80,22 @@ void DrillWindow::startClicked() {
     if (!rules_.runWrong.isEmpty())
         shared().msgWrong = rules_.runWrong;
     drill_.start(services().random());
+    mistakes().begin(drill_.runLength(), false);
+    beginRun();
+}
+
+void DrillWindow::practiseMistakes() {
+    if (!isLoaded() || !mistakes().canPractise())
+        return;
+    clearHint();
+    clearRecord();
+    drill_.startRound(mistakes().missed(), services().random());
+    mistakes().begin(drill_.runLength(), true);
+    beginRun();
+    showRound();
+}
+
+void DrillWindow::beginRun() {
     word_->setText(drill_.word());
     ending_->setFocus(Qt::OtherFocusReason);
     start_->setEnabled(false);
@@ -88,17 +104,23 @@ void DrillWindow::startClicked() {
 }
 
 void DrillWindow::nextClicked() {
+    const int item = drill_.current();
     const QString answered = drill_.solution();
     const Outcome outcome = drill_.answer(word_->text(), ending_->text(), services().random());
-    if (outcome == Outcome::Wrong)
+    if (outcome == Outcome::Wrong) {
         hiba();
-    else
-        oke(answered, outcome);
+        return;
+    }
+    mistakes().right(item, answered);
+    if (outcome == Outcome::Accomplished)
+        mistakes().finish();
+    oke(answered, outcome);
 }
 
 void DrillWindow::hiba() {
-    wrongAnswer(nullptr, Hint::forWord(trimBlanks(word_->text()) + trimBlanks(ending_->text()),
-                                       drill_.solution(), drill_.word()));
+    const QString typed = trimBlanks(word_->text()) + trimBlanks(ending_->text());
+    mistakes().wrong(drill_.current(), drill_.word(), typed);
+    wrongAnswer(nullptr, Hint::forWord(typed, drill_.solution(), drill_.word()));
 }
 
 void DrillWindow::oke(const QString& answered, Outcome outcome) {
@@ -135,6 +157,7 @@ void DrillWindow::change() {
 
 void DrillWindow::plusClicked() {
     clearHint();
+    mistakes().clear();
     change();
     plusNote_->hide();
     plus_->hide();

@@ -75,12 +75,15 @@ class DrillWindow : public ExerciseWindow {
     void solutionClicked();
     void charClicked();
     void plusClicked();
+    void practiseMistakes() override;
 
   protected:
     void buildControls(QWidget* body) override;
     void onLoad() override;
 
   private:
+    // Start and the round of mistakes: the run begins with the word drawn.
+    void beginRun();
     // A right answer: record it, then go on to the next word or finish the run.
     void oke(const QString& answered, Outcome outcome);
     void hiba();   // a wrong answer: beep and say so

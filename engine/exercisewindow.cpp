@@ -2,6 +2,7 @@
 
 #include "center.h"
 #include "keys.h"
+#include "mistakeswindow.h"
 #include "platform/controls.h"
 #include "texts.h"
 
@@ -14,8 +15,33 @@ ExerciseWindow::ExerciseWindow(const QString& name, const QColor& background, Pr
 }
 
 void ExerciseWindow::beginLoad() {
+    mistakes_.clear();
     center(this);
     loadParts();
+}
+
+void ExerciseWindow::onUnload() {
+    // The list belongs to the run, which ends with the window.
+    delete list_;
+    list_ = nullptr;
+}
+
+MistakesWindow* ExerciseWindow::mistakesWindow() const {
+    return list_;
+}
+
+void ExerciseWindow::showMistakes() {
+    if (!isLoaded())
+        return;
+    if (!list_)
+        list_ = new MistakesWindow(mistakes_, this);
+    list_->showBeside(true);
+}
+
+void ExerciseWindow::showRound() {
+    if (!list_)
+        list_ = new MistakesWindow(mistakes_, this);
+    list_->showBeside(false);
 }
 
 void ExerciseWindow::finishLoad(const QString& titleSuffix) {

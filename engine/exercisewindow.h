@@ -2,6 +2,7 @@
 
 #include "framedesign.h"
 #include "hint.h"
+#include "mistakes.h"
 #include "phase.h"
 #include "platform/formwindow.h"
 #include "platform/services.h"
@@ -11,6 +12,8 @@ class QLabel;
 class QPushButton;
 
 namespace kerbu {
+
+class MistakesWindow;
 
 // The exercise title, "Label2": Arial 12 pt bold in black, on the design's colour and
 // aligned as the design says.
@@ -37,6 +40,14 @@ class ExerciseWindow : public FormWindow {
     // Hides the Hints line, until the next wrong answer while Hints are on.
     void clearHint();
 
+    // The wrong tries of the run, and the list that shows them beside the window.
+    MistakeLog& mistakes() { return mistakes_; }
+    const MistakeLog& mistakes() const { return mistakes_; }
+    MistakesWindow* mistakesWindow() const;
+    void showMistakes();
+    // A round over the items missed in the accomplished run, where there were any.
+    virtual void practiseMistakes() = 0;
+
   protected:
     // The texts every window shares, and the program's state they belong to.
     SharedTexts& shared() const { return state_.texts; }
@@ -44,6 +55,10 @@ class ExerciseWindow : public FormWindow {
 
     // The first load steps: centre the window, then the frame's (it opens on top).
     void beginLoad();
+    void onUnload() override;
+    // A round of mistakes begins: the list comes up beside the window, without taking the
+    // keyboard, so the learner sees which round this is.
+    void showRound();
     // The last: the shared texts afresh, the window's suffix appended, the caption.
     void finishLoad(const QString& titleSuffix);
     // A message box; an empty title is the shared window title of the moment. When it
@@ -71,6 +86,8 @@ class ExerciseWindow : public FormWindow {
 
   private:
     ProgramState& state_;
+    MistakeLog mistakes_;
+    MistakesWindow* list_ = nullptr;
 };
 
 } // namespace kerbu

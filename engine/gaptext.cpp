@@ -1,6 +1,9 @@
 #include "gaptext.h"
 
 #include "drill.h"
+#include "pool.h"
+
+#include <algorithm>
 
 namespace kerbu {
 
@@ -12,11 +15,13 @@ void GapText::open() {
     solvedCount_ = 0;
     phase_ = Phase::NotStarted;
     restartRun_ = false;
+    round_ = false;
     current_ = 0;
 }
 
 bool GapText::start() {
-    const bool afresh = restartRun_;
+    const bool afresh = restartRun_ || round_;
+    round_ = false;
     if (afresh) {
         solved_.assign(solved_.size(), false);
         // A new run counts from nothing, also when the last one was left half done.
@@ -25,6 +30,19 @@ bool GapText::start() {
     }
     phase_ = Phase::Waiting;
     return afresh;
+}
+
+void GapText::startRound(const std::vector<int>& gaps) {
+    const std::vector<int> round = roundOf(gaps, size());
+    if (round.empty())
+        return;
+    solved_.assign(solved_.size(), true);
+    for (const int gap : round)
+        solved_[std::size_t(gap)] = false;
+    solvedCount_ = size() - static_cast<int>(round.size());
+    current_ = *std::min_element(round.begin(), round.end());
+    phase_ = Phase::Waiting;
+    round_ = true;
 }
 
 void GapText::enter(int gap) {
@@ -84,6 +102,7 @@ Outcome GapText::answer(const QString& typed, const QString& wordInFront) {
     }
     phase_ = Phase::Accomplished;
     restartRun_ = true;
+    round_ = false;
     current_ = 0;
     return Outcome::Accomplished;
 }

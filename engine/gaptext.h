@@ -45,6 +45,10 @@ class GapText {
     // Start, or Restart: after an accomplished run every gap is opened afresh and the
     // count starts from nothing. Returns true where the gaps were opened afresh.
     bool start();
+    // A round over just these gaps (the ones missed): every other gap counts as solved.
+    // The next Start opens every gap afresh.
+    void startRound(const std::vector<int>& gaps);
+    bool inRound() const { return round_; }
     // The learner moved into a gap: an open one becomes the current gap.
     void enter(int gap);
     // What the learner typed in the current gap, and the word box in front of it where
@@ -75,6 +79,7 @@ class GapText {
     // From the first accomplished run until the window closes, Start opens every gap
     // afresh.
     bool restartRun_ = false;
+    bool round_ = false;
 };
 
 } // namespace kerbu

@@ -194,9 +194,44 @@ void GapWindow::startClicked() {
     clearHint();
     if (text_.start())
         openGaps();
+    mistakes().begin(gapCount(), false, text_.solved());
     solution_->setEnabled(true);
     next_->setEnabled(true);
     focusGap(0);
+}
+
+void GapWindow::practiseMistakes() {
+    if (!isLoaded() || !mistakes().canPractise())
+        return;
+    clearHint();
+    const std::vector<int> missed = mistakes().missed();
+    text_.startRound(missed);
+    openGaps();
+    // The gaps right at the first try stand filled in and locked; the missed ones are open.
+    for (int number = 0; number < gapCount(); ++number) {
+        if (!text_.isSolved(number))
+            continue;
+        const Gap& g = text_.gap(number);
+        const QString ending = QString::fromUtf16(g.expected);
+        if (g.wordBox)
+            control<QLineEdit>(QString::fromLatin1(g.wordBox))
+                ->setText(QString::fromUtf16(g.whole).chopped(ending.size()));
+        TextBox* box = gap(number);
+        box->setText(ending);
+        lock(number);
+    }
+    mistakes().begin(static_cast<int>(missed.size()), true);
+    solution_->setEnabled(true);
+    next_->setEnabled(true);
+    focusGap(text_.current());
+    showRound();
+}
+
+QString GapWindow::gapLabel(int number) const {
+    const Gap& g = text_.gap(number);
+    return g.word
+               ? QStringLiteral("Gap %1, after %2").arg(number + 1).arg(QString::fromUtf16(g.word))
+               : QStringLiteral("Gap %1").arg(number + 1);
 }
 
 QString GapWindow::wordInFront() const {
@@ -206,11 +241,18 @@ QString GapWindow::wordInFront() const {
 
 void GapWindow::nextClicked() {
     const int answered = text_.current();
+    const Gap& g = text_.gap(answered);
+    const QString typed = wordInFront() + gap(answered)->text();
     const Outcome outcome = text_.answer(gap(answered)->text(), wordInFront());
-    if (outcome == Outcome::Wrong)
+    if (outcome == Outcome::Wrong) {
+        mistakes().wrong(answered, gapLabel(answered), typed);
         hiba();
-    else
-        oke(answered, outcome);
+        return;
+    }
+    mistakes().right(answered, QString::fromUtf16(g.whole ? g.whole : g.expected));
+    if (outcome == Outcome::Accomplished)
+        mistakes().finish();
+    oke(answered, outcome);
 }
 
 void GapWindow::hiba() {
@@ -221,12 +263,7 @@ void GapWindow::hiba() {
 
 void GapWindow::oke(int answered, Outcome outcome) {
     clearHint();
-    TextBox* box = gap(answered);
-    {
-        QScopedValueRollback<bool> locking(locking_, true);
-        box->setEnabled(false);
-    }
-    paint(box, design_.families[std::size_t(text_.gap(answered).family)].solved);
+    lock(answered);
     if (outcome == Outcome::Right) {
         dodo();
         return;
@@ -239,6 +276,15 @@ void GapWindow::oke(int answered, Outcome outcome) {
     next_->setEnabled(false);
     if (!design_.solutionStaysAfterDone)
         solution_->setEnabled(false);
+}
+
+void GapWindow::lock(int number) {
+    TextBox* box = gap(number);
+    {
+        QScopedValueRollback<bool> locking(locking_, true);
+        box->setEnabled(false);
+    }
+    paint(box, design_.families[std::size_t(text_.gap(number).family)].solved);
 }
 
 void GapWindow::dodo() {

@@ -83,6 +83,7 @@ class GapWindow : public ExerciseWindow {
     void nextClicked();
     void solutionClicked();
     void charPressed();
+    void practiseMistakes() override;
 
   protected:
     void buildControls(QWidget* body) override;
@@ -97,7 +98,9 @@ class GapWindow : public ExerciseWindow {
              Outcome outcome); // a right ending: lock and colour the gap, go on or finish
     void hiba();               // a wrong ending: beep, say so, back into the gap
     void dodo();               // on to the gap the text says is next
+    void lock(int number);     // a solved gap: disabled and in its solved colour
     QString wordInFront() const;
+    QString gapLabel(int number) const; // the gap and the word in front, for the Mistakes list
     void paint(QWidget* box, const QColor& colour);
 
     GapDesign design_;

@@ -99,8 +99,7 @@ QString stemOf(const QString& answer, Case c) {
     if (c != Case::Object)
         return answer.chopped(2);
     const QString stem = answer.chopped(1);
-    return !stem.isEmpty() && QStringLiteral("aeoö").contains(stem.back()) ? stem.chopped(1)
-                                                                           : stem;
+    return !stem.isEmpty() && QStringLiteral("aeoö").contains(stem.back()) ? stem.chopped(1) : stem;
 }
 
 // -ba/-be typed where the exercise asks for -ra/-re and back, or either of them where it
@@ -288,7 +287,8 @@ Hint::Result accents(const QString& typed, const QString& answer, const QString&
         {{-1, 1}, "needs the dots instead of a long mark", "need the dots instead of a long mark"},
         {{-1, 0}, "should have no long mark", "should have no long mark"},
         {{0, -1}, "should have no dots", "should have no dots"},
-        {{-1, -1}, "should have neither dots nor a long mark",
+        {{-1, -1},
+         "should have neither dots nor a long mark",
          "should have neither dots nor a long mark"},
     };
     QStringList parts;
@@ -329,8 +329,9 @@ Hint::Result letters(const QString& typed, const QString& answer) {
     const qsizetype right = commonStart(typed, answer);
     // Never the whole answer: a right answer with letters after it only says so.
     if (right == answer.size())
-        return {Hint::Kind::Letters, QStringLiteral("%1 too many at the end.")
-                                         .arg(letterCount(int(typed.size() - right)))};
+        return {
+            Hint::Kind::Letters,
+            QStringLiteral("%1 too many at the end.").arg(letterCount(int(typed.size() - right)))};
     const int apart = lettersApart(typed, answer);
     const QString count = apart == 1 ? QStringLiteral("1 letter differs")
                                      : QStringLiteral("%1 letters differ").arg(apart);

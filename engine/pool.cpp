@@ -2,6 +2,8 @@
 
 #include "platform/random.h"
 
+#include <algorithm>
+
 namespace kerbu {
 
 ItemPool::ItemPool(int size) : used_(static_cast<std::size_t>(size), false) {}
@@ -13,6 +15,22 @@ void ItemPool::refill() {
 void ItemPool::useUp(int item) {
     if (item >= 0 && item < size())
         used_[static_cast<std::size_t>(item)] = true;
+}
+
+void ItemPool::keepOnly(const std::vector<int>& items) {
+    for (int item = 0; item < size(); ++item) {
+        if (std::find(items.begin(), items.end(), item) == items.end())
+            useUp(item);
+    }
+}
+
+std::vector<int> roundOf(const std::vector<int>& items, int size) {
+    std::vector<int> round;
+    for (const int item : items) {
+        if (item >= 0 && item < size && std::find(round.begin(), round.end(), item) == round.end())
+            round.push_back(item);
+    }
+    return round;
 }
 
 bool ItemPool::isUsedUp(int item) const {

@@ -15,6 +15,8 @@ class ItemPool {
     // Every item is available again.
     void refill();
     void useUp(int item);
+    // Every item but these is used up.
+    void keepOnly(const std::vector<int>& items);
     bool isUsedUp(int item) const;
     // An available item from 0 to upper, each with the same chance; -1 if none is left.
     int draw(Random& random, int upper) const;
@@ -23,5 +25,8 @@ class ItemPool {
   private:
     std::vector<bool> used_;
 };
+
+// The items of a round: those of `items` that exist among `size`, each once, in order.
+std::vector<int> roundOf(const std::vector<int>& items, int size);
 
 } // namespace kerbu

@@ -11,12 +11,17 @@ SentenceDrill::SentenceDrill(std::span<const Sentence> sentences, int orderedCou
 void SentenceDrill::open() {
     // The window opens on the second sentence; Start goes back to the first.
     current_ = 1;
+    round_.clear();
     pool_.refill();
     run_ = Run::Ordered;
     phase_ = Phase::NotStarted;
 }
 
 Outcome SentenceDrill::start(Random& random) {
+    if (inRound()) {
+        round_.clear();
+        pool_.refill();
+    }
     phase_ = Phase::Waiting;
     if (run_ == Run::Restart)
         return draw(random);
@@ -31,6 +36,17 @@ Outcome SentenceDrill::answer(const QString& typed, Random& random) {
                        (sameText(sentence, solution()) || sameText(sentence, withPronoun()));
     if (!right)
         return Outcome::Wrong;
+    if (inRound()) {
+        pool_.useUp(current_);
+        if (++roundSolved_ < static_cast<int>(round_.size())) {
+            current_ = pool_.draw(random, size() - 1);
+            return Outcome::Right;
+        }
+        round_.clear();
+        pool_.refill();
+        phase_ = Phase::Accomplished;
+        return Outcome::Accomplished;
+    }
     if (run_ == Run::Ordered) {
         if (current_ < orderedCount_ - 1) {
             ++current_;
@@ -42,6 +58,17 @@ Outcome SentenceDrill::answer(const QString& typed, Random& random) {
     }
     pool_.useUp(current_);
     return draw(random);
+}
+
+void SentenceDrill::startRound(const std::vector<int>& sentences, Random& random) {
+    round_ = roundOf(sentences, size());
+    if (!inRound())
+        return;
+    pool_.refill();
+    pool_.keepOnly(round_);
+    roundSolved_ = 0;
+    phase_ = Phase::Waiting;
+    current_ = pool_.draw(random, size() - 1);
 }
 
 Outcome SentenceDrill::draw(Random& random) {

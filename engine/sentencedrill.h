@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <span>
+#include <vector>
 
 namespace kerbu {
 
@@ -41,6 +42,10 @@ class SentenceDrill {
     // The learner's sentence, blanks around it removed. A right one goes on; the last one
     // of a run accomplishes it (after the ordered run, the Restart run is next).
     Outcome answer(const QString& typed, Random& random);
+    // A round over just these sentences (the ones missed), at random, each once; after it
+    // Start goes on with the run it would have begun.
+    void startRound(const std::vector<int>& sentences, Random& random);
+    bool inRound() const { return !round_.empty(); }
 
     Run run() const { return run_; }
     Phase phase() const { return phase_; }
@@ -64,6 +69,8 @@ class SentenceDrill {
     std::span<const Sentence> sentences_;
     int orderedCount_;
     ItemPool pool_;
+    std::vector<int> round_;
+    int roundSolved_ = 0;
     int current_ = 0;
     int drawn_ = 0;
     Run run_ = Run::Ordered;

@@ -173,13 +173,16 @@ void K04d3::clearItem() {
 
 void K04d3::startClicked() {
     clearHint();
-    if (drill_.run() == SentenceDrill::Run::Restart) {
+    if (drill_.inRound() || drill_.run() == SentenceDrill::Run::Restart) {
         // Restart: the run with variable persons.
         next_->setEnabled(true);
-        showDrawn(drill_.start(services().random()));
+        const Outcome outcome = drill_.start(services().random());
+        mistakes().begin(drill_.size(), false);
+        showDrawn(outcome);
         return;
     }
     drill_.start(services().random());
+    mistakes().begin(orderedCount(), false);
     showItem();
     answer_->setFocus(Qt::OtherFocusReason);
     start_->setEnabled(false);
@@ -216,17 +219,42 @@ void K04d3::checkSentence() {
     upper();
     if (!isLoaded())
         return;
-    const bool ordered = drill_.run() == SentenceDrill::Run::Ordered;
+    const bool ordered = drill_.run() == SentenceDrill::Run::Ordered && !drill_.inRound();
+    const int item = drill_.current();
+    const QString answered = drill_.solution();
     const Outcome outcome = drill_.answer(answer_->text(), services().random());
-    if (outcome == Outcome::Wrong)
+    if (outcome == Outcome::Wrong) {
         hiba();
-    else if (ordered)
+        return;
+    }
+    mistakes().right(item, answered);
+    if (outcome == Outcome::Accomplished)
+        mistakes().finish();
+    if (ordered)
         oke(outcome);
     else
         showDrawn(outcome);
 }
 
+QString K04d3::itemLabel() const {
+    return QStringLiteral("Picture %1 %2").arg(drill_.picture() + 1).arg(drill_.person());
+}
+
+void K04d3::practiseMistakes() {
+    if (!isLoaded() || !mistakes().canPractise())
+        return;
+    clearHint();
+    const std::vector<int> missed = mistakes().missed();
+    drill_.startRound(missed, services().random());
+    mistakes().begin(static_cast<int>(missed.size()), true);
+    next_->setEnabled(true);
+    solution_->setEnabled(true);
+    showDrawn(Outcome::Right);
+    showRound();
+}
+
 void K04d3::hiba() {
+    mistakes().wrong(drill_.current(), itemLabel(), trimBlanks(answer_->text()));
     wrongAnswer(answer_, Hint::forSentence(trimBlanks(answer_->text()), drill_.solution(),
                                            drill_.withPronoun()));
 }

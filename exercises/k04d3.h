@@ -35,6 +35,7 @@ class K04d3 : public ExerciseWindow {
     void solutionClicked();
     void charClicked();
     void pictureClicked();
+    void practiseMistakes() override;
 
   protected:
     void buildControls(QWidget* body) override;
@@ -48,6 +49,7 @@ class K04d3 : public ExerciseWindow {
     void oke(Outcome outcome);       // a right sentence of the ordered run: the next, or its end
     void showDrawn(Outcome outcome); // the Restart run: the sentence drawn, or its end
     void hiba();                     // a wrong sentence: beep and say so
+    QString itemLabel() const;       // the picture and person, for the Mistakes list
 
     SentenceDrill drill_;
     QLineEdit* answer_ = nullptr;

@@ -37,6 +37,11 @@ void ExerciseFrame::build(FormWindow& window, QWidget* body) {
     hints->setObjectName(QStringLiteral("mnuHints"));
     hints->setCheckable(true);
     hints->setChecked(program_.hintsWanted);
+    QAction* list = options->addAction(QStringLiteral("&Mistakes..."));
+    list->setObjectName(QStringLiteral("mnuMistakes"));
+    QAction* practise = options->addAction(QStringLiteral("&Practise the mistakes"));
+    practise->setObjectName(QStringLiteral("mnuPractise"));
+    practise->setEnabled(false);
     QMenu* help = menuBar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     QAction* how = help->addAction(QStringLiteral("&How to..."));
@@ -52,6 +57,15 @@ void ExerciseFrame::build(FormWindow& window, QWidget* body) {
         if (auto* exercise = qobject_cast<ExerciseWindow*>(&window); exercise && !checked)
             exercise->clearHint();
     });
+    if (auto* exercise = qobject_cast<ExerciseWindow*>(&window)) {
+        QObject::connect(list, &QAction::triggered, exercise, &ExerciseWindow::showMistakes);
+        QObject::connect(practise, &QAction::triggered, exercise,
+                         &ExerciseWindow::practiseMistakes);
+        // Enabled once a run has been accomplished with a wrong try in it.
+        QObject::connect(
+            &exercise->mistakes(), &MistakeLog::changed, practise,
+            [practise, exercise] { practise->setEnabled(exercise->mistakes().canPractise()); });
+    }
     QObject::connect(how, &QAction::triggered, &window, [this, &window] { howTo(window); });
     QObject::connect(about, &QAction::triggered, &window,
                      [this] { program_.windows().showAbout(); });

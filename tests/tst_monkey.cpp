@@ -206,6 +206,7 @@ class MonkeyTest : public QObject {
     Q_OBJECT
 
   private slots:
+    void cleanupTestCase() { test::shutDown(); }
 
     void survivesRandomActions() {
         bool ok = false;
@@ -247,7 +248,6 @@ class MonkeyTest : public QObject {
                 start();
         }
         std::printf("monkey: %d runs accomplished in %d actions\n", accomplished, actions);
-        test::shutDown();
         // Random actions that never finish a run would leave the end of every run untried.
         QVERIFY2(
             accomplished >= actions / 2000,

@@ -1,0 +1,229 @@
+// The Mistakes list and the round of the missed items: a run of each kind with two wrong
+// tries, the list, its score line, the round after it; shortening hostile text; where the
+// list stands.
+#include "engine/mistakeswindow.h"
+#include "testsupport/harness.h"
+
+#include <QAccessible>
+#include <QAccessibleTableInterface>
+#include <QTableView>
+#include <functional>
+
+using namespace kerbu;
+using test::Role;
+
+namespace {
+
+MistakesWindow* openList(ExerciseWindow* window) {
+    window->findChild<QAction*>("mnuMistakes")->trigger();
+    return window->mistakesWindow();
+}
+
+QString score(ExerciseWindow* window) {
+    return window->mistakesWindow()->findChild<QLabel*>("score")->text();
+}
+
+QString cell(ExerciseWindow* window, int row, int column) {
+    return window->mistakes().index(row, column).data().toString();
+}
+
+// How the test works one window: the answer box of the moment, what stands for the item
+// asked, and a right answer.
+struct Learner {
+    std::function<QLineEdit*()> box;
+    std::function<QString()> item;
+    std::function<void()> answerRight;
+
+    void answerWrong(const QString& typed) const {
+        if (auto* word = box()->parentWidget()->findChild<QLineEdit*>("Text1");
+            word && word != box())
+            word->clear();
+        box()->setText(typed);
+        test::enter(box());
+    }
+};
+
+Learner learnerFor(ExerciseWindow* window) {
+    if (auto* drill = qobject_cast<DrillWindow*>(window))
+        return {[drill] { return test::box(drill, Role::Ending); },
+                [drill] { return test::box(drill, Role::Word)->text(); },
+                [drill] { test::answerRight(drill); }};
+    if (auto* gaps = qobject_cast<GapWindow*>(window))
+        return {[gaps] { return gaps->gap(gaps->text().current()); },
+                [gaps] { return QString::number(gaps->text().current()); },
+                [gaps] { test::solveGap(gaps); }};
+    auto* sentences = static_cast<K04d3*>(window);
+    return {[sentences] { return test::box(sentences, Role::Ending); },
+            [sentences] { return sentences->control<QLabel>("Label1")->text(); },
+            [sentences] {
+                QLineEdit* box = test::box(sentences, Role::Ending);
+                box->setText(sentences->drill().solution());
+                test::enter(box);
+            }};
+}
+
+bool accomplished() {
+    const auto& messages = test::recorder().messages;
+    return !messages.empty() && (messages.back().text.contains("accomplished") ||
+                                 messages.back().text.contains("end of the exercice"));
+}
+
+} // namespace
+
+class MistakesTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() { test::freshStart(); }
+    void cleanupTestCase() { test::shutDown(); }
+
+    void shownSafely_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("plain") << "kabátöt"
+                               << "kabátöt";
+        QTest::newRow("pasted essay") << QString(10000, 'a') << QString(39, 'a') + "…";
+        QTest::newRow("controls") << "ab\x01\n\t" + QString(QChar(0x202E)) + "c"
+                                  << "ab\uFFFD\uFFFD\uFFFD\uFFFDc";
+        QTest::newRow("right to left") << "שלום"
+                                       << "\u2068שלום\u2069";
+        QTest::newRow("cut pair") << QString(38, 'a') + "😀😀" << QString(38, 'a') + "…";
+    }
+
+    void shownSafely() {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QCOMPARE(kerbu::shownSafely(typed), shown);
+    }
+
+    void runOfEachKind_data() {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QString>("firstItem");
+        QTest::addColumn<QString>("secondItem");
+        QTest::addColumn<QString>("done");
+        QTest::newRow("word drill") << "k04d1a"
+                                    << ""
+                                    << ""
+                                    << "12 of 12 right, 2 wrong tries";
+        QTest::newRow("sentences") << "k04d3"
+                                   << "Picture 1 (Kati)"
+                                   << "Picture 2 (én)"
+                                   << "6 of 6 right, 2 wrong tries";
+        QTest::newRow("gaps") << "k04d5"
+                              << "Gap 1, after ing"
+                              << "Gap 2, after Kék"
+                              << "12 of 12 right, 2 wrong tries";
+    }
+
+    // Two wrong tries in a run: the list keeps them as they happen, the round that follows
+    // asks exactly those two, and Start then runs the exercise as before.
+    void runOfEachKind() {
+        QFETCH(QString, id);
+        QFETCH(QString, firstItem);
+        QFETCH(QString, secondItem);
+        QFETCH(QString, done);
+        auto* window = static_cast<ExerciseWindow*>(test::openWindow(id));
+        QAction* practise = window->findChild<QAction*>("mnuPractise");
+        QVERIFY(!practise->isEnabled());
+        MistakesWindow* list = openList(window);
+        QVERIFY(list && list->isVisible());
+        QCOMPARE(score(window), QString("No run yet: press Start."));
+        const Learner learner = learnerFor(window);
+        test::button(window, Role::Start)->click();
+        QStringList missed;
+        for (const char* typed : {"Xyz.", "Qq."}) {
+            missed << (id == "k04d1a" ? learner.item() : QString());
+            learner.answerWrong(typed);
+            learner.answerRight();
+        }
+        QCOMPARE(window->mistakes().rowCount(), 2);
+        QCOMPARE(cell(window, 0, MistakeLog::TypedColumn), QString("Xyz."));
+        QCOMPARE(cell(window, 1, MistakeLog::TypedColumn), QString("Qq."));
+        QCOMPARE(cell(window, 0, MistakeLog::ItemColumn), id == "k04d1a" ? missed[0] : firstItem);
+        QCOMPARE(cell(window, 1, MistakeLog::ItemColumn), id == "k04d1a" ? missed[1] : secondItem);
+        QVERIFY(!cell(window, 0, MistakeLog::RightColumn).isEmpty());
+        QCOMPARE(score(window).section(',', 1), QString(" 2 wrong tries"));
+        // A screen reader reads the rows as table cells.
+        QAccessibleInterface* table =
+            QAccessible::queryAccessibleInterface(list->findChild<QTableView*>("mistakeList"));
+        QCOMPARE(table->tableInterface()->cellAt(1, 1)->text(QAccessible::Name), QString("Qq."));
+        while (!accomplished())
+            learner.answerRight();
+        QCOMPARE(score(window), done);
+        QVERIFY(practise->isEnabled());
+
+        practise->trigger();
+        QCOMPARE(score(window), "Round of mistakes: 0 of 2 right, 0 wrong tries");
+        QCOMPARE(window->mistakes().rowCount(), 0);
+        if (auto* gaps = qobject_cast<GapWindow*>(window)) {
+            // The gaps right at the first try stand filled in and locked.
+            QVERIFY(gaps->gap(0)->isEnabled() && gaps->gap(0)->text().isEmpty());
+            QVERIFY(gaps->gap(1)->isEnabled() && gaps->gap(1)->text().isEmpty());
+            QVERIFY(!gaps->gap(2)->isEnabled());
+            QCOMPARE(gaps->gap(2)->text(), QString("ban"));
+            QCOMPARE(gaps->control<QLineEdit>("Text8")->text(), QString("Három zsemlé"));
+        }
+        test::recorder().messages.clear();
+        QStringList asked;
+        while (!accomplished()) {
+            QVERIFY(asked.size() < 2);
+            asked << learner.item();
+            learner.answerRight();
+        }
+        if (id == "k04d1a") {
+            asked.sort();
+            missed.sort();
+            QCOMPARE(asked, missed);
+        } else if (id == "k04d5") {
+            QCOMPARE(asked, QStringList({"0", "1"}));
+        } else {
+            QCOMPARE(asked.size(), 2);
+        }
+        QCOMPARE(score(window), "Round of mistakes: 2 of 2 right, 0 wrong tries");
+        QVERIFY(!practise->isEnabled());
+        test::button(window, Role::Start)->click();
+        QVERIFY(!score(window).startsWith("Round"));
+        // Plus clears the list too.
+        if (qobject_cast<DrillWindow*>(window)) {
+            learner.answerWrong("Xyz.");
+            QCOMPARE(window->mistakes().rowCount(), 1);
+            test::button(window, Role::Plus)->click();
+            QCOMPARE(window->mistakes().rowCount(), 0);
+        }
+    }
+
+    // Beside the window, never over it, at 100 % and 200 %; Escape closes it and the
+    // learner is back in the exercise.
+    void listStandsBeside() {
+        for (const Exercise& exercise : test::program().lesson().exercises) {
+            const QString id = QString::fromLatin1(exercise.name);
+            auto* window = static_cast<ExerciseWindow*>(test::openWindow(id));
+            MistakesWindow* list = openList(window);
+            QTRY_VERIFY(list->isActiveWindow());
+            QVERIFY2(!list->frameGeometry().intersects(window->frameGeometry()), qPrintable(id));
+            QVERIFY2(list->width() >= 150, qPrintable(id));
+            QTest::keyClick(list, Qt::Key_Escape);
+            QVERIFY(list->isHidden());
+            QTRY_VERIFY(window->isActiveWindow());
+        }
+    }
+
+    void besideRect_data() {
+        QTest::addColumn<QRect>("frame");
+        QTest::addColumn<QRect>("place");
+        const QRect screen(0, 0, 1000, 800);
+        QTest::newRow("right") << QRect(100, 100, 500, 400) << QRect(612, 100, 300, 200);
+        QTest::newRow("left") << QRect(450, 100, 500, 400) << QRect(138, 100, 300, 200);
+        QTest::newRow("below") << QRect(100, 50, 900, 400) << QRect(100, 486, 300, 200);
+        QTest::newRow("roomiest") << QRect(50, 50, 800, 700) << QRect(862, 50, 138, 200);
+    }
+
+    void besideRect() {
+        QFETCH(QRect, frame);
+        QFETCH(QRect, place);
+        QCOMPARE(kerbu::besideRect(frame, QSize(300, 200), QRect(0, 0, 1000, 800)), place);
+    }
+};
+
+QTEST_MAIN(MistakesTest)
+#include "tst_mistakes.moc"
