@@ -19,11 +19,17 @@ bool isRightToLeft(QChar c) {
 QString shownSafely(const QString& text, int length) {
     QString shown;
     bool rightToLeft = false;
-    for (const QChar c : text.left(length + 1)) {
+    const QString start = text.left(length + 1);
+    for (qsizetype i = 0; i < start.size(); ++i) {
+        const QChar c = start.at(i);
         const QChar::Category category = c.category();
+        // A surrogate only as half of a pair; the pair cut at the end goes below.
+        const bool paired =
+            (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) ||
+            (c.isLowSurrogate() && i > 0 && start.at(i - 1).isHighSurrogate());
         const bool hidden = category == QChar::Other_Control || category == QChar::Other_Format ||
                             category == QChar::Separator_Line ||
-                            category == QChar::Separator_Paragraph;
+                            category == QChar::Separator_Paragraph || (c.isSurrogate() && !paired);
         shown += hidden ? QChar(QChar::ReplacementCharacter) : c;
         rightToLeft = rightToLeft || isRightToLeft(c);
     }

@@ -49,8 +49,10 @@ class HostileTest : public QObject {
 
     void pastingAnythingIntoEveryBox() {
         for (const auto& [id, name] : answerBoxes()) {
-            FormWindow* window = test::openWindow(id);
+            auto* window = static_cast<ExerciseWindow*>(test::openWindow(id));
             test::button(window, test::Role::Start)->click();
+            window->findChild<QAction*>("mnuMistakes")->trigger();
+            const QSize listSize = window->mistakesWindow()->size();
             QLineEdit* box = window->control<QLineEdit>(name);
             for (const QString& text : hostileTexts()) {
                 box->clear();
@@ -60,6 +62,21 @@ class HostileTest : public QObject {
                 QVERIFY(!box->text().isEmpty() || text.front().unicode() < 32);
                 QTest::keyClick(box, Qt::Key_Return);
                 QVERIFY(window->isVisible());
+            }
+            // The Mistakes list shows every try short and safe, and keeps its size.
+            QCOMPARE(window->mistakesWindow()->size(), listSize);
+            const MistakeLog& log = window->mistakes();
+            QVERIFY(log.rowCount() >= int(hostileTexts().size()));
+            for (int row = 0; row < log.rowCount(); ++row) {
+                const QString shown = log.index(row, MistakeLog::TypedColumn).data().toString();
+                QVERIFY2(shown.size() <= 42, qPrintable(shown.left(50)));
+                for (qsizetype i = 0; i < shown.size(); ++i) {
+                    const QChar c = shown.at(i);
+                    QVERIFY(c.category() != QChar::Other_Control && c != QChar(0x202E));
+                    QVERIFY(!c.isSurrogate() ||
+                            (c.isHighSurrogate() && shown.at(i + 1).isLowSurrogate()) ||
+                            (c.isLowSurrogate() && shown.at(i - 1).isHighSurrogate()));
+                }
             }
             // None of it was right: every message came with its beep, none says the end.
             QCOMPARE(test::recorder().beeps, int(test::recorder().messages.size()));

@@ -1,7 +1,6 @@
 // The Mistakes list and the round of the missed items: a run of each kind with two wrong
 // tries, the list, its score line, the round after it; shortening hostile text; where the
 // list stands.
-#include "engine/mistakeswindow.h"
 #include "testsupport/harness.h"
 
 #include <QAccessible>
@@ -88,6 +87,8 @@ class MistakesTest : public QObject {
         QTest::newRow("right to left") << "שלום"
                                        << "\u2068שלום\u2069";
         QTest::newRow("cut pair") << QString(38, 'a') + "😀😀" << QString(38, 'a') + "…";
+        QTest::newRow("lone half") << QString(QChar(0xD800)) + "a"
+                                   << "\uFFFDa";
     }
 
     void shownSafely() {

@@ -4,6 +4,7 @@
 // and Qt's test tools.
 #include "engine/drillwindow.h"
 #include "engine/gapwindow.h"
+#include "engine/mistakeswindow.h"
 #include "exercises/k04d3.h"
 #include "recordingservices.h"
 #include "shell/lesson.h"
