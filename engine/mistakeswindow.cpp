@@ -73,9 +73,8 @@ MistakesWindow::MistakesWindow(MistakeLog& log, QWidget* exercise)
     view_->setWordWrap(false);
     view_->setTextElideMode(Qt::ElideRight);
     view_->verticalHeader()->hide();
-    view_->horizontalHeader()->setStretchLastSection(true);
-    view_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    view_->horizontalHeader()->setDefaultSectionSize(100);
+    // The three columns share the width; a long text ends in "…" and shows whole as a tip.
+    view_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     score_->setBuddy(view_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(score_);

@@ -23,6 +23,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
+#include <QScreen>
 #include <cstdio>
 
 using namespace kerbu;
@@ -179,7 +180,8 @@ void hint(const QString& id) {
     shotName = window->objectName() + QStringLiteral("-8-hint");
     if (auto* drill = qobject_cast<DrillWindow*>(window)) {
         drill->control<QLineEdit>(QStringLiteral("Text1"))->clear();
-        drill->control<QLineEdit>(QStringLiteral("Text2"))->setText(slip(drill->drill().solution()));
+        drill->control<QLineEdit>(QStringLiteral("Text2"))
+            ->setText(slip(drill->drill().solution()));
     } else if (auto* gaps = qobject_cast<GapWindow*>(window)) {
         gaps->gap(gaps->text().current())->setText(slip(gaps->text().expected()));
     } else if (auto* sentence = qobject_cast<K04d3*>(window)) {
@@ -188,6 +190,29 @@ void hint(const QString& id) {
     }
     click(window, "Command2");
     save(window, shotName);
+}
+
+// The Mistakes list after two wrong tries and a right answer, alone and as it stands
+// beside its exercise on the screen.
+void mistakes(const QString& id) {
+    auto* window = static_cast<ExerciseWindow*>(open(id));
+    click(window, "Command1");
+    QLineEdit* box = qobject_cast<DrillWindow*>(window)
+                         ? window->control<QLineEdit>(QStringLiteral("Text2"))
+                         : window->control<QLineEdit>(QStringLiteral("Text1"));
+    shotName = window->objectName() + QStringLiteral("-9-wrong");
+    for (const char* typed : {"Az autoban ulok.", "Az autóba ülök."}) {
+        box->setText(QString::fromUtf8(typed));
+        click(window, "Command2");
+    }
+    window->findChild<QAction*>(QStringLiteral("mnuMistakes"))->trigger();
+    save(window->mistakesWindow(), window->objectName() + QStringLiteral("-9-mistakes"));
+    QApplication::processEvents();
+    const QRect both = window->frameGeometry().united(window->mistakesWindow()->frameGeometry());
+    const QPixmap desktop =
+        window->screen()->grabWindow(0, both.x(), both.y(), both.width(), both.height());
+    if (desktop.save(output.filePath(window->objectName() + QStringLiteral("-9-beside.png"))))
+        ++saved;
 }
 
 } // namespace
@@ -246,6 +271,7 @@ int main(int argc, char* argv[]) {
     running.hintsWanted = true;
     for (const QString& id : exerciseNames())
         hint(id);
+    mistakes(QStringLiteral("k04d3"));
     windows.clear();
     std::printf("%d pictures\n", saved);
     return saved > 0 ? 0 : 1;
