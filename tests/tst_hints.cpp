@@ -265,6 +265,8 @@ class HintsTest : public QObject {
         QVERIFY(page.contains(
             QLatin1String("<a name=\"hints\"></a>Hints: what a wrong answer got wrong")));
         QVERIFY(page.contains(QLatin1String("<b>Options</b> menu")));
+        QVERIFY(page.contains(QLatin1String("<a href=\"#mistakes\">")));
+        QVERIFY(page.contains(QLatin1String("<a name=\"mistakes\"></a>Your mistakes")));
     }
 
     void tildeLettersAreTheHungarianOnes_data() {
