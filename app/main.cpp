@@ -13,6 +13,10 @@ int main(int argc, char* argv[]) {
                    stderr);
         return 2;
     }
+    if (const QByteArray platform = kerbu::platformToUse(
+            qgetenv("QT_QPA_PLATFORM"), qgetenv("DISPLAY"), qgetenv("WAYLAND_DISPLAY"));
+        !platform.isEmpty())
+        qputenv("QT_QPA_PLATFORM", platform);
     QApplication app(argc, argv);
     kerbu::setUpApplication();
     kerbu::Program program;

@@ -1,5 +1,6 @@
 #include "drillwindow.h"
 
+#include "platform/accessibletext.h"
 #include "texts.h"
 
 #include <QScrollBar>
@@ -27,6 +28,7 @@ void DrillWindow::buildControls(QWidget* body) {
         applyDesign(recordBox_, design_.record);
     } else {
         recordLabel_ = makeLabel(body, design_.record);
+        readAsText(recordLabel_);
         recordLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
     word_ = makeTextBox(body, design_.word);
@@ -97,6 +99,7 @@ void DrillWindow::practiseMistakes() {
 
 void DrillWindow::beginRun() {
     word_->setText(drill_.word());
+    announceItem(ending_, QStringLiteral("Ending for ") + drill_.word());
     ending_->setFocus(Qt::OtherFocusReason);
     start_->setEnabled(false);
     solution_->setEnabled(true);
@@ -130,6 +133,7 @@ void DrillWindow::oke(const QString& answered, Outcome outcome) {
     ending_->clear();
     if (outcome == Outcome::Right) {
         word_->setText(drill_.word());
+        announceItem(ending_, QStringLiteral("Ending for ") + drill_.word(), true);
         ending_->setFocus(Qt::OtherFocusReason);
         return;
     }

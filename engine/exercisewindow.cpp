@@ -4,6 +4,7 @@
 #include "keys.h"
 #include "mistakeswindow.h"
 #include "platform/controls.h"
+#include "platform/focusnote.h"
 #include "texts.h"
 
 namespace kerbu {
@@ -16,6 +17,9 @@ ExerciseWindow::ExerciseWindow(const QString& name, const QColor& background, Pr
 
 void ExerciseWindow::beginLoad() {
     mistakes_.clear();
+    answerBox_ = nullptr;
+    rightNote_ = nullptr;
+    item_.clear();
     center(this);
     loadParts();
 }
@@ -54,10 +58,32 @@ void ExerciseWindow::message(const QString& text, Icon icon, const QString& titl
     tell(text, title.isEmpty() ? shared().msgTitle : title, icon, then);
 }
 
+void ExerciseWindow::announceItem(QWidget* box, const QString& item, bool afterRight) {
+    if (answerBox_ && answerBox_ != box)
+        answerBox_->setAccessibleName(item_);
+    answerBox_ = box;
+    item_ = item;
+    box->setAccessibleName(item);
+    if (afterRight)
+        confirmRight(box);
+}
+
+void ExerciseWindow::confirmRight(QWidget* box) {
+    if (!rightNote_)
+        rightNote_ = new FocusNote(body());
+    rightNote_->say(QStringLiteral("Right."), box);
+}
+
 void ExerciseWindow::wrongAnswer(QWidget* then, const Hint::Result& hint) {
     services().beep();
+    const bool hinted = hint_ && state_.hintsWanted && hint.kind != Hint::Kind::None;
+    // Qt has no way to make a screen reader say a text at once; the hint goes into the
+    // name of the answer box, which is said as the focus comes back to it from the message.
+    if (answerBox_)
+        answerBox_->setAccessibleName(hinted ? item_ + QStringLiteral(". Hint: ") + hint.text
+                                             : item_);
     message(shared().msgWrong, Icon::Exclamation, QString(), then);
-    if (!isLoaded() || !hint_ || !state_.hintsWanted || hint.kind == Hint::Kind::None)
+    if (!isLoaded() || !hinted)
         return;
     hint_->setText(hint.text);
     hint_->setAccessibleName(QStringLiteral("Hint: ") + hint.text);

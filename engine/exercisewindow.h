@@ -8,11 +8,14 @@
 #include "platform/services.h"
 #include "texts.h"
 
+#include <QPointer>
+
 class QLabel;
 class QPushButton;
 
 namespace kerbu {
 
+class FocusNote;
 class MistakesWindow;
 
 // The exercise title, "Label2": Arial 12 pt bold in black, on the design's colour and
@@ -68,6 +71,11 @@ class ExerciseWindow : public FormWindow {
     // A wrong answer: the beep and the shared message, then the focus to `then`; with
     // Hints on, the hint then stands in the Hints line.
     void wrongAnswer(QWidget* then = nullptr, const Hint::Result& hint = {});
+    // What a screen reader says of the box the learner answers in: the item to work on,
+    // "Right." before it after a right answer. A wrong answer while Hints are on adds the
+    // hint, said when the focus comes back to the box from the message.
+    void announceItem(QWidget* box, const QString& item, bool afterRight = false);
+    QWidget* announcedBox() const { return answerBox_; }
     // The Hints line, hidden until a wrong answer while Hints are on. The design places it
     // in free space near the answer boxes; it takes the window's own colours.
     void makeHintLine(QWidget* body, ControlDesign place);
@@ -88,6 +96,10 @@ class ExerciseWindow : public FormWindow {
     ProgramState& state_;
     MistakeLog mistakes_;
     MistakesWindow* list_ = nullptr;
+    void confirmRight(QWidget* box);
+    QPointer<QWidget> answerBox_;
+    FocusNote* rightNote_ = nullptr;
+    QString item_;
 };
 
 } // namespace kerbu

@@ -86,7 +86,7 @@ void GapWindow::buildControls(QWidget* body) {
                                           .look = textLook(Qt::AlignLeft),
                                           .tabIndex = placeInOrder(number)});
         box->setProperty("index", number);
-        box->setAccessibleName(QStringLiteral("Gap %1").arg(number + 1));
+        box->setAccessibleName(gapLabel(number));
         box->setAccessibleDescription(QStringLiteral(
             "Type the ending of the word in front of the gap, then press Enter to check it."));
         box->setTranslator(hunkey);
@@ -177,8 +177,11 @@ void GapWindow::openGaps() {
 }
 
 void GapWindow::gapFocused(int number) {
-    if (!locking_)
-        text_.enter(number);
+    if (locking_)
+        return;
+    text_.enter(number);
+    if (announcedBox() != gap(number))
+        announceItem(gap(number), gapLabel(number));
 }
 
 void GapWindow::focusGap(int number) {
@@ -288,6 +291,8 @@ void GapWindow::lock(int number) {
 }
 
 void GapWindow::dodo() {
+    if (TextBox* next = gap(text_.current()))
+        announceItem(next, gapLabel(text_.current()), true);
     focusGap(text_.current());
 }
 

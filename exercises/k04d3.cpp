@@ -37,8 +37,12 @@ constexpr Sentence entries[] = {
 constexpr const char16_t* hat[6] = {u"bank", u"autó", u"könyvtár", u"posta", u"tér", u"szoba"};
 constexpr const char16_t* ig[6] = {u"megy", u"ül", u"olvas", u"siet", u"vár", u"pihen"};
 
+// What each picture shows, for those who cannot see it.
+constexpr const char* shows[6] = {"a bank",        "a car",    "a library",
+                                  "a post office", "a square", "a room"};
 constexpr int picturesInOrder = 6;
-static_assert(std::size(hat) == picturesInOrder && std::size(ig) == picturesInOrder);
+static_assert(std::size(hat) == picturesInOrder && std::size(ig) == picturesInOrder &&
+              std::size(shows) == picturesInOrder);
 
 const QString endMessage =
     QStringLiteral("You have reached the end of the exercice. If you want to restart it (with "
@@ -138,7 +142,11 @@ void K04d3::buildControls(QWidget* body) {
     answer_->setAccessibleDescription(QStringLiteral(
         "Write the whole sentence about the picture and the person, then press Enter."));
     picture_->setAccessibleName(QStringLiteral("Picture"));
-    picture_->setAccessibleDescription(QStringLiteral("Click it to see the main words."));
+    picture_->setAccessibleDescription(
+        QStringLiteral("Click it, or press Enter on it, to see the main words."));
+    // The picture takes the focus last, so that its main words are there from the keyboard.
+    picture_->setFocusPolicy(Qt::TabFocus);
+    picture_->setProperty("tabIndex", 14);
     person_->setAccessibleName(QStringLiteral("Person"));
 
     connect(start_, &QPushButton::clicked, this, &K04d3::startClicked);
@@ -153,10 +161,17 @@ void K04d3::onLoad() {
     finishLoad(QStringLiteral(": 3."));
 }
 
-void K04d3::showItem() {
+void K04d3::showItem(bool afterRight) {
     const int k = drill_.picture();
     if (k < 0)
         return;
+    // The person without the brackets the label shows it in.
+    const QString person = drill_.person().remove(QLatin1Char('(')).remove(QLatin1Char(')'));
+    const QString shown =
+        QStringLiteral("Picture of %1, with %2").arg(QLatin1String(shows[k]), person);
+    picture_->setAccessibleName(shown);
+    person_->setAccessibleName(QStringLiteral("Person: ") + person);
+    announceItem(answer_, QStringLiteral("Your sentence. %1").arg(shown), afterRight);
     // Each scene is drawn the first time it is shown, not before.
     QPixmap& scene = scenes_.at(std::size_t(k));
     if (scene.isNull())
@@ -233,7 +248,7 @@ void K04d3::checkSentence() {
     if (ordered)
         oke(outcome);
     else
-        showDrawn(outcome);
+        showDrawn(outcome, true);
 }
 
 QString K04d3::itemLabel() const {
@@ -262,7 +277,7 @@ void K04d3::hiba() {
 void K04d3::oke(Outcome outcome) {
     clearHint();
     if (outcome == Outcome::Right) {
-        showItem();
+        showItem(true);
         answer_->clear();
         return;
     }
@@ -278,10 +293,10 @@ void K04d3::oke(Outcome outcome) {
     next_->setEnabled(false);
 }
 
-void K04d3::showDrawn(Outcome outcome) {
+void K04d3::showDrawn(Outcome outcome, bool afterRight) {
     clearHint();
     if (outcome == Outcome::Right) {
-        showItem();
+        showItem(afterRight);
         answer_->clear();
         answer_->setFocus(Qt::OtherFocusReason);
         return;

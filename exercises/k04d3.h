@@ -42,14 +42,15 @@ class K04d3 : public ExerciseWindow {
     void onLoad() override;
 
   private:
-    void showItem();
+    void showItem(bool afterRight = false);
     void clearItem();
     void replaceByBlank(const QString& text);
-    void upper();                    // makes the first letter a capital, and says so if it was not
-    void oke(Outcome outcome);       // a right sentence of the ordered run: the next, or its end
-    void showDrawn(Outcome outcome); // the Restart run: the sentence drawn, or its end
-    void hiba();                     // a wrong sentence: beep and say so
-    QString itemLabel() const;       // the picture and person, for the Mistakes list
+    void upper();              // makes the first letter a capital, and says so if it was not
+    void oke(Outcome outcome); // a right sentence of the ordered run: the next, or its end
+    // The Restart run: the sentence drawn, or its end.
+    void showDrawn(Outcome outcome, bool afterRight = false);
+    void hiba();               // a wrong sentence: beep and say so
+    QString itemLabel() const; // the picture and person, for the Mistakes list
 
     SentenceDrill drill_;
     QLineEdit* answer_ = nullptr;

@@ -80,6 +80,15 @@ void ImageBox::mouseReleaseEvent(QMouseEvent* event) {
         emit clicked();
 }
 
+void ImageBox::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
 ControlDesign commandButton(ControlDesign design) {
     if (design.height == 0)
         design.height = 495;

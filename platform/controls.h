@@ -73,7 +73,7 @@ class Caption : public QLabel {
     void paintEvent(QPaintEvent* event) override;
 };
 
-// A picture that reports clicks.
+// A picture that reports clicks, and Enter or Space while it has the focus.
 class ImageBox : public QLabel {
     Q_OBJECT
   public:
@@ -83,6 +83,7 @@ class ImageBox : public QLabel {
 
   protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // A command button of the designs: 495 twips high unless the design says otherwise.

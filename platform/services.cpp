@@ -63,6 +63,10 @@ void DesktopServices::messageBox(QWidget* parent, const QString& text, const QSt
     }
 }
 
+bool Services::screenReaderListening() const {
+    return QAccessible::isActive();
+}
+
 void Services::announce(QWidget* control) {
     QAccessibleEvent changed(control, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&changed);

@@ -29,6 +29,8 @@ class Services {
     virtual void setOnTop(QWidget* window, bool onTop);
     // Tells screen readers that a control's text has changed, so they say it.
     virtual void announce(QWidget* control);
+    // Whether a screen reader is listening.
+    virtual bool screenReaderListening() const;
     virtual void showHelp(int context) = 0;
     // Closes the help viewer's window, if one is open.
     virtual void closeHelp() {}

@@ -1,5 +1,6 @@
 #include "application.h"
 
+#include "platform/accessibletext.h"
 #include "platform/controls.h"
 #include "platform/fonts.h"
 
@@ -21,6 +22,17 @@ bool displayAvailable() {
            qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
 }
 
+QByteArray platformToUse(const QByteArray& chosen, const QByteArray& display,
+                         const QByteArray& waylandDisplay) {
+    if (!chosen.isEmpty())
+        return {};
+    if (!display.isEmpty())
+        return QByteArrayLiteral("xcb");
+    if (!waylandDisplay.isEmpty())
+        return QByteArrayLiteral("wayland");
+    return {};
+}
+
 void setUpApplication() {
     initResources();
     QApplication::setApplicationName(QStringLiteral("Kerbu"));
@@ -28,6 +40,7 @@ void setUpApplication() {
     QApplication::setDesktopFileName(QStringLiteral("org.example.kerbu"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     installFontSubstitutions();
+    installAccessibleTexts();
     QApplication::setFont(designFont(Face::SansSerif, 9.75));
     // The icon is drawn once the splash is on the screen; the splash does not wait for it.
     QTimer::singleShot(50, qApp, [] {

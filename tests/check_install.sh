@@ -44,6 +44,7 @@ echo "Depends: $depends"
 for dep in libqt6widgets6 libqt6svg6 fonts-liberation; do
     echo "$depends" | grep -q "$dep" || { echo "the package does not depend on $dep"; status=1; }
 done
+dpkg-deb -f "$deb" Recommends | grep -q qt6-wayland || { echo "the package does not recommend qt6-wayland"; status=1; }
 dpkg-deb -x "$deb" "$work/root"
 [ -x "$work/root/usr/bin/kerbu" ] || { echo "the package has no /usr/bin/kerbu"; status=1; }
 [ -s "$work/root/usr/share/applications/$id.desktop" ] || { echo "the package has no menu entry"; status=1; }

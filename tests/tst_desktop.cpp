@@ -55,6 +55,60 @@ class DesktopTest : public QObject {
     }
 
     // At any scaling factor (run at 1 and at 2) every caption stays inside its control.
+    // What a screen reader says: the item to work on in the answer box, the hint there
+    // when the focus comes back from the wrong-answer message, the right answers as text,
+    // the picture, the person and the gaps by what they show.
+    void whatAScreenReaderSays() {
+        DrillWindow* drill = test::openDrill("k04d1a");
+        drill->findChild<QAction*>("mnuHints")->trigger();
+        test::button(drill, test::Role::Start)->click();
+        QLineEdit* ending = test::box(drill, test::Role::Ending);
+        QCOMPARE(accessibleName(ending), "Ending for " + test::box(drill, test::Role::Word)->text());
+        const QString asked = accessibleName(ending);
+        test::type(ending, "xy");
+        test::enter(ending);
+        QCOMPARE(accessibleName(ending),
+                 asked + ". Hint: " + drill->control<QLabel>("hintLine")->text());
+        test::answerRight(drill);
+        QCOMPARE(accessibleName(ending), "Ending for " + test::box(drill, test::Role::Word)->text());
+        QAccessibleTextInterface* record =
+            QAccessible::queryAccessibleInterface(drill->control<QLabel>("Label3"))->textInterface();
+        QVERIFY(record);
+        QCOMPARE(record->text(0, record->characterCount()), test::record(drill));
+
+        FormWindow* pictures = test::openWindow("k04d3");
+        test::button(pictures, test::Role::Start)->click();
+        QCOMPARE(accessibleName(pictures->control("Image1")), QString("Picture of a bank, with Kati"));
+        QCOMPARE(accessibleName(pictures->control("Label1")), QString("Person: Kati"));
+        QCOMPARE(accessibleName(test::box(pictures, test::Role::Ending)),
+                 QString("Your sentence. Picture of a bank, with Kati"));
+        // The picture is the last stop of Tab; Enter on it says the main words.
+        QWidget* picture = pictures->control("Image1");
+        test::button(pictures, test::Role::Solution)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), picture);
+        QTest::keyClick(picture, Qt::Key_Return);
+        QVERIFY(test::recorder().messages.back().text.contains("bank"));
+
+        GapWindow* gaps = test::openGaps("k04d4");
+        QCOMPARE(accessibleName(gaps->gap(0)), QString("Gap 1, after piros"));
+        QCOMPARE(accessibleName(gaps->gap(7)), QString("Gap 8, after hatvan"));
+    }
+
+    // With a screen reader listening, "Right." takes the focus for a moment after a right
+    // answer; what the learner types meanwhile still goes into the box.
+    void rightIsSaidByAFocusNote() {
+        DrillWindow* drill = test::openDrill("k04d1a");
+        test::button(drill, test::Role::Start)->click();
+        test::recorder().screenReader = true;
+        QLineEdit* ending = test::box(drill, test::Role::Ending);
+        test::answerRight(drill);
+        QTRY_COMPARE(accessibleName(QApplication::focusWidget()), QString("Right."));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_B);
+        QVERIFY(ending->hasFocus());
+        QCOMPARE(ending->text(), QString("b"));
+    }
+
     void textsFitTheirControls() {
         for (const QString& id : everyWindow) {
             FormWindow* window = test::program().windows().get(id);

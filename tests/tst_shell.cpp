@@ -2,6 +2,7 @@
 // background, and the frame of every exercise window (menus, Close, go-to buttons).
 #include "platform/anibutton.h"
 #include "shell/sobre.h"
+#include "shell/application.h"
 #include "testsupport/harness.h"
 
 #include <QElapsedTimer>
@@ -44,6 +45,26 @@ class ShellTest : public QObject {
   private slots:
     void init() { test::freshStart(); }
     void cleanupTestCase() { test::shutDown(); }
+
+    void platformChoice_data() {
+        QTest::addColumn<QByteArray>("chosen");
+        QTest::addColumn<QByteArray>("display");
+        QTest::addColumn<QByteArray>("wayland");
+        QTest::addColumn<QByteArray>("used");
+        QTest::newRow("X alone") << QByteArray() << QByteArray(":0") << QByteArray() << QByteArray("xcb");
+        QTest::newRow("Wayland desktop with XWayland") << QByteArray() << QByteArray(":0") << QByteArray("wayland-0") << QByteArray("xcb");
+        QTest::newRow("Wayland alone") << QByteArray() << QByteArray() << QByteArray("wayland-0") << QByteArray("wayland");
+        QTest::newRow("the learner's choice") << QByteArray("wayland") << QByteArray(":0") << QByteArray() << QByteArray();
+        QTest::newRow("no display") << QByteArray() << QByteArray() << QByteArray() << QByteArray();
+    }
+
+    void platformChoice() {
+        QFETCH(QByteArray, chosen);
+        QFETCH(QByteArray, display);
+        QFETCH(QByteArray, wayland);
+        QFETCH(QByteArray, used);
+        QCOMPARE(platformToUse(chosen, display, wayland), used);
+    }
 
     void splashOpensMenuAfter800ms() {
         FormWindow* splash = test::program().windows().get(WindowId::sobre);

@@ -23,6 +23,7 @@ class RecordingServices : public Services {
     void showHelp(int context) override { helpTopics.push_back(context); }
     void announce(QWidget* control) override;
     void endProgram() override { ++ends; }
+    bool screenReaderListening() const override { return screenReader; }
 
     void clear();
 
@@ -32,6 +33,7 @@ class RecordingServices : public Services {
     std::vector<QWidget*> announced;
     int beeps = 0;
     int ends = 0;
+    bool screenReader = false;
     // Called for each message box while it is "open", before the call returns.
     std::function<void(const Message&)> onMessage;
 };

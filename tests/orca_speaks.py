@@ -1,0 +1,144 @@
+#!/usr/bin/env python3
+"""Works a run of 1/a, of 3 and of 4 from the keyboard with the Orca screen reader
+listening, and checks what Orca would say (the SPEECH OUTPUT lines of its debug log).
+
+Run it on an X display with a session bus of its own:
+    xvfb-run -a dbus-run-session -- tests/orca_speaks.py KERBU_BINARY LESSON_DATA
+"""
+import os
+import re
+import subprocess
+import sys
+import tempfile
+import time
+
+kerbu, lesson = sys.argv[1], sys.argv[2]
+work = tempfile.mkdtemp(prefix="kerbu-orca-")
+log = os.path.join(work, "orca.log")
+# The keys that give the Hungarian letters in the word box of 1/a.
+keys = {"á": "'", "é": ";", "í": "`", "ű": "\\", "ő": "[", "ü": "-", "ö": "0", "ú": "]", "ó": "="}
+
+
+def words(window):
+    """The base words and answers of a word list, from the lesson as the book prints it."""
+    found, inside = {}, False
+    for line in open(lesson, encoding="utf-8"):
+        line = line.strip()
+        if line.startswith("["):
+            inside = line.startswith(f"[words {window} ")
+        elif inside and " -> " in line:
+            word, answer = line.split(" -> ")
+            found[word] = answer
+    return found
+
+
+def spoken():
+    try:
+        text = open(log, encoding="utf-8", errors="replace").read()
+    except FileNotFoundError:
+        return []
+    return re.findall(r"SPEECH OUTPUT: '(.*?)' ?\{'established", text)
+
+
+def wait_for(pattern, after, timeout=20):
+    """The first spoken line from number `after` on that matches; fails after timeout."""
+    deadline = time.time() + timeout
+    while time.time() < deadline:
+        lines = spoken()
+        for n in range(after, len(lines)):
+            match = re.search(pattern, lines[n])
+            if match:
+                return match, n + 1
+        time.sleep(0.2)
+    print(f"FAIL: Orca never said /{pattern}/; it said:", *spoken()[after:], sep="\n  ")
+    sys.exit(1)
+
+
+def key(*names):
+    subprocess.run(["xdotool", "key", "--delay", "80", *names], check=True)
+    time.sleep(0.3)
+
+
+def type_text(text):
+    subprocess.run(["xdotool", "type", "--delay", "60", text], check=True)
+
+
+env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+# Orca's customisations file, read at its start, makes its log line-buffered, so that
+# each line can be read as soon as it is said.
+os.makedirs(os.path.join(work, "prefs"))
+with open(os.path.join(work, "prefs", "orca-customizations.py"), "w") as custom:
+    custom.write("from orca import debug\n"
+                 "if debug.debugFile:\n"
+                 "    debug.debugFile.reconfigure(line_buffering=True)\n")
+bus = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], env=env)
+time.sleep(1)
+orca = subprocess.Popen(["orca", "--replace", "-u", os.path.join(work, "prefs"),
+                         "--debug-file", log], env=env,
+                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+deadline = time.time() + 30
+while not os.path.exists(log) or "ORCA: Startup complete" not in open(log, errors="replace").read():
+    if time.time() > deadline:
+        sys.exit("FAIL: Orca did not start")
+    time.sleep(0.2)
+program = subprocess.Popen([kerbu], env=env)
+try:
+    _, at = wait_for(r"Exercise 1a push button", 0, 40)
+    key("Return")
+    _, at = wait_for(r"4\. lecke: 1/a frame", at)
+    time.sleep(1)
+    key("alt+o")
+    key("h")  # Hints on
+    key("Return")
+    match, at = wait_for(r"^Ending for (.+?) text\.$", at)
+    word = match.group(1)
+    print("1/a asks", word)
+    type_text("xy")
+    key("Return")
+    _, at = wait_for(r"It's wrong\. Try again\.", at)
+    key("Return")
+    match, at = wait_for(rf"^Ending for {re.escape(word)}\. Hint: (.+) text\.$", at)
+    print("hint:", match.group(1))
+    # The whole answer in the word box, each Hungarian letter by its key.
+    answer = words("k04d1a")[word]
+    key("ctrl+a", "BackSpace", "shift+Tab", "ctrl+a", "BackSpace")
+    type_text("".join(keys.get(c, c) for c in answer))
+    key("Return")
+    _, at = wait_for(r"^Right\.", at)
+    match, at = wait_for(r"^Ending for (.+?) text\.$", at)
+    word = match.group(1)
+    print("right; then", word)
+    # The ending alone, with the focus staying in the ending box.
+    answer = words("k04d1a")[word]
+    if answer.startswith(word) and answer[len(word):].isascii():
+        type_text(answer[len(word):])
+        key("Return")
+        _, at = wait_for(r"^Right\.", at)
+        match, at = wait_for(r"^Ending for (.+?) text\.$", at)
+        print("right; then", match.group(1))
+
+    key("alt+3")
+    _, at = wait_for(r"4\. lecke: 3\. frame", at)
+    time.sleep(1)
+    key("Return")
+    _, at = wait_for(r"Your sentence\. Picture of a bank, with Kati", at)
+    type_text("Kati a bankba megy.")
+    key("Return")
+    _, at = wait_for(r"^Right\.", at)
+    _, at = wait_for(r"^Your sentence\. Picture of a car, with én", at)
+    print("3: right; then the car")
+
+    key("alt+4")
+    _, at = wait_for(r"4\. lecke: 4\. frame", at)
+    time.sleep(1)
+    key("alt+s")  # the focus starts in the first gap
+    _, at = wait_for(r"Gap 1, after piros", at)
+    type_text("at")
+    key("Return")
+    _, at = wait_for(r"^Right\.", at)
+    _, at = wait_for(r"^Gap 2, after zöld", at)
+    print("4: right; then gap 2")
+    print("PASS")
+finally:
+    for process in (program, orca, bus):
+        process.terminate()
