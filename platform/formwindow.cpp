@@ -8,6 +8,7 @@
 #include <QLayout>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTimer>
 #include <algorithm>
 
 namespace kerbu {
@@ -75,6 +76,10 @@ void FormWindow::unloadForm() {
     // The controls go after the current event: unloading is often asked for by one of
     // them (Close, a go-to button, a timer), which must be allowed to return first.
     QWidget* controls = takeCentralWidget();
+    // Until they go, the controls' timers would still fire: an unloaded splash would open
+    // the main menu over an exercise.
+    for (QTimer* timer : controls->findChildren<QTimer*>())
+        timer->stop();
     controls->hide();
     controls->setParent(nullptr);
     controls->deleteLater();

@@ -63,22 +63,26 @@ class DesktopTest : public QObject {
         drill->findChild<QAction*>("mnuHints")->trigger();
         test::button(drill, test::Role::Start)->click();
         QLineEdit* ending = test::box(drill, test::Role::Ending);
-        QCOMPARE(accessibleName(ending), "Ending for " + test::box(drill, test::Role::Word)->text());
+        QCOMPARE(accessibleName(ending),
+                 "Ending for " + test::box(drill, test::Role::Word)->text());
         const QString asked = accessibleName(ending);
         test::type(ending, "xy");
         test::enter(ending);
         QCOMPARE(accessibleName(ending),
                  asked + ". Hint: " + drill->control<QLabel>("hintLine")->text());
         test::answerRight(drill);
-        QCOMPARE(accessibleName(ending), "Ending for " + test::box(drill, test::Role::Word)->text());
+        QCOMPARE(accessibleName(ending),
+                 "Ending for " + test::box(drill, test::Role::Word)->text());
         QAccessibleTextInterface* record =
-            QAccessible::queryAccessibleInterface(drill->control<QLabel>("Label3"))->textInterface();
+            QAccessible::queryAccessibleInterface(drill->control<QLabel>("Label3"))
+                ->textInterface();
         QVERIFY(record);
         QCOMPARE(record->text(0, record->characterCount()), test::record(drill));
 
         FormWindow* pictures = test::openWindow("k04d3");
         test::button(pictures, test::Role::Start)->click();
-        QCOMPARE(accessibleName(pictures->control("Image1")), QString("Picture of a bank, with Kati"));
+        QCOMPARE(accessibleName(pictures->control("Image1")),
+                 QString("Picture of a bank, with Kati"));
         QCOMPARE(accessibleName(pictures->control("Label1")), QString("Person: Kati"));
         QCOMPARE(accessibleName(test::box(pictures, test::Role::Ending)),
                  QString("Your sentence. Picture of a bank, with Kati"));

@@ -1,9 +1,11 @@
 // The windows around the exercises: the splash and About window, the main menu, the
 // background, and the frame of every exercise window (menus, Close, go-to buttons).
 #include "platform/anibutton.h"
-#include "shell/sobre.h"
 #include "shell/application.h"
+#include "shell/sobre.h"
 #include "testsupport/harness.h"
+
+#include <QElapsedTimer>
 
 #include <QElapsedTimer>
 #include <QTimer>
@@ -51,10 +53,14 @@ class ShellTest : public QObject {
         QTest::addColumn<QByteArray>("display");
         QTest::addColumn<QByteArray>("wayland");
         QTest::addColumn<QByteArray>("used");
-        QTest::newRow("X alone") << QByteArray() << QByteArray(":0") << QByteArray() << QByteArray("xcb");
-        QTest::newRow("Wayland desktop with XWayland") << QByteArray() << QByteArray(":0") << QByteArray("wayland-0") << QByteArray("xcb");
-        QTest::newRow("Wayland alone") << QByteArray() << QByteArray() << QByteArray("wayland-0") << QByteArray("wayland");
-        QTest::newRow("the learner's choice") << QByteArray("wayland") << QByteArray(":0") << QByteArray() << QByteArray();
+        QTest::newRow("X alone") << QByteArray() << QByteArray(":0") << QByteArray()
+                                 << QByteArray("xcb");
+        QTest::newRow("Wayland desktop with XWayland")
+            << QByteArray() << QByteArray(":0") << QByteArray("wayland-0") << QByteArray("xcb");
+        QTest::newRow("Wayland alone")
+            << QByteArray() << QByteArray() << QByteArray("wayland-0") << QByteArray("wayland");
+        QTest::newRow("the learner's choice")
+            << QByteArray("wayland") << QByteArray(":0") << QByteArray() << QByteArray();
         QTest::newRow("no display") << QByteArray() << QByteArray() << QByteArray() << QByteArray();
     }
 
@@ -64,6 +70,20 @@ class ShellTest : public QObject {
         QFETCH(QByteArray, wayland);
         QFETCH(QByteArray, used);
         QCOMPARE(platformToUse(chosen, display, wayland), used);
+    }
+
+    // An unloaded window's timers stop with it, before its controls go: the splash, gone
+    // at once, never opens the menu over an exercise.
+    void unloadedSplashOpensNothing() {
+        Windows& windows = test::program().windows();
+        windows.get(WindowId::sobre)->showForm();
+        windows.open(WindowId::alap, windows.get(WindowId::sobre));
+        windows.open(windows.exercise(0), windows.get(WindowId::alap));
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 1000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        QVERIFY(!windows.get(WindowId::alap)->isVisible());
     }
 
     void splashOpensMenuAfter800ms() {
