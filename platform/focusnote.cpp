@@ -11,8 +11,10 @@ namespace kerbu {
 
 namespace {
 
-// Long enough for the reader to take the note before the focus goes back.
-constexpr int noteMs = 300;
+// Long enough for a busy reader to take the note before the focus goes back (a reader
+// that is behind skips a focus that has already moved on). A key typed meanwhile hands
+// the focus back at once, so nobody waits for it.
+constexpr int noteMs = 1500;
 
 } // namespace
 

@@ -117,27 +117,22 @@ try:
         match, at = wait_for(r"^Ending for (.+?) text\.$", at)
         print("right; then", match.group(1))
 
-    key("alt+3")
-    _, at = wait_for(r"4\. lecke: 3\. frame", at)
-    time.sleep(1)
-    key("Return")
-    _, at = wait_for(r"Your sentence\. Picture of a bank, with Kati", at)
-    type_text("Kati a bankba megy.")
-    key("Return")
-    _, at = wait_for(r"^Right\.", at)
-    _, at = wait_for(r"^Your sentence\. Picture of a car, with én", at)
-    print("3: right; then the car")
-
-    key("alt+4")
-    _, at = wait_for(r"4\. lecke: 4\. frame", at)
-    time.sleep(1)
-    key("alt+s")  # the focus starts in the first gap
-    _, at = wait_for(r"Gap 1, after piros", at)
-    type_text("at")
-    key("Return")
-    _, at = wait_for(r"^Right\.", at)
-    _, at = wait_for(r"^Gap 2, after zöld", at)
-    print("4: right; then gap 2")
+    # Exercises 3 and 4: opened by their go-to keys, started with Alt+S (in 4 the focus
+    # starts in the first gap), the first item said, a right answer, "Right." and the next.
+    for number, first, typed, then in (
+            ("3", r"Your sentence\. Picture of a bank, with Kati", "Kati a bankba megy.",
+             r"^Your sentence\. Picture of a car, with én"),
+            ("4", r"Gap 1, after piros", "at", r"^Gap 2, after zöld")):
+        key(f"alt+{number}")
+        _, at = wait_for(rf"4\. lecke: {number}\. frame", at)
+        time.sleep(1)
+        key("alt+s")
+        _, at = wait_for(first, at)
+        type_text(typed)
+        key("Return")
+        _, at = wait_for(r"^Right\.", at)
+        _, at = wait_for(then, at)
+        print(f"{number}: right, and the next item said")
     print("PASS")
 finally:
     for process in (program, orca, bus):
