@@ -76,10 +76,13 @@ void FormWindow::unloadForm() {
     // The controls go after the current event: unloading is often asked for by one of
     // them (Close, a go-to button, a timer), which must be allowed to return first.
     QWidget* controls = takeCentralWidget();
-    // Until they go, the controls' timers would still fire: an unloaded splash would open
-    // the main menu over an exercise.
+    // Until they go, the controls would still act: an unloaded splash's timer would open
+    // the main menu over an exercise, and a go-to button pressed for a moment by its access
+    // key would click afterwards and open a second exercise.
     for (QTimer* timer : controls->findChildren<QTimer*>())
         timer->stop();
+    for (QObject* control : controls->findChildren<QObject*>())
+        control->blockSignals(true);
     controls->hide();
     controls->setParent(nullptr);
     controls->deleteLater();

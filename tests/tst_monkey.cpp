@@ -165,11 +165,13 @@ QString check() {
     if (FormWindow* background = existing("hatter"); !background || !background->isVisible())
         return "the background window is not open";
     int open = 0;
+    QStringList shown;
     for (const QString& name : windowNames().mid(1)) {
         FormWindow* window = existing(name);
         if (!window)
             continue;
         open += window->isVisible() ? 1 : 100;
+        shown << name + (window->isVisible() ? "" : " (hidden)");
         if (auto* drill = qobject_cast<DrillWindow*>(window)) {
             const Drill& d = drill->drill();
             if (d.phase() == Phase::Waiting && d.solved() >= d.runLength())
@@ -197,7 +199,8 @@ QString check() {
         }
     }
     return open == 1 ? QString()
-                     : QStringLiteral("%1 of the menu and the exercises are open").arg(open);
+                     : QStringLiteral("not one of the menu and the exercises is open: %1")
+                           .arg(shown.join(", "));
 }
 
 } // namespace

@@ -86,6 +86,19 @@ class ShellTest : public QObject {
         QVERIFY(!windows.get(WindowId::alap)->isVisible());
     }
 
+    // An access key presses a go-to button for a moment before it clicks; a click on
+    // another go-to button meanwhile leaves the window, and the first one then opens nothing.
+    void pressedButtonOfAnUnloadedWindowOpensNothing() {
+        FormWindow* window = test::openWindow("k04d1a");
+        QTest::keyClick(test::button(window, Role::Start), Qt::Key_B, Qt::AltModifier);
+        QTest::mouseClick(window->control<QPushButton>("Command5"), Qt::LeftButton);
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 500)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        QCOMPARE(shownMenuOrExercises(), QStringList{"k04d2a"});
+    }
+
     void splashOpensMenuAfter800ms() {
         FormWindow* splash = test::program().windows().get(WindowId::sobre);
         QElapsedTimer shown;
