@@ -30,11 +30,12 @@ grep -q '^Categories=.*Education;.*Languages;' "$work/usr/share/applications/$id
 appstreamcli validate --no-net "$work/usr/share/metainfo/$id.metainfo.xml"
 
 # The installed program starts and keeps running until it is stopped.
-set +e
-QT_QPA_PLATFORM=offscreen timeout 3 "$work/usr/bin/kerbu" >/dev/null 2>&1
-code=$?
-set -e
-[ $code -eq 124 ] || { echo "the installed program ended by itself with $code"; status=1; }
+runs() {
+    local code=0
+    QT_QPA_PLATFORM=offscreen timeout 3 "$1" >/dev/null 2>&1 || code=$?
+    [ $code -eq 124 ] || { echo "$1 ended by itself with $code"; status=1; }
+}
+runs "$work/usr/bin/kerbu"
 
 # The Debian package.
 (cd "$build" && cpack -G DEB -B "$work/deb" >/dev/null)
@@ -48,10 +49,6 @@ dpkg-deb -f "$deb" Recommends | grep -q qt6-wayland || { echo "the package does 
 dpkg-deb -x "$deb" "$work/root"
 [ -x "$work/root/usr/bin/kerbu" ] || { echo "the package has no /usr/bin/kerbu"; status=1; }
 [ -s "$work/root/usr/share/applications/$id.desktop" ] || { echo "the package has no menu entry"; status=1; }
-set +e
-QT_QPA_PLATFORM=offscreen timeout 3 "$work/root/usr/bin/kerbu" >/dev/null 2>&1
-code=$?
-set -e
-[ $code -eq 124 ] || { echo "the packaged program ended by itself with $code"; status=1; }
+runs "$work/root/usr/bin/kerbu"
 [ $status -eq 0 ] && echo "installed tree and package are complete"
 exit $status

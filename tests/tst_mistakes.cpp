@@ -6,7 +6,6 @@
 #include <QAccessible>
 #include <QAccessibleTableInterface>
 #include <QTableView>
-#include <functional>
 
 using namespace kerbu;
 using test::Role;
@@ -26,39 +25,12 @@ QString cell(ExerciseWindow* window, int row, int column) {
     return window->mistakes().index(row, column).data().toString();
 }
 
-// How the test works one window: the answer box of the moment, what stands for the item
-// asked, and a right answer.
-struct Learner {
-    std::function<QLineEdit*()> box;
-    std::function<QString()> item;
-    std::function<void()> answerRight;
-
-    void answerWrong(const QString& typed) const {
-        if (auto* word = box()->parentWidget()->findChild<QLineEdit*>("Text1");
-            word && word != box())
-            word->clear();
-        box()->setText(typed);
-        test::enter(box());
-    }
-};
-
-Learner learnerFor(ExerciseWindow* window) {
-    if (auto* drill = qobject_cast<DrillWindow*>(window))
-        return {[drill] { return test::box(drill, Role::Ending); },
-                [drill] { return test::box(drill, Role::Word)->text(); },
-                [drill] { test::answerRight(drill); }};
+// What stands for the item asked: the base word, the sentence or the gap.
+QString itemOf(ExerciseWindow* window) {
     if (auto* gaps = qobject_cast<GapWindow*>(window))
-        return {[gaps] { return gaps->gap(gaps->text().current()); },
-                [gaps] { return QString::number(gaps->text().current()); },
-                [gaps] { test::solveGap(gaps); }};
-    auto* sentences = static_cast<K04d3*>(window);
-    return {[sentences] { return test::box(sentences, Role::Ending); },
-            [sentences] { return sentences->control<QLabel>("Label1")->text(); },
-            [sentences] {
-                QLineEdit* box = test::box(sentences, Role::Ending);
-                box->setText(sentences->drill().solution());
-                test::enter(box);
-            }};
+        return QString::number(gaps->text().current());
+    return test::control(window, Role::Word) ? test::box(window, Role::Word)->text()
+                                             : window->control<QLabel>("Label1")->text();
 }
 
 bool accomplished() {
@@ -129,13 +101,12 @@ class MistakesTest : public QObject {
         MistakesWindow* list = openList(window);
         QVERIFY(list && list->isVisible());
         QCOMPARE(score(window), QString("No run yet: press Start."));
-        const Learner learner = learnerFor(window);
         test::button(window, Role::Start)->click();
         QStringList missed;
         for (const char* typed : {"Xyz.", "Qq."}) {
-            missed << (id == "k04d1a" ? learner.item() : QString());
-            learner.answerWrong(typed);
-            learner.answerRight();
+            missed << (id == "k04d1a" ? itemOf(window) : QString());
+            test::answerWrong(window, typed);
+            test::answerRight(window);
         }
         QCOMPARE(window->mistakes().rowCount(), 2);
         QCOMPARE(cell(window, 0, MistakeLog::TypedColumn), QString("Xyz."));
@@ -149,7 +120,7 @@ class MistakesTest : public QObject {
             QAccessible::queryAccessibleInterface(list->findChild<QTableView*>("mistakeList"));
         QCOMPARE(table->tableInterface()->cellAt(1, 1)->text(QAccessible::Name), QString("Qq."));
         while (!accomplished())
-            learner.answerRight();
+            test::answerRight(window);
         QCOMPARE(score(window), done);
         QVERIFY(practise->isEnabled());
 
@@ -168,8 +139,8 @@ class MistakesTest : public QObject {
         QStringList asked;
         while (!accomplished()) {
             QVERIFY(asked.size() < 2);
-            asked << learner.item();
-            learner.answerRight();
+            asked << itemOf(window);
+            test::answerRight(window);
         }
         if (id == "k04d1a") {
             asked.sort();
@@ -187,7 +158,7 @@ class MistakesTest : public QObject {
         QVERIFY(score(window).startsWith("0 of "));
         // Plus clears the list too.
         if (qobject_cast<DrillWindow*>(window)) {
-            learner.answerWrong("Xyz.");
+            test::answerWrong(window, "Xyz.");
             QCOMPARE(window->mistakes().rowCount(), 1);
             test::button(window, Role::Plus)->click();
             QCOMPARE(window->mistakes().rowCount(), 0);

@@ -106,14 +106,7 @@ QString answerRight(FormWindow* window) {
     QPushButton* next = test::button(window, Role::Next);
     if (!next || !next->isEnabled())
         return "no run";
-    if (auto* drill = qobject_cast<DrillWindow*>(window))
-        test::answerRight(drill);
-    else if (auto* gaps = qobject_cast<GapWindow*>(window))
-        test::solveGap(gaps);
-    else if (auto* sentences = qobject_cast<K04d3*>(window)) {
-        test::box(sentences, Role::Ending)->setText(sentences->drill().solution());
-        test::enter(test::box(sentences, Role::Ending));
-    }
+    test::answerRight(window);
     return "right answer in " + window->objectName();
 }
 
@@ -126,32 +119,25 @@ QString act() {
     }
     if (!window)
         return "no window";
-    switch (below(10)) {
-    case 0:
-    case 1:
-    case 2:
+    const int choice = below(10);
+    if (choice < 3)
         return click(window);
-    case 3:
-    case 4:
-    case 5:
-    case 6:
+    if (choice < 7)
         return type(window);
-    case 7:
-    case 8:
+    if (choice < 9) {
         if (below(20) == 0) {
             window->close();
             return "close box of " + window->objectName();
         }
         return answerRight(window);
-    default:
-        // A learner who works through: right answers until the run is over.
-        for (const QPointer<FormWindow> working(window);
-             working && working->isLoaded() && test::recorder().messages.empty();) {
-            if (answerRight(window) == "no run")
-                break;
-        }
-        return "work through " + window->objectName();
     }
+    // A learner who works through: right answers until the run is over.
+    for (const QPointer<FormWindow> working(window);
+         working && working->isLoaded() && test::recorder().messages.empty();) {
+        if (answerRight(window) == "no run")
+            break;
+    }
+    return "work through " + window->objectName();
 }
 
 // What must hold after every action; returns the broken rule, or an empty text.

@@ -6,8 +6,6 @@
 #include "testsupport/harness.h"
 
 #include <QElapsedTimer>
-
-#include <QElapsedTimer>
 #include <QTimer>
 
 using namespace kerbu;
@@ -48,21 +46,19 @@ class ShellTest : public QObject {
     void init() { test::freshStart(); }
     void cleanupTestCase() { test::shutDown(); }
 
+    // clang-format off
     void platformChoice_data() {
         QTest::addColumn<QByteArray>("chosen");
         QTest::addColumn<QByteArray>("display");
         QTest::addColumn<QByteArray>("wayland");
         QTest::addColumn<QByteArray>("used");
-        QTest::newRow("X alone") << QByteArray() << QByteArray(":0") << QByteArray()
-                                 << QByteArray("xcb");
-        QTest::newRow("Wayland desktop with XWayland")
-            << QByteArray() << QByteArray(":0") << QByteArray("wayland-0") << QByteArray("xcb");
-        QTest::newRow("Wayland alone")
-            << QByteArray() << QByteArray() << QByteArray("wayland-0") << QByteArray("wayland");
-        QTest::newRow("the learner's choice")
-            << QByteArray("wayland") << QByteArray(":0") << QByteArray() << QByteArray();
+        QTest::newRow("X alone") << QByteArray() << QByteArray(":0") << QByteArray() << QByteArray("xcb");
+        QTest::newRow("Wayland desktop with XWayland") << QByteArray() << QByteArray(":0") << QByteArray("wayland-0") << QByteArray("xcb");
+        QTest::newRow("Wayland alone") << QByteArray() << QByteArray() << QByteArray("wayland-0") << QByteArray("wayland");
+        QTest::newRow("the learner's choice") << QByteArray("wayland") << QByteArray(":0") << QByteArray() << QByteArray();
         QTest::newRow("no display") << QByteArray() << QByteArray() << QByteArray() << QByteArray();
     }
+    // clang-format on
 
     void platformChoice() {
         QFETCH(QByteArray, chosen);

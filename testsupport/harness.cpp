@@ -154,24 +154,47 @@ void enter(QWidget* widget) {
     QTest::keyClick(widget, Qt::Key_Return);
 }
 
-void answerRight(kerbu::DrillWindow* window) {
-    box(window, Role::Word)->clear();
-    QLineEdit* ending = box(window, Role::Ending);
-    ending->setText(window->drill().solution());
-    enter(ending);
+QLineEdit* answerBox(kerbu::FormWindow* window) {
+    if (auto* gaps = qobject_cast<kerbu::GapWindow*>(window))
+        return gaps->gap(gaps->text().current());
+    return box(window, Role::Ending);
 }
 
-void solveGap(kerbu::GapWindow* window) {
-    const kerbu::GapText& text = window->text();
-    const kerbu::Gap& g = text.gap(text.current());
-    kerbu::TextBox* gap = window->gap(text.current());
-    if (g.check == kerbu::GapCheck::WithWordBox) {
-        window->control<QLineEdit>(QString::fromLatin1(g.wordBox))->clear();
-        gap->setText(QString::fromUtf16(g.whole));
-    } else {
-        gap->setText(QString::fromUtf16(g.expected));
+void answerRight(kerbu::FormWindow* window) {
+    QLineEdit* answer = answerBox(window);
+    if (!answer)
+        return;
+    if (auto* drill = qobject_cast<kerbu::DrillWindow*>(window)) {
+        box(window, Role::Word)->clear();
+        answer->setText(drill->drill().solution());
+    } else if (auto* gaps = qobject_cast<kerbu::GapWindow*>(window)) {
+        const kerbu::Gap& g = gaps->text().gap(gaps->text().current());
+        if (g.check == kerbu::GapCheck::WithWordBox)
+            window->control<QLineEdit>(QString::fromLatin1(g.wordBox))->clear();
+        answer->setText(QString::fromUtf16(g.whole ? g.whole : g.expected));
+    } else if (auto* sentences = qobject_cast<kerbu::K04d3*>(window)) {
+        answer->setText(sentences->drill().solution());
     }
-    enter(gap);
+    enter(answer);
+}
+
+void answerWrong(kerbu::FormWindow* window, const QString& typed) {
+    if (qobject_cast<kerbu::DrillWindow*>(window))
+        box(window, Role::Word)->clear();
+    answerBox(window)->setText(typed);
+    enter(answerBox(window));
+}
+
+QString overflow(const kerbu::Caption* caption) {
+    const QFontMetrics metrics(caption->font());
+    const QStringList lines = caption->wordWrap() ? caption->lines() : QStringList{caption->text()};
+    if (int(lines.size()) * metrics.lineSpacing() > caption->height() + 3)
+        return QStringLiteral("%1 lines").arg(lines.size());
+    for (const QString& line : lines) {
+        if (metrics.horizontalAdvance(line.trimmed()) > caption->width() + 1)
+            return line;
+    }
+    return {};
 }
 
 const LessonData& lessonData() {

@@ -49,11 +49,17 @@ void type(QWidget* widget, const QString& text);
 void typeKeys(QWidget* widget, const QString& text, kerbu::KeyTable keys);
 void enter(QWidget* widget);
 
-// Answers the word asked right: the whole answer into the ending box, then Enter there.
-void answerRight(kerbu::DrillWindow* window);
-// Answers the current gap right; where a word box stands in front of it, the whole word
-// goes into the gap.
-void solveGap(kerbu::GapWindow* window);
+// The box the learner answers the item of the moment in, in any exercise window.
+QLineEdit* answerBox(kerbu::FormWindow* window);
+// Answers the item of the moment right and presses Enter: a drill's whole answer goes into
+// the ending box, a gap takes the whole word where a word box stands in front of it.
+void answerRight(kerbu::FormWindow* window);
+// Types a wrong answer into the answer box (a drill's word box emptied) and presses Enter.
+void answerWrong(kerbu::FormWindow* window, const QString& typed);
+
+// What of a caption's text does not fit its label, wrapped as the label shows it; empty
+// when it all fits.
+QString overflow(const kerbu::Caption* caption);
 
 // The lesson as the book prints it, read from the test data.
 struct WordEntry {

@@ -116,11 +116,7 @@ void sentences() {
     shoot(window, QStringLiteral("1-not-started"));
     click(window, "Command1");
     auto* box = window->control<QLineEdit>(QStringLiteral("Text1"));
-    auto answerRight = [&] {
-        box->setText(window->drill().solution());
-        click(window, "Command2");
-    };
-    answerRight();
+    test::answerRight(window);
     box->setText(QStringLiteral("az aut=ban -l"));
     shoot(window, QStringLiteral("2-ordered-run"));
     shotName = window->objectName() + QStringLiteral("-3-main-words");
@@ -130,15 +126,15 @@ void sentences() {
     click(window, "Command2");
     shotName = window->objectName() + QStringLiteral("-5-ordered-run-over");
     while (window->drill().run() == SentenceDrill::Run::Ordered)
-        answerRight();
+        test::answerRight(window);
     save(window, shotName);
     click(window, "Command1");
     for (int n = 0; n < 3; ++n)
-        answerRight();
+        test::answerRight(window);
     shoot(window, QStringLiteral("6-restart-run"));
     shotName = window->objectName() + QStringLiteral("-7-restart-run-over");
     while (window->drill().drawn() > 0)
-        answerRight();
+        test::answerRight(window);
     save(window, shotName);
     for (int k = 0; k < 6; ++k) {
         const QString name = QStringLiteral("scene%1").arg(k);
@@ -155,7 +151,7 @@ void gapText(const QString& id) {
     shoot(window, QStringLiteral("1-not-started"));
     click(window, "Command1");
     while (window->text().solved() < window->gapCount() / 2)
-        test::solveGap(window);
+        test::answerRight(window);
     shoot(window, QStringLiteral("2-waiting"));
     shotName = window->objectName() + QStringLiteral("-3-wrong");
     window->gap(window->text().current())->setText(QStringLiteral("xy"));
@@ -163,7 +159,7 @@ void gapText(const QString& id) {
     save(window, shotName);
     shotName = window->objectName() + QStringLiteral("-4-accomplished");
     while (window->control<QPushButton>("Command2")->isEnabled())
-        test::solveGap(window);
+        test::answerRight(window);
     save(window, shotName);
 }
 
