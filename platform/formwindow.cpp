@@ -8,7 +8,6 @@
 #include <QLayout>
 #include <QPushButton>
 #include <QShortcut>
-#include <QTimer>
 #include <algorithm>
 
 namespace kerbu {
@@ -78,9 +77,7 @@ void FormWindow::unloadForm() {
     QWidget* controls = takeCentralWidget();
     // Until they go, the controls would still act: an unloaded splash's timer would open
     // the main menu over an exercise, and a go-to button pressed for a moment by its access
-    // key would click afterwards and open a second exercise.
-    for (QTimer* timer : controls->findChildren<QTimer*>())
-        timer->stop();
+    // key would click afterwards and open a second exercise. They send nothing more.
     for (QObject* control : controls->findChildren<QObject*>())
         control->blockSignals(true);
     controls->hide();
