@@ -97,9 +97,13 @@ void DrillWindow::practiseMistakes() {
     showRound();
 }
 
-void DrillWindow::beginRun() {
+void DrillWindow::showWord(bool afterRight) {
     word_->setText(drill_.word());
-    announceItem(ending_, QStringLiteral("Ending for ") + drill_.word());
+    announceItem(ending_, QStringLiteral("Ending for ") + drill_.word(), afterRight);
+}
+
+void DrillWindow::beginRun() {
+    showWord();
     ending_->setFocus(Qt::OtherFocusReason);
     start_->setEnabled(false);
     solution_->setEnabled(true);
@@ -132,8 +136,7 @@ void DrillWindow::oke(const QString& answered, Outcome outcome) {
     word_->clear();
     ending_->clear();
     if (outcome == Outcome::Right) {
-        word_->setText(drill_.word());
-        announceItem(ending_, QStringLiteral("Ending for ") + drill_.word(), true);
+        showWord(true);
         ending_->setFocus(Qt::OtherFocusReason);
         return;
     }

@@ -84,6 +84,8 @@ class DrillWindow : public ExerciseWindow {
   private:
     // Start and the round of mistakes: the run begins with the word drawn.
     void beginRun();
+    // The word drawn into the word box, and said as the ending box's name.
+    void showWord(bool afterRight = false);
     // A right answer: record it, then go on to the next word or finish the run.
     void oke(const QString& answered, Outcome outcome);
     void hiba();   // a wrong answer: beep and say so

@@ -181,8 +181,9 @@ void answerRight(kerbu::FormWindow* window) {
 void answerWrong(kerbu::FormWindow* window, const QString& typed) {
     if (qobject_cast<kerbu::DrillWindow*>(window))
         box(window, Role::Word)->clear();
-    answerBox(window)->setText(typed);
-    enter(answerBox(window));
+    QLineEdit* answer = answerBox(window);
+    answer->setText(typed);
+    enter(answer);
 }
 
 QString overflow(const kerbu::Caption* caption) {
