@@ -17,34 +17,25 @@ work = tempfile.mkdtemp(prefix="kerbu-orca-")
 log = os.path.join(work, "orca.log")
 # The keys that give the Hungarian letters in the word box of 1/a.
 keys = {"á": "'", "é": ";", "í": "`", "ű": "\\", "ő": "[", "ü": "-", "ö": "0", "ú": "]", "ó": "="}
+# The base words and answers of 1/a, from the lesson as the book prints it.
+book = open(lesson, encoding="utf-8").read().split("[words k04d1a ")[1].split("\n[")[0]
+answers = dict(line.split(" -> ") for line in book.splitlines() if " -> " in line)
 
 
-def words(window):
-    """The base words and answers of a word list, from the lesson as the book prints it."""
-    text = open(lesson, encoding="utf-8").read().split(f"[words {window} ")[1].split("\n[")[0]
-    return dict(line.split(" -> ") for line in text.splitlines() if " -> " in line)
-
-
-def spoken():
-    try:
-        text = open(log, encoding="utf-8", errors="replace").read()
-    except FileNotFoundError:
-        return []
-    return re.findall(r"SPEECH OUTPUT: '(.*?)' ?\{'established", text)
+def log_text():
+    return open(log, encoding="utf-8", errors="replace").read() if os.path.exists(log) else ""
 
 
 def wait_for(pattern, after, timeout=20):
-    """The first spoken line from number `after` on that matches; fails after timeout."""
+    """The first spoken line from number `after` on that matches, and the number after it."""
     deadline = time.time() + timeout
     while time.time() < deadline:
-        lines = spoken()
+        lines = re.findall(r"SPEECH OUTPUT: '(.*?)' ?\{'established", log_text())
         for n in range(after, len(lines)):
-            match = re.search(pattern, lines[n])
-            if match:
+            if match := re.search(pattern, lines[n]):
                 return match, n + 1
         time.sleep(0.2)
-    print(f"FAIL: Orca never said /{pattern}/; it said:", *spoken()[after:], sep="\n  ")
-    sys.exit(1)
+    sys.exit(f"FAIL: Orca never said /{pattern}/; it said:\n  " + "\n  ".join(lines[after:]))
 
 
 def key(*names):
@@ -72,7 +63,7 @@ orca = subprocess.Popen(["orca", "--replace", "-u", os.path.join(work, "prefs"),
                          "--debug-file", log], env=env,
                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 deadline = time.time() + 30
-while not os.path.exists(log) or "ORCA: Startup complete" not in open(log, errors="replace").read():
+while "ORCA: Startup complete" not in log_text():
     if time.time() > deadline:
         sys.exit("FAIL: Orca did not start")
     time.sleep(0.2)
@@ -87,22 +78,19 @@ try:
     key("Return")
     match, at = wait_for(r"^Ending for (.+?) text\.$", at)
     word = match.group(1)
-    print("1/a asks", word)
     type_text("xy")
     key("Return")
     _, at = wait_for(r"It's wrong\. Try again\.", at)
     key("Return")
     match, at = wait_for(rf"^Ending for {re.escape(word)}\. Hint: (.+) text\.$", at)
-    print("hint:", match.group(1))
+    print(f"1/a asks {word}; hint: {match.group(1)}")
     # The whole answer in the word box, each Hungarian letter by its key.
-    answer = words("k04d1a")[word]
     key("ctrl+a", "BackSpace", "shift+Tab", "ctrl+a", "BackSpace")
-    type_text("".join(keys.get(c, c) for c in answer))
+    type_text("".join(keys.get(c, c) for c in answers[word]))
     key("Return")
     _, at = wait_for(r"^Right\.", at)
     match, at = wait_for(r"^Ending for (.+?) text\.$", at)
-    word = match.group(1)
-    print("right; then", word)
+    print("right; then", match.group(1))
 
     # Exercises 3 and 4: opened by their go-to keys, started with Alt+S (in 4 the focus
     # starts in the first gap), the first item said, a right answer, "Right." and the next.

@@ -48,20 +48,18 @@ class MistakesTest : public QObject {
     void init() { test::freshStart(); }
     void cleanupTestCase() { test::shutDown(); }
 
+    // clang-format off
     void shownSafely_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("plain") << "kabátöt"
-                               << "kabátöt";
+        QTest::newRow("plain") << "kabátöt" << "kabátöt";
         QTest::newRow("pasted essay") << QString(10000, 'a') << QString(39, 'a') + "…";
-        QTest::newRow("controls") << "ab\x01\n\t" + QString(QChar(0x202E)) + "c"
-                                  << "ab\uFFFD\uFFFD\uFFFD\uFFFDc";
-        QTest::newRow("right to left") << "שלום"
-                                       << "\u2068שלום\u2069";
+        QTest::newRow("controls") << "ab\x01\n\t" + QString(QChar(0x202E)) + "c" << "ab\uFFFD\uFFFD\uFFFD\uFFFDc";
+        QTest::newRow("right to left") << "שלום" << "\u2068שלום\u2069";
         QTest::newRow("cut pair") << QString(38, 'a') + "😀😀" << QString(38, 'a') + "…";
-        QTest::newRow("lone half") << QString(QChar(0xD800)) + "a"
-                                   << "\uFFFDa";
+        QTest::newRow("lone half") << QString(QChar(0xD800)) + "a" << "\uFFFDa";
     }
+    // clang-format on
 
     void shownSafely() {
         QFETCH(QString, typed);
@@ -69,24 +67,17 @@ class MistakesTest : public QObject {
         QCOMPARE(kerbu::shownSafely(typed), shown);
     }
 
+    // clang-format off
     void runOfEachKind_data() {
         QTest::addColumn<QString>("id");
         QTest::addColumn<QString>("firstItem");
         QTest::addColumn<QString>("secondItem");
         QTest::addColumn<QString>("done");
-        QTest::newRow("word drill") << "k04d1a"
-                                    << ""
-                                    << ""
-                                    << "12 of 12 right, 2 wrong tries";
-        QTest::newRow("sentences") << "k04d3"
-                                   << "Picture 1 (Kati)"
-                                   << "Picture 2 (én)"
-                                   << "6 of 6 right, 2 wrong tries";
-        QTest::newRow("gaps") << "k04d5"
-                              << "Gap 1, after ing"
-                              << "Gap 2, after Kék"
-                              << "12 of 12 right, 2 wrong tries";
+        QTest::newRow("word drill") << "k04d1a" << "" << "" << "12 of 12 right, 2 wrong tries";
+        QTest::newRow("sentences") << "k04d3" << "Picture 1 (Kati)" << "Picture 2 (én)" << "6 of 6 right, 2 wrong tries";
+        QTest::newRow("gaps") << "k04d5" << "Gap 1, after ing" << "Gap 2, after Kék" << "12 of 12 right, 2 wrong tries";
     }
+    // clang-format on
 
     // Two wrong tries in a run: the list keeps them as they happen, the round that follows
     // asks exactly those two, and Start then runs the exercise as before.
@@ -184,7 +175,6 @@ class MistakesTest : public QObject {
     void besideRect_data() {
         QTest::addColumn<QRect>("frame");
         QTest::addColumn<QRect>("place");
-        const QRect screen(0, 0, 1000, 800);
         QTest::newRow("right") << QRect(100, 100, 500, 400) << QRect(612, 100, 300, 200);
         QTest::newRow("left") << QRect(450, 100, 500, 400) << QRect(138, 100, 300, 200);
         QTest::newRow("below") << QRect(100, 50, 900, 400) << QRect(100, 486, 300, 200);

@@ -10,7 +10,6 @@
 #include <QPointer>
 #include <QRandomGenerator>
 #include <QSet>
-#include <deque>
 
 using namespace kerbu;
 using test::Role;
@@ -57,12 +56,12 @@ QString click(FormWindow* window) {
     if (auto* picture = window->control<QLabel>("Image1"); picture && picture->isVisible())
         targets << picture;
     QObject* target = targets.value(below(int(targets.size()) + 1));
+    if (!target)
+        return "nothing clicked";
     if (auto* action = qobject_cast<QAction*>(target))
         action->trigger();
-    else if (auto* widget = qobject_cast<QWidget*>(target))
-        QTest::mouseClick(widget, Qt::LeftButton);
     else
-        return "nothing clicked";
+        QTest::mouseClick(static_cast<QWidget*>(target), Qt::LeftButton);
     return "click " + window->objectName() + "." + target->objectName();
 }
 
@@ -102,12 +101,12 @@ QString type(FormWindow* window) {
     }
 }
 
-QString answerRight(FormWindow* window) {
+// A right answer where a run is going on.
+bool answerRight(FormWindow* window) {
     QPushButton* next = test::button(window, Role::Next);
-    if (!next || !next->isEnabled())
-        return "no run";
-    test::answerRight(window);
-    return "right answer in " + window->objectName();
+    if (next && next->isEnabled())
+        test::answerRight(window);
+    return next && next->isEnabled();
 }
 
 // One random action; returns what it did.
@@ -124,17 +123,16 @@ QString act() {
         return click(window);
     if (choice < 7)
         return type(window);
-    if (choice < 9) {
-        if (below(20) == 0) {
-            window->close();
-            return "close box of " + window->objectName();
-        }
-        return answerRight(window);
+    if (choice < 9 && below(20) == 0) {
+        window->close();
+        return "close box of " + window->objectName();
     }
+    if (choice < 9)
+        return answerRight(window) ? "right answer in " + window->objectName() : "no run";
     // A learner who works through: right answers until the run is over.
     for (const QPointer<FormWindow> working(window);
          working && working->isLoaded() && test::recorder().messages.empty();) {
-        if (answerRight(window) == "no run")
+        if (!answerRight(window))
             break;
     }
     return "work through " + window->objectName();
@@ -164,11 +162,9 @@ QString check() {
                 return name + ": solved reached the run's length while waiting";
             QSet<QString> answers;
             for (int item = 0; item < d.size(); ++item)
-                answers.insert(d.answerOf(item) + "; ");
-            const QString record = test::record(drill);
-            for (qsizetype at = 0, end; at < record.size(); at = end + 2) {
-                end = record.indexOf("; ", at);
-                if (end < 0 || !answers.contains(record.mid(at, end - at + 2)))
+                answers.insert(d.answerOf(item));
+            for (const QString& recorded : test::record(drill).split("; ", Qt::SkipEmptyParts)) {
+                if (!answers.contains(recorded))
                     return name + ": the record holds more than right answers";
             }
         }
@@ -198,37 +194,26 @@ class MonkeyTest : public QObject {
     void cleanupTestCase() { test::shutDown(); }
 
     void survivesRandomActions() {
-        bool ok = false;
-        quint64 seed = qEnvironmentVariable("KERBU_MONKEY_SEED").toULongLong(&ok);
-        if (!ok)
-            seed = 20261207;
-        int actions = qEnvironmentVariableIntValue("KERBU_MONKEY_ACTIONS", &ok);
-        if (!ok || actions <= 0)
-            actions = 20000;
-        std::printf("monkey: seed %llu, %d actions (replay with KERBU_MONKEY_SEED=%llu)\n",
-                    static_cast<unsigned long long>(seed), actions,
-                    static_cast<unsigned long long>(seed));
+        const quint64 seed = qEnvironmentVariable("KERBU_MONKEY_SEED", "20261207").toULongLong();
+        const int asked = qEnvironmentVariableIntValue("KERBU_MONKEY_ACTIONS");
+        const int actions = asked > 0 ? asked : 20000;
+        std::printf("monkey: seed %llu, %d actions (KERBU_MONKEY_SEED replays a seed)\n",
+                    static_cast<unsigned long long>(seed), actions);
         std::fflush(stdout);
         monkey.seed(seed);
         start();
-        std::deque<QString> last;
+        QStringList last;
         int accomplished = 0;
         for (int n = 0; n < actions; ++n) {
-            last.push_back(QStringLiteral("%1: %2").arg(n).arg(act()));
+            last.append(QStringLiteral("%1: %2").arg(n).arg(act()));
             QCoreApplication::processEvents();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             if (last.size() > 25)
-                last.pop_front();
-            if (const QString broken = check(); !broken.isEmpty()) {
-                QString trail;
-                for (const QString& line : last)
-                    trail += "  " + line + "\n";
-                QFAIL(qPrintable(QStringLiteral("%1 after action %2 (seed %3)\nlast actions:\n%4")
-                                     .arg(broken)
-                                     .arg(n)
-                                     .arg(seed)
-                                     .arg(trail)));
-            }
+                last.removeFirst();
+            if (const QString broken = check(); !broken.isEmpty())
+                QFAIL(qPrintable(QStringLiteral("%1 after action %2 (seed %3)\nlast actions:\n  %4")
+                                     .arg(broken, QString::number(n), QString::number(seed),
+                                          last.join("\n  "))));
             for (const auto& m : test::recorder().messages)
                 accomplished +=
                     m.text.contains("accomplished") || m.text.contains("end of the exercice");

@@ -1,41 +1,18 @@
+// The layer below the windows, seen through the program's own windows: pictures, the help
+// viewer, fonts, the animated buttons and wrapped captions.
 #include "platform/anibutton.h"
 #include "platform/fonts.h"
 #include "platform/helpviewer.h"
-#include "platform/twips.h"
 #include "testsupport/harness.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
-#include <QMessageBox>
 #include <QPainter>
 #include <QResource>
-#include <QScreen>
 #include <QSvgRenderer>
 #include <QTextBrowser>
-#include <QTimer>
 
 using namespace kerbu;
-
-namespace {
-
-// A form with one box and one button, counting its loads.
-class Probe : public FormWindow {
-  public:
-    Probe() : FormWindow(QStringLiteral("probe")) { setClientSize(3000, 2000); }
-    int loads = 0;
-    int kept = 0;
-
-  protected:
-    // clang-format off
-    void buildControls(QWidget* body) override {
-        makeTextBox(body, {.name = "Text1", .left = 100, .top = 100, .width = 1500, .height = 400, .tabIndex = 0});
-        setDefaultButton(makeButton(body, {.name = "Command1", .text = "&OK", .left = 100, .top = 700, .width = 900, .height = 400, .tabIndex = 1}));
-    }
-    // clang-format on
-    void onLoad() override { ++loads; }
-};
-
-} // namespace
 
 class PlatformTest : public QObject {
     Q_OBJECT
@@ -79,42 +56,6 @@ class PlatformTest : public QObject {
                 larger.pixelColor(side / 3, side / 3).alpha() > 0);
     }
 
-    void unloadDestroysControlsAndKeepsVariables() {
-        Probe probe;
-        QVERIFY(!probe.isLoaded());
-        probe.showForm();
-        QCOMPARE(probe.loads, 1);
-        QPointer<QLineEdit> box = probe.control<QLineEdit>("Text1");
-        QVERIFY(box);
-        box->setText("typed");
-        probe.kept = 42;
-        probe.showForm(); // already loaded: nothing is rebuilt
-        QCOMPARE(probe.loads, 1);
-        probe.unloadForm();
-        QVERIFY(!probe.isVisible());
-        QVERIFY(!probe.control<QLineEdit>("Text1"));
-        QTRY_VERIFY(!box);
-        QCOMPARE(probe.kept, 42);
-        probe.showForm();
-        QCOMPARE(probe.loads, 2);
-        QVERIFY(probe.control<QLineEdit>("Text1")->text().isEmpty());
-        QCOMPARE(probe.body()->size(), QSize(twips(3000), twips(2000)));
-        // Enter presses the default button while it is enabled; Escape does not close a form.
-        QVERIFY(QTest::qWaitForWindowActive(&probe));
-        int presses = 0;
-        connect(probe.defaultButton(), &QPushButton::clicked, [&] { ++presses; });
-        QLineEdit* typed = probe.control<QLineEdit>("Text1");
-        typed->setFocus();
-        QTest::keyClick(typed, Qt::Key_Return);
-        QTest::keyClick(typed, Qt::Key_Enter);
-        probe.defaultButton()->setEnabled(false);
-        QTest::keyClick(typed, Qt::Key_Return);
-        QCOMPARE(presses, 2);
-        QTest::keyClick(typed, Qt::Key_Escape);
-        QVERIFY(probe.isVisible() && typed->hasFocus());
-        probe.unloadForm();
-    }
-
     void helpViewer_data() {
         QTest::addColumn<int>("topic");
         QTest::addColumn<QString>("mentions");
@@ -141,15 +82,6 @@ class PlatformTest : public QObject {
         viewer.showTopic(5);
         QCOMPARE(browser->source().fragment(), QString("topic5"));
         QVERIFY(browser->toPlainText().contains("moziba"));
-    }
-
-    void twipsFollowLogicalDpi() {
-        const double dpi = QGuiApplication::primaryScreen()->logicalDotsPerInchX();
-        QCOMPARE(twips(1440), qRound(dpi));
-        // Controls that touch in the design touch on screen.
-        const QRect word = twipsRect(2163, 3840, 2877, 615);
-        const QRect ending = twipsRect(5040, 3840, 975, 615);
-        QCOMPARE(word.right() + 1, ending.left());
     }
 
     // MS Sans Serif, MS Serif, Arial and Times New Roman are mapped to fonts with ő and ű.

@@ -22,11 +22,13 @@ bool isShown(const QString& name) {
     return window && window->isLoaded() && window->isVisible();
 }
 
+const QStringList exercises = {"k04d1a", "k04d1b", "k04d2a", "k04d2b",
+                               "k04d2c", "k04d3",  "k04d4",  "k04d5"};
+
 // The windows the learner can see among the menu and the exercises: always exactly one.
 QStringList shownMenuOrExercises() {
     QStringList shown;
-    for (const char* name :
-         {"alap", "k04d1a", "k04d1b", "k04d2a", "k04d2b", "k04d2c", "k04d3", "k04d4", "k04d5"}) {
+    for (const QString& name : QStringList{"alap"} + exercises) {
         if (isShown(name))
             shown << name;
     }
@@ -43,8 +45,6 @@ void letTimersRun(int ms) {
 }
 
 const QString kerbuTitle = QStringLiteral("  Kerbu!  ---  4. lecke");
-const QStringList exercises = {"k04d1a", "k04d1b", "k04d2a", "k04d2b",
-                               "k04d2c", "k04d3",  "k04d4",  "k04d5"};
 
 } // namespace
 

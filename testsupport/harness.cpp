@@ -130,22 +130,19 @@ void type(QWidget* widget, const QString& text) {
 }
 
 void typeKeys(QWidget* widget, const QString& text, kerbu::KeyTable keys) {
-    // The keys of the learner's chart, and of the smaller table of three boxes.
-    static const QString chartLetters = QStringLiteral("áéíóöőúüűÁÉÍÓÖŐÚÜŰ");
-    static const QString chartKeys = QStringLiteral("';`=0[]-\\\":~+){}_|");
-    static const QString shortLetters = QStringLiteral("áéíóöőúüű");
-    static const QString shortKeys = QStringLiteral("';`\\[-/]=");
-    const bool chart = keys == kerbu::KeyTable::Hunkey;
-    const bool small = keys == kerbu::KeyTable::Short || keys == kerbu::KeyTable::ShortWithCapitalE;
+    // Each table's letters, and under them the keys that give them: the learner's chart,
+    // and the smaller table of three boxes, whose colon gives É in one of them.
+    static const QString chart[] = {"áéíóöőúüűÁÉÍÓÖŐÚÜŰ", "';`=0[]-\\\":~+){}_|"};
+    static const QString small[] = {"áéíóöőúüűÉ", "';`\\[-/]=:"};
+    const QString* table = keys == kerbu::KeyTable::Hunkey ? chart
+                           : keys == kerbu::KeyTable::None ? nullptr
+                                                           : small;
     QString keyed;
     for (const QChar c : text) {
-        const qsizetype at = chart ? chartLetters.indexOf(c) : small ? shortLetters.indexOf(c) : -1;
-        if (at >= 0)
-            keyed += (chart ? chartKeys : shortKeys).at(at);
-        else if (keys == kerbu::KeyTable::ShortWithCapitalE && c == QChar(u'É'))
-            keyed += QLatin1Char(':');
-        else
-            keyed += c;
+        qsizetype at = table ? table[0].indexOf(c) : -1;
+        if (c == QChar(u'É') && keys == kerbu::KeyTable::Short)
+            at = -1;
+        keyed += at >= 0 ? table[1].at(at) : c;
     }
     type(widget, keyed);
 }
