@@ -131,17 +131,27 @@ void type(QWidget* widget, const QString& text) {
 
 void typeKeys(QWidget* widget, const QString& text, kerbu::KeyTable keys) {
     // Each table's letters, and under them the keys that give them: the learner's chart,
-    // and the smaller table of three boxes, whose colon gives É in one of them.
+    // and the smaller table of three boxes, in one of which the colon gives É too.
     static const QString chart[] = {"áéíóöőúüűÁÉÍÓÖŐÚÜŰ", "';`=0[]-\\\":~+){}_|"};
-    static const QString small[] = {"áéíóöőúüűÉ", "';`\\[-/]=:"};
-    const QString* table = keys == kerbu::KeyTable::Hunkey ? chart
-                           : keys == kerbu::KeyTable::None ? nullptr
-                                                           : small;
+    static const QString small[] = {"áéíóöőúüű", "';`\\[-/]="};
+    static const QString smallWithE[] = {"áéíóöőúüűÉ", "';`\\[-/]=:"};
+    const QString* table = nullptr;
+    switch (keys) {
+    case kerbu::KeyTable::Hunkey:
+        table = chart;
+        break;
+    case kerbu::KeyTable::Short:
+        table = small;
+        break;
+    case kerbu::KeyTable::ShortWithCapitalE:
+        table = smallWithE;
+        break;
+    case kerbu::KeyTable::None:
+        break;
+    }
     QString keyed;
     for (const QChar c : text) {
-        qsizetype at = table ? table[0].indexOf(c) : -1;
-        if (c == QChar(u'É') && keys == kerbu::KeyTable::Short)
-            at = -1;
+        const qsizetype at = table ? table[0].indexOf(c) : -1;
         keyed += at >= 0 ? table[1].at(at) : c;
     }
     type(widget, keyed);
