@@ -1,3 +1,5 @@
+// What the desktop adds: what a screen reader says, and every window's controls named and
+// their texts inside them, at any scaling factor.
 #include "testsupport/harness.h"
 
 #include <QAbstractButton>
@@ -93,42 +95,33 @@ class DesktopTest : public QObject {
             for (QWidget* widget : window->findChildren<QWidget*>()) {
                 if (!widget->isVisibleTo(window))
                     continue;
+                const QString where = id + ": " + widget->objectName();
                 const bool focusable =
                     widget->focusPolicy() != Qt::NoFocus && !qobject_cast<QMenuBar*>(widget) &&
                     widget->parent() != nullptr && !widget->inherits("QScrollBar");
                 auto* label = qobject_cast<QLabel*>(widget);
-                const bool speaks = focusable || (label && !label->text().isEmpty());
-                if (speaks) {
+                if (focusable || (label && !label->text().isEmpty()))
                     QVERIFY2(!accessibleName(widget).isEmpty(),
-                             qPrintable(id + ": " + widget->objectName() + " (" +
-                                        widget->metaObject()->className() + ")"));
+                             qPrintable(where + " (" + widget->metaObject()->className() + ")"));
+                // A box to type into says what to do with it, and shows what it holds.
+                if (auto* box = qobject_cast<QLineEdit*>(widget)) {
+                    QVERIFY2(!focusable || !box->accessibleDescription().isEmpty(),
+                             qPrintable(where));
+                    QVERIFY2(box->fontMetrics().horizontalAdvance(box->text()) <= box->width() - 4,
+                             qPrintable(where));
                 }
-                // A box to type into says what to do with it.
-                if (qobject_cast<QLineEdit*>(widget) && focusable) {
-                    QVERIFY2(!widget->accessibleDescription().isEmpty(),
-                             qPrintable(id + ": " + widget->objectName()));
-                }
+                if (auto* button = qobject_cast<QAbstractButton*>(widget))
+                    QVERIFY2(QFontMetrics(button->font())
+                                     .horizontalAdvance(spokenCaption(button->text())) <=
+                                 button->width() - 4,
+                             qPrintable(where));
             }
             for (Caption* caption : window->findChildren<Caption*>()) {
                 // Hidden ones too: the character chart shows when the learner asks for it.
-                if (caption->text().isEmpty())
-                    continue;
-                const QString over = test::overflow(caption);
-                QVERIFY2(over.isEmpty(),
-                         qPrintable(id + ": " + caption->objectName() + ": " + over));
-            }
-            for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
-                if (!button->isVisibleTo(window) || button->text().isEmpty())
-                    continue;
-                const int width =
-                    QFontMetrics(button->font()).horizontalAdvance(spokenCaption(button->text()));
-                QVERIFY2(width <= button->width() - 4,
-                         qPrintable(id + ": " + button->objectName()));
-            }
-            for (QLineEdit* box : window->findChildren<QLineEdit*>()) {
-                if (box->isVisibleTo(window) && !box->text().isEmpty())
-                    QVERIFY2(box->fontMetrics().horizontalAdvance(box->text()) <= box->width() - 4,
-                             qPrintable(id + ": " + box->objectName()));
+                if (!caption->text().isEmpty())
+                    QVERIFY2(test::overflow(caption).isEmpty(),
+                             qPrintable(id + ": " + caption->objectName() + ": " +
+                                        test::overflow(caption)));
             }
             if (id != "hatter")
                 window->unloadForm();

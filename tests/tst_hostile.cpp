@@ -1,6 +1,6 @@
 // Whatever a learner may paste into any box of any exercise: the window stays whole, the
-// Mistakes list shows it short and safe, and nothing of it counts as right; keys typed
-// while a message box is open, and Enter faster than anyone types.
+// Mistakes list shows it short and safe, and nothing of it counts as right; and keys typed
+// while a message box is open.
 #include "testsupport/harness.h"
 
 #include <QClipboard>
@@ -113,20 +113,6 @@ class HostileTest : public QObject {
         QCOMPARE(ending->text(), QString("xy"));
         QCOMPARE(test::box(window, test::Role::Word)->text(), word);
         QCOMPARE(window->drill().solved(), 0);
-    }
-
-    void enterFasterThanTheBoxesCanBeRead() {
-        for (const char* id : {"k04d1a", "k04d3", "k04d4"}) {
-            FormWindow* window = test::openWindow(id);
-            test::button(window, test::Role::Start)->click();
-            QWidget* focus = QApplication::focusWidget();
-            QVERIFY(focus);
-            for (int n = 0; n < 200; ++n)
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-            QCOMPARE(test::recorder().beeps, 200);
-            QCOMPARE(QApplication::focusWidget(), focus);
-            test::recorder().clear();
-        }
     }
 };
 

@@ -45,14 +45,12 @@ void start() {
 
 QString click(FormWindow* window) {
     QList<QObject*> targets;
-    for (QAbstractButton* b : window->findChildren<QAbstractButton*>()) {
+    for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
         if (b->isVisible() && b->isEnabled())
             targets << b;
-    }
-    for (QAction* a : window->findChildren<QAction*>()) {
+    for (QAction* a : window->findChildren<QAction*>())
         if (a->objectName().startsWith("mnu"))
             targets << a;
-    }
     if (auto* picture = window->control<QLabel>("Image1"); picture && picture->isVisible())
         targets << picture;
     QObject* target = targets.value(below(int(targets.size()) + 1));
@@ -88,10 +86,9 @@ QString type(FormWindow* window) {
         return "Alt key";
     default:
         QList<QLineEdit*> boxes;
-        for (QLineEdit* box : window->findChildren<QLineEdit*>()) {
+        for (QLineEdit* box : window->findChildren<QLineEdit*>())
             if (box->isVisible() && box->isEnabled())
                 boxes << box;
-        }
         if (boxes.isEmpty())
             return "no box";
         QLineEdit* box = boxes[below(int(boxes.size()))];
@@ -113,10 +110,8 @@ bool answerRight(FormWindow* window) {
 // One random action; returns what it did.
 QString act() {
     FormWindow* window = nullptr;
-    for (const QString& name : windowNames()) {
-        if (!window)
-            window = existing(name);
-    }
+    for (const QString& name : windowNames())
+        window = window ? window : existing(name);
     if (!window)
         return "no window";
     const int choice = below(10);

@@ -6,6 +6,8 @@
 #include "testsupport/harness.h"
 
 #include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTimer>
 
 using namespace kerbu;
@@ -46,26 +48,14 @@ class ShellTest : public QObject {
     void init() { test::freshStart(); }
     void cleanupTestCase() { test::shutDown(); }
 
-    // clang-format off
-    void platformChoice_data() {
-        QTest::addColumn<QByteArray>("chosen");
-        QTest::addColumn<QByteArray>("display");
-        QTest::addColumn<QByteArray>("wayland");
-        QTest::addColumn<QByteArray>("used");
-        QTest::newRow("X alone") << QByteArray() << QByteArray(":0") << QByteArray() << QByteArray("xcb");
-        QTest::newRow("Wayland desktop with XWayland") << QByteArray() << QByteArray(":0") << QByteArray("wayland-0") << QByteArray("xcb");
-        QTest::newRow("Wayland alone") << QByteArray() << QByteArray() << QByteArray("wayland-0") << QByteArray("wayland");
-        QTest::newRow("the learner's choice") << QByteArray("wayland") << QByteArray(":0") << QByteArray() << QByteArray();
-        QTest::newRow("no display") << QByteArray() << QByteArray() << QByteArray() << QByteArray();
-    }
-    // clang-format on
-
+    // X where there is a display, beside Wayland too; Wayland where it is alone; nothing
+    // chosen over the learner's own choice, nor where there is no display at all.
     void platformChoice() {
-        QFETCH(QByteArray, chosen);
-        QFETCH(QByteArray, display);
-        QFETCH(QByteArray, wayland);
-        QFETCH(QByteArray, used);
-        QCOMPARE(platformToUse(chosen, display, wayland), used);
+        QCOMPARE(platformToUse("", ":0", ""), QByteArray("xcb"));
+        QCOMPARE(platformToUse("", ":0", "wayland-0"), QByteArray("xcb"));
+        QCOMPARE(platformToUse("", "", "wayland-0"), QByteArray("wayland"));
+        QCOMPARE(platformToUse("wayland", ":0", ""), QByteArray());
+        QCOMPARE(platformToUse("", "", ""), QByteArray());
     }
 
     // An unloaded window's controls send nothing more, also before they go: the splash's
@@ -337,6 +327,27 @@ class ShellTest : public QObject {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
         QCOMPARE(visited, expected);
+    }
+
+    // On a real X display: the X server fills the background window with its colour, with
+    // no image of the screen's size behind it, and the windows in front still draw.
+    void backgroundOnXIsTheServersColour() {
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            QSKIP("needs an X display");
+        FormWindow* menu = test::openWindow("alap");
+        FormWindow* background = test::program().windows().get(WindowId::hatter);
+        QVERIFY(background->isVisible());
+        QVERIFY(background->testAttribute(Qt::WA_PaintOnScreen));
+        QTest::qWait(200);
+        const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+        // The corners, far from the menu, show the background's grey.
+        QCOMPARE(QColor(screen.pixel(4, 4)), QColor(224, 224, 224));
+        QCOMPARE(QColor(screen.pixel(screen.width() - 5, screen.height() - 5)),
+                 QColor(224, 224, 224));
+        // The menu in front is drawn by the program as ever: its grey, not the background's.
+        const QPoint inside =
+            menu->mapToGlobal(menu->centralWidget()->geometry().bottomLeft()) + QPoint(3, -3);
+        QCOMPARE(QColor(screen.pixel(inside)), QColor(192, 192, 192));
     }
 };
 

@@ -33,6 +33,18 @@ QLabel* label(FormWindow* window, const char* name) {
 
 } // namespace
 
+// What sets the word drills apart: the ending box's keys, what a wrong answer and the end
+// of a run say, and whether Solution is still there after the run.
+struct DrillCase {
+    QString window, caption;
+    KeyTable endingKeys = KeyTable::None;
+    QString wrongText = sorry, runTitle, doneText = accomplished;
+    Icon doneIcon = Icon::Exclamation;
+    bool solutionAfter = false;
+};
+
+Q_DECLARE_METATYPE(DrillCase)
+
 class WindowsTest : public QObject {
     Q_OBJECT
 
@@ -42,39 +54,25 @@ class WindowsTest : public QObject {
 
     // clang-format off
     void drillRuns_data() {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<KeyTable>("endingKeys");
-        QTest::addColumn<QString>("wrongText");
-        QTest::addColumn<QString>("runTitle");
-        QTest::addColumn<QString>("doneText");
-        QTest::addColumn<Icon>("doneIcon");
-        QTest::addColumn<bool>("solutionAfter");
-        const QString doneOf1a = "The exercise has been accomplished. If you want to restart it, click the \"Restart\" button.";
-        QTest::newRow("1/a") << "k04d1a" << kerbuTitle + ": 1/a" << KeyTable::None << "It's wrong. Try again." << dezaviTitle << doneOf1a << Icon::Stop << true;
-        QTest::newRow("1/b") << "k04d1b" << kerbuTitle + ": 1/b." << KeyTable::None << sorry << kerbuTitle + ": 1/b." << accomplished << Icon::Exclamation << false;
-        QTest::newRow("2/a") << "k04d2a" << kerbuTitle + ": 2/a." << KeyTable::Short << sorry << kerbuTitle + ": 2/a." << accomplished << Icon::Exclamation << false;
-        QTest::newRow("2/b") << "k04d2b" << kerbuTitle + ": 2/b." << KeyTable::Hunkey << sorry << kerbuTitle + ": 2/b." << accomplished << Icon::Exclamation << false;
-        QTest::newRow("2/c") << "k04d2c" << kerbuTitle + ": 2/c." << KeyTable::Hunkey << sorry << kerbuTitle + ": 2/c." << accomplished << Icon::Exclamation << false;
+        QTest::addColumn<DrillCase>("c");
+        QTest::newRow("1/a") << DrillCase{.window = "k04d1a", .caption = kerbuTitle + ": 1/a", .endingKeys = KeyTable::None, .wrongText = "It's wrong. Try again.", .runTitle = dezaviTitle,
+                                          .doneText = "The exercise has been accomplished. If you want to restart it, click the \"Restart\" button.", .doneIcon = Icon::Stop, .solutionAfter = true};
+        QTest::newRow("1/b") << DrillCase{.window = "k04d1b", .caption = kerbuTitle + ": 1/b.", .endingKeys = KeyTable::None, .runTitle = kerbuTitle + ": 1/b."};
+        QTest::newRow("2/a") << DrillCase{.window = "k04d2a", .caption = kerbuTitle + ": 2/a.", .endingKeys = KeyTable::Short, .runTitle = kerbuTitle + ": 2/a."};
+        QTest::newRow("2/b") << DrillCase{.window = "k04d2b", .caption = kerbuTitle + ": 2/b.", .endingKeys = KeyTable::Hunkey, .runTitle = kerbuTitle + ": 2/b."};
+        QTest::newRow("2/c") << DrillCase{.window = "k04d2c", .caption = kerbuTitle + ": 2/c.", .endingKeys = KeyTable::Hunkey, .runTitle = kerbuTitle + ": 2/c."};
     }
     // clang-format on
 
     // The window as it opens; a wrong answer said and kept; then a normal run as the learner
     // types it, each Hungarian letter by its key, with the book's answers in the record.
     void drillRuns() {
-        QFETCH(QString, window);
-        QFETCH(QString, caption);
-        QFETCH(KeyTable, endingKeys);
-        QFETCH(QString, wrongText);
-        QFETCH(QString, runTitle);
-        QFETCH(QString, doneText);
-        QFETCH(Icon, doneIcon);
-        QFETCH(bool, solutionAfter);
-        DrillWindow* w = test::openDrill(window);
+        QFETCH(DrillCase, c);
+        DrillWindow* w = test::openDrill(c.window);
         QPushButton* start = test::button(w, Role::Start);
         QLineEdit* word = test::box(w, Role::Word);
         QLineEdit* ending = test::box(w, Role::Ending);
-        QCOMPARE(w->windowTitle(), caption);
+        QCOMPARE(w->windowTitle(), c.caption);
         QCOMPARE(start->text(), QString("&Start"));
         QVERIFY(start->hasFocus());
         QVERIFY(!test::button(w, Role::Next)->isEnabled() &&
@@ -91,8 +89,8 @@ class WindowsTest : public QObject {
         test::enter(ending);
         QCOMPARE(test::recorder().beeps, 1);
         QCOMPARE(messages().size(), std::size_t(1));
-        QCOMPARE(messages()[0].text, wrongText);
-        QCOMPARE(messages()[0].title, runTitle);
+        QCOMPARE(messages()[0].text, c.wrongText);
+        QCOMPARE(messages()[0].title, c.runTitle);
         QCOMPARE(messages()[0].icon, Icon::Exclamation);
         QCOMPARE(word->text(), first);
         QCOMPARE(ending->text(), QString("xyz"));
@@ -104,19 +102,19 @@ class WindowsTest : public QObject {
             QVERIFY(ending->hasFocus());
             word->clear();
             ending->clear();
-            test::typeKeys(ending, answer, endingKeys);
+            test::typeKeys(ending, answer, c.endingKeys);
             test::enter(ending);
             record += answer + "; ";
             QCOMPARE(test::record(w), record);
         }
         QCOMPARE(messages().size(), std::size_t(1));
-        QCOMPARE(messages()[0].text, doneText);
-        QCOMPARE(messages()[0].title, runTitle);
-        QCOMPARE(messages()[0].icon, doneIcon);
+        QCOMPARE(messages()[0].text, c.doneText);
+        QCOMPARE(messages()[0].title, c.runTitle);
+        QCOMPARE(messages()[0].icon, c.doneIcon);
         QCOMPARE(start->text(), QString("&Restart"));
         QVERIFY(start->isEnabled() && start->hasFocus());
         QVERIFY(!test::button(w, Role::Next)->isEnabled());
-        QCOMPARE(test::button(w, Role::Solution)->isEnabled(), solutionAfter);
+        QCOMPARE(test::button(w, Role::Solution)->isEnabled(), c.solutionAfter);
         start->click();
         QVERIFY(test::record(w).isEmpty());
         // The caption of the next window is its own: the suffix does not pile up.

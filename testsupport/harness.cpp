@@ -135,20 +135,10 @@ void typeKeys(QWidget* widget, const QString& text, kerbu::KeyTable keys) {
     static const QString chart[] = {"áéíóöőúüűÁÉÍÓÖŐÚÜŰ", "';`=0[]-\\\":~+){}_|"};
     static const QString small[] = {"áéíóöőúüű", "';`\\[-/]="};
     static const QString smallWithE[] = {"áéíóöőúüűÉ", "';`\\[-/]=:"};
-    const QString* table = nullptr;
-    switch (keys) {
-    case kerbu::KeyTable::Hunkey:
-        table = chart;
-        break;
-    case kerbu::KeyTable::Short:
-        table = small;
-        break;
-    case kerbu::KeyTable::ShortWithCapitalE:
-        table = smallWithE;
-        break;
-    case kerbu::KeyTable::None:
-        break;
-    }
+    const QString* table = keys == kerbu::KeyTable::Hunkey              ? chart
+                           : keys == kerbu::KeyTable::Short             ? small
+                           : keys == kerbu::KeyTable::ShortWithCapitalE ? smallWithE
+                                                                        : nullptr;
     QString keyed;
     for (const QChar c : text) {
         const qsizetype at = table ? table[0].indexOf(c) : -1;
@@ -161,7 +151,8 @@ void enter(QWidget* widget) {
     QTest::keyClick(widget, Qt::Key_Return);
 }
 
-QLineEdit* answerBox(kerbu::FormWindow* window) {
+// The box the learner answers the item of the moment in, in any exercise window.
+static QLineEdit* answerBox(kerbu::FormWindow* window) {
     if (auto* gaps = qobject_cast<kerbu::GapWindow*>(window))
         return gaps->gap(gaps->text().current());
     return box(window, Role::Ending);
@@ -211,32 +202,26 @@ const LessonData& lessonData() {
         QFile file(QStringLiteral(KERBU_TEST_DATA "/lesson4.txt"));
         if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
             qFatal("cannot read the lesson data %s", qPrintable(file.fileName()));
-        QTextStream in(&file);
-        QString section;
-        QString window;
-        while (!in.atEnd()) {
-            const QString line = in.readLine();
-            if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+        QStringList head; // of the section: its kind, its window, the normal run's length
+        for (const QString& line : QTextStream(&file).readAll().split('\n')) {
+            if (line.isEmpty() || line.startsWith('#'))
                 continue;
-            if (line.startsWith(QLatin1Char('['))) {
-                const QStringList head = line.mid(1, line.size() - 2).split(QLatin1Char(' '));
-                section = head.value(0);
-                window = head.value(1);
-                if (section == QLatin1String("words"))
+            const QString kind = head.value(0);
+            if (line.startsWith('[')) {
+                head = line.mid(1, line.size() - 2).split(' ');
+                if (head.value(0) == "words")
                     read.lists.append(
-                        {.window = window, .normal = head.value(2).toInt(), .items = {}});
-                continue;
-            }
-            if (section == QLatin1String("words")) {
-                const QStringList parts = line.split(QStringLiteral(" -> "));
+                        {.window = head.value(1), .normal = head.value(2).toInt(), .items = {}});
+            } else if (kind == "words") {
+                const QStringList parts = line.split(" -> ");
                 read.lists.back().items.append({.word = parts.value(0), .answer = parts.value(1)});
-            } else if (section == QLatin1String("sentences")) {
-                const QStringList parts = line.split(QStringLiteral(" | "));
+            } else if (kind == "sentences") {
+                const QStringList parts = line.split(" | ");
                 read.sentences.append({.person = parts.value(0),
                                        .plain = parts.value(1),
                                        .withPronoun = parts.value(2)});
-            } else if (section == QLatin1String("gaps")) {
-                read.gapTexts[window].append(line);
+            } else if (kind == "gaps") {
+                read.gapTexts[head.value(1)].append(line);
             }
         }
         return read;

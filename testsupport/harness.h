@@ -49,8 +49,6 @@ void type(QWidget* widget, const QString& text);
 void typeKeys(QWidget* widget, const QString& text, kerbu::KeyTable keys);
 void enter(QWidget* widget);
 
-// The box the learner answers the item of the moment in, in any exercise window.
-QLineEdit* answerBox(kerbu::FormWindow* window);
 // Answers the item of the moment right and presses Enter: a drill's whole answer goes into
 // the ending box, a gap takes the whole word where a word box stands in front of it.
 void answerRight(kerbu::FormWindow* window);
