@@ -119,12 +119,13 @@ QString act() {
         return click(window);
     if (choice < 7)
         return type(window);
-    if (choice < 9 && below(20) == 0) {
-        window->close();
-        return "close box of " + window->objectName();
-    }
-    if (choice < 9)
+    if (choice < 9) {
+        if (below(20) == 0) {
+            window->close();
+            return "close box of " + window->objectName();
+        }
         return answerRight(window) ? "right answer in " + window->objectName() : "no run";
+    }
     // A learner who works through: right answers until the run is over.
     for (const QPointer<FormWindow> working(window);
          working && working->isLoaded() && test::recorder().messages.empty();) {
