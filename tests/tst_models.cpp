@@ -328,7 +328,8 @@ class ModelsTest : public QObject {
         GapText text = textOf("k04d5");
         const QList<PrintedGap> book = printedGaps("k04d5");
         auto solveCurrent = [&] {
-            return text.answer(book[text.current()].ending, book[text.current()].front);
+            const PrintedGap& g = book[text.current()];
+            return text.answer(g.ending, g.front);
         };
         text.open();
         QVERIFY(!text.start());
