@@ -21,32 +21,39 @@ class PlatformTest : public QObject {
     void init() { test::freshStart(); }
     void cleanupTestCase() { test::shutDown(); }
 
+    void splashPicturesDrawnAtBuildTimeMatchTheSvg_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("side");
+        QTest::newRow("frame 1") << "frame1" << 33;
+        QTest::newRow("frame 2") << "frame2" << 33;
+        QTest::newRow("frame 3") << "frame3" << 33;
+        QTest::newRow("information") << "info" << 24;
+    }
+
     // The splash takes its pictures as drawn at build time; they are the SVG's, pixel for
     // pixel, and any other size is still drawn from the SVG.
     void splashPicturesDrawnAtBuildTimeMatchTheSvg() {
+        QFETCH(QString, name);
+        QFETCH(int, side);
         if (qApp->devicePixelRatio() != 1.0)
             QSKIP("pictures are drawn at build time for a pixel ratio of 1 only");
-        using Drawn = std::pair<QString, int>; // the picture and its side
-        for (const auto& [name, side] :
-             {Drawn{"frame1", 33}, Drawn{"frame2", 33}, Drawn{"frame3", 33}, Drawn{"info", 24}}) {
-            QVERIFY(QResource(QStringLiteral(":/prerendered/assets/%1@%2.argb").arg(name).arg(side))
-                        .isValid());
-            const QString svg = QStringLiteral(":/assets/%1.svg").arg(name);
-            QImage drawn(side, side, QImage::Format_ARGB32_Premultiplied);
-            drawn.fill(Qt::transparent);
-            QPainter painter(&drawn);
-            painter.setRenderHint(QPainter::Antialiasing);
-            QSvgRenderer(svg).render(&painter);
-            painter.end();
-            const QImage taken =
-                picture(svg, QSize(side, side)).toImage().convertToFormat(drawn.format());
-            QVERIFY2(taken == drawn, qPrintable(name));
-            // One pixel larger: drawn from the SVG, not empty.
-            const QImage larger = picture(svg, QSize(side + 1, side + 1)).toImage();
-            QCOMPARE(larger.size(), QSize(side + 1, side + 1));
-            QVERIFY(larger.pixelColor(side / 2, side / 2).alpha() > 0 ||
-                    larger.pixelColor(side / 3, side / 3).alpha() > 0);
-        }
+        QVERIFY(QResource(QStringLiteral(":/prerendered/assets/%1@%2.argb").arg(name).arg(side))
+                    .isValid());
+        const QString svg = QStringLiteral(":/assets/%1.svg").arg(name);
+        QImage drawn(side, side, QImage::Format_ARGB32_Premultiplied);
+        drawn.fill(Qt::transparent);
+        QPainter painter(&drawn);
+        painter.setRenderHint(QPainter::Antialiasing);
+        QSvgRenderer(svg).render(&painter);
+        painter.end();
+        const QImage taken =
+            picture(svg, QSize(side, side)).toImage().convertToFormat(drawn.format());
+        QCOMPARE(taken, drawn);
+        // One pixel larger: drawn from the SVG, not empty.
+        const QImage larger = picture(svg, QSize(side + 1, side + 1)).toImage();
+        QCOMPARE(larger.size(), QSize(side + 1, side + 1));
+        QVERIFY(larger.pixelColor(side / 2, side / 2).alpha() > 0 ||
+                larger.pixelColor(side / 3, side / 3).alpha() > 0);
     }
 
     void helpViewer_data() {
