@@ -82,6 +82,8 @@ class HintsTest : public QObject {
         QTest::newRow("2/a föld") << "földöt" << "földet" << "föld" << K::Harmony << "föld takes -et, not -öt, although its last vowel is ö.";
         QTest::newRow("2/a híd") << "hidet" << "hidat" << "híd" << K::Harmony << "híd takes -at, although it has front vowels only: learn the word with its ending.";
         QTest::newRow("2/a ablak") << "ablakat" << "ablakot" << "ablak" << K::Harmony << "Both -at and -ot go with back vowels: ablak takes -ot.";
+        QTest::newRow("2/a fal") << "falot" << "falat" << "fal" << K::Harmony << "Both -at and -ot go with back vowels: fal takes -at.";
+        QTest::newRow("2/b száz") << "százot" << "százat" << "száz" << K::Harmony << "Both -at and -ot go with back vowels: száz takes -at.";
         QTest::newRow("2/b harminckilenc") << "harminckilencat" << "harminckilencet" << "harminckilenc" << K::Harmony << "harminckilenc takes -et: the last part of this compound word has front vowels only.";
         QTest::newRow("2/b öt") << "ötet" << "ötöt" << "öt" << K::Harmony << "öt takes -öt: its last vowel, ö, is a rounded front vowel.";
         QTest::newRow("2/c magas") << "magasot" << "magasat" << "magas" << K::Harmony << "Both -at and -ot go with back vowels: magas takes -at.";
@@ -97,6 +99,7 @@ class HintsTest : public QObject {
         QTest::newRow("1/a long ö") << "rendelöbe" << "rendelőbe" << "rendelő" << K::Accents << "Look at the accents: 1 letter needs a long mark.";
         QTest::newRow("1/b two kinds") << "repulőterre" << "repülőtérre" << "repülőtér" << K::Accents << "Look at the accents: 1 letter needs a long mark and 1 needs the dots.";
         QTest::newRow("2/b hét") << "hétet" << "hetet" << "hét" << K::Accents << "Look at the accents: the long é of hét becomes short before the ending.";
+        QTest::newRow("2/b tíz") << "tízet" << "tizet" << "tíz" << K::Accents << "Look at the accents: the long í of tíz becomes short before the ending.";
         QTest::newRow("2/a repülőtér") << "repülőtéret" << "repülőteret" << "repülőtér" << K::Accents << "Look at the accents: the long é of repülőtér becomes short before the ending.";
         QTest::newRow("2/c kicsi") << "kicsít" << "kicsit" << "kicsi" << K::Accents << "Look at the accents: 1 letter should have no long mark.";
         QTest::newRow("three kinds") << "torőkbe" << "törökbé" << "" << K::Accents << "Look at the accents: 3 letters need other marks.";
