@@ -1,5 +1,5 @@
 // The layer below the windows, seen through the program's own windows: pictures, the help
-// viewer, fonts, the animated buttons and wrapped captions.
+// viewer, fonts and the animated buttons.
 #include "platform/anibutton.h"
 #include "platform/fonts.h"
 #include "platform/helpviewer.h"
@@ -109,18 +109,6 @@ class PlatformTest : public QObject {
         second->setEnabled(false);
         QVERIFY(!second->isAnimating());
         QCOMPARE(second->currentFrame(), 0);
-    }
-
-    void captionsWrapAtBlanksOnly() {
-        FormWindow* window = test::openWindow("k04d2a");
-        auto* hint = window->control<Caption>("Label1");
-        const QStringList lines = hint->lines();
-        QCOMPARE(lines.size(), 2);
-        // Every ending stays whole: no line ends in the hyphen of the next one.
-        for (const QString& line : lines)
-            QVERIFY2(!line.trimmed().endsWith('-'), qPrintable(line));
-        // That the lines fit their label is checked with every caption of every window.
-        QCOMPARE(lines.join(' ').simplified(), hint->text().simplified());
     }
 };
 
