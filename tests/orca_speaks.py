@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Works the start of a run of 1/a from the keyboard with the Orca screen reader
+"""Works a run of 1/a, of 3 and of 4 from the keyboard with the Orca screen reader
 listening, and checks what Orca would say (the SPEECH OUTPUT lines of its debug log).
 
 Run it on an X display with a session bus of its own:
@@ -92,6 +92,22 @@ try:
     match, at = wait_for(r"^Ending for (.+?) text\.$", at)
     print("right; then", match.group(1))
 
+    # Exercises 3 and 4: opened by their go-to keys, started with Alt+S (in 4 the focus
+    # starts in the first gap), the first item said, a right answer, "Right." and the next.
+    for number, first, typed, then in (
+            ("3", r"Your sentence\. Picture of a bank, with Kati", "Kati a bankba megy.",
+             r"^Your sentence\. Picture of a car, with én"),
+            ("4", r"Gap 1, after piros", "at", r"^Gap 2, after zöld")):
+        key(f"alt+{number}")
+        _, at = wait_for(rf"4\. lecke: {number}\. frame", at)
+        time.sleep(1)
+        key("alt+s")
+        _, at = wait_for(first, at)
+        type_text(typed)
+        key("Return")
+        _, at = wait_for(r"^Right\.", at)
+        _, at = wait_for(then, at)
+        print(f"{number}: right, and the next item said")
     print("PASS")
 finally:
     for process in (program, orca, bus):

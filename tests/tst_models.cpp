@@ -70,7 +70,8 @@ class ModelsTest : public QObject {
     }
     // clang-format on
 
-    // Every item, and how many of them the normal run takes.
+    // Every item; then the runs of the normal variant and of Plus, two of each: each asks
+    // the items of its variant, each once, and the second in a new order.
     void wordListsAreTheBooks() {
         QFETCH(int, list);
         const test::WordListData& book = test::lessonData().lists[list];
@@ -80,7 +81,24 @@ class ModelsTest : public QObject {
             QCOMPARE(drill.wordOf(i), book.items[i].word);
             QCOMPARE(drill.answerOf(i), book.items[i].answer);
         }
-        QCOMPARE(drill.runLength(), book.normal);
+        Random random = seeded();
+        for (const int length : {book.normal, int(book.items.size())}) {
+            if (length > book.normal)
+                drill.choosePlus();
+            QCOMPARE(drill.runLength(), length);
+            QList<int> first;
+            for (int run = 0; run < 2; ++run) {
+                const QList<int> asked = runThrough(drill, random);
+                QCOMPARE(int(asked.size()), length);
+                QCOMPARE(int(QSet<int>(asked.begin(), asked.end()).size()), length);
+                QVERIFY(*std::max_element(asked.begin(), asked.end()) < length);
+                QCOMPARE(drill.solved(), 0);
+                QCOMPARE(drill.phase(), Phase::Accomplished);
+                if (run == 1)
+                    QVERIFY(asked != first);
+                first = asked;
+            }
+        }
     }
 
     // The ordered run in the plain form, then two Restart runs, one in each form: every
@@ -210,42 +228,6 @@ class ModelsTest : public QObject {
         text.enter(gap);
         QCOMPARE(text.answer(typed, front) != Outcome::Wrong, right);
         QCOMPARE(text.isSolved(gap), right);
-    }
-
-    // clang-format off
-    void drillRuns_data() {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<bool>("plus");
-        QTest::addColumn<int>("length");
-        for (const test::WordListData& list : test::lessonData().lists) {
-            QTest::newRow(qPrintable(list.window)) << list.window << false << list.normal;
-            QTest::newRow(qPrintable(list.window + " Plus")) << list.window << true << int(list.items.size());
-        }
-    }
-    // clang-format on
-
-    // Each run asks the items of its variant, each once, in a new order; the next run again.
-    void drillRuns() {
-        QFETCH(QString, window);
-        QFETCH(bool, plus);
-        QFETCH(int, length);
-        Drill drill(listOf(window));
-        Random random = seeded();
-        if (plus)
-            drill.choosePlus();
-        QCOMPARE(drill.runLength(), length);
-        QList<int> first;
-        for (int run = 0; run < 2; ++run) {
-            const QList<int> asked = runThrough(drill, random);
-            QCOMPARE(int(asked.size()), length);
-            QCOMPARE(int(QSet<int>(asked.begin(), asked.end()).size()), length);
-            QVERIFY(*std::max_element(asked.begin(), asked.end()) < length);
-            QCOMPARE(drill.solved(), 0);
-            QCOMPARE(drill.phase(), Phase::Accomplished);
-            if (run == 1)
-                QVERIFY(asked != first);
-            first = asked;
-        }
     }
 
     // A wrong answer keeps the word. Plus mid-run goes back to not started; the extended
