@@ -221,8 +221,8 @@ class WindowsTest : public QObject {
         QCOMPARE(ending->text(), QString("őŰŐű"));
     }
 
-    // The six pictures in order, typed by keys, then the Restart run of all seventeen;
-    // each run ends with its message and Restart in the focus.
+    // From the keyboard alone: the six pictures in order, typed by keys, then the Restart
+    // run of all seventeen; each run ends with its message and Restart in the focus.
     void sentenceRuns() {
         auto* w = static_cast<K04d3*>(test::openWindow("k04d3"));
         QCOMPARE(w->windowTitle(), kerbuTitle + ": 3.");
@@ -231,7 +231,8 @@ class WindowsTest : public QObject {
         QLineEdit* box = test::box(w, Role::Ending);
         for (const Icon end : {Icon::Exclamation, Icon::Stop}) {
             test::recorder().clear();
-            test::button(w, Role::Start)->click();
+            QTest::keyClick(box, end == Icon::Stop ? Qt::Key_R : Qt::Key_S, Qt::AltModifier);
+            QTRY_VERIFY(box->hasFocus() && !label(w, "Label1")->text().isEmpty());
             qint64 shown = 0;
             for (int n = 0; n < (end == Icon::Stop ? 17 : 6); ++n) {
                 const test::SentenceData& s = test::lessonData().sentences[w->drill().current()];
@@ -329,7 +330,8 @@ class WindowsTest : public QObject {
         GapWindow* w = test::openGaps("k04d4");
         QCOMPARE(w->windowTitle(), kerbuTitle + ": 4.");
         const QColor open(255, 255, 192), solved(255, 255, 0);
-        test::button(w, Role::Start)->click();
+        QTest::keyClick(w, Qt::Key_S, Qt::AltModifier);
+        QTRY_VERIFY(test::button(w, Role::Next)->isEnabled());
         QVERIFY(w->gap(0)->hasFocus());
         test::type(w->gap(0), "et");
         test::enter(w->gap(0));
@@ -346,8 +348,20 @@ class WindowsTest : public QObject {
         QCOMPARE(messages().back().text, QString("The correct solution is: 't"));
         QVERIFY(w->gap(3)->hasFocus());
         test::recorder().clear();
-        while (messages().empty())
-            test::answerRight(w);
+        // The rest from the keyboard alone, over what the box holds: gap 3 takes -t, and
+        // the a of barna in front of it becomes á.
+        while (messages().empty()) {
+            const int current = w->text().current();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+            test::type(QApplication::focusWidget(), current == 3 ? "t" : w->text().solution());
+            if (current == 3) {
+                for (const Qt::Key key : {Qt::Key_Backtab, Qt::Key_End, Qt::Key_Backspace})
+                    QTest::keyClick(QApplication::focusWidget(), key);
+                test::type(QApplication::focusWidget(), "'");
+            }
+            test::enter(QApplication::focusWidget());
+            QVERIFY2(!w->gap(current)->isEnabled(), qPrintable(QString::number(current)));
+        }
         QCOMPARE(messages()[0].text, accomplished);
         QCOMPARE(messages()[0].icon, Icon::Exclamation);
         QCOMPARE(test::button(w, Role::Start)->text(), QString("&Restart"));
