@@ -10,9 +10,6 @@ using namespace kerbu;
 
 namespace {
 
-const QStringList everyWindow = {"sobre",  "alap",   "hatter", "k04d1a", "k04d1b", "k04d2a",
-                                 "k04d2b", "k04d2c", "k04d3",  "k04d4",  "k04d5"};
-
 QString accessibleName(QObject* object) {
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
     return face ? face->text(QAccessible::Name) : QString();
@@ -20,35 +17,20 @@ QString accessibleName(QObject* object) {
 
 } // namespace
 
-class DesktopTest : public QObject {
+class DesktopTest : public test::Suite {
     Q_OBJECT
 
   private slots:
-    void init() { test::freshStart(); }
-    void cleanupTestCase() { test::shutDown(); }
-
-    // What a screen reader says: the item to work on in the answer box, the hint there
-    // when the focus comes back from the wrong-answer message, the right answers as text,
-    // the picture, the person and the gaps by what they show.
+    // What a screen reader finds beside what Orca says in its run: the right answers as
+    // text, the picture and the person by what they show.
     void whatAScreenReaderSays() {
         DrillWindow* drill = test::openDrill("k04d1a");
-        drill->findChild<QAction*>("mnuHints")->trigger();
         test::button(drill, test::Role::Start)->click();
-        QLineEdit* ending = test::box(drill, test::Role::Ending);
-        QCOMPARE(accessibleName(ending),
-                 "Ending for " + test::box(drill, test::Role::Word)->text());
-        const QString asked = accessibleName(ending);
-        test::type(ending, "xy");
-        test::enter(ending);
-        QCOMPARE(accessibleName(ending),
-                 asked + ". Hint: " + drill->control<QLabel>("hintLine")->text());
         test::answerRight(drill);
-        QCOMPARE(accessibleName(ending),
-                 "Ending for " + test::box(drill, test::Role::Word)->text());
         QAccessibleTextInterface* record =
             QAccessible::queryAccessibleInterface(drill->control<QLabel>("Label3"))
                 ->textInterface();
-        QVERIFY(record);
+        QVERIFY(record && test::record(drill).endsWith("; "));
         QCOMPARE(record->text(0, record->characterCount()), test::record(drill));
 
         FormWindow* pictures = test::openWindow("k04d3");
@@ -56,8 +38,6 @@ class DesktopTest : public QObject {
         QCOMPARE(accessibleName(pictures->control("Image1")),
                  QString("Picture of a bank, with Kati"));
         QCOMPARE(accessibleName(pictures->control("Label1")), QString("Person: Kati"));
-        QCOMPARE(accessibleName(test::box(pictures, test::Role::Ending)),
-                 QString("Your sentence. Picture of a bank, with Kati"));
         // The picture is the last stop of Tab; Enter on it says the main words.
         QWidget* picture = pictures->control("Image1");
         test::button(pictures, test::Role::Solution)->setFocus();
@@ -65,10 +45,6 @@ class DesktopTest : public QObject {
         QCOMPARE(QApplication::focusWidget(), picture);
         QTest::keyClick(picture, Qt::Key_Return);
         QVERIFY(test::recorder().messages.back().text.contains("bank"));
-
-        GapWindow* gaps = test::openGaps("k04d4");
-        QCOMPARE(accessibleName(gaps->gap(0)), QString("Gap 1, after piros"));
-        QCOMPARE(accessibleName(gaps->gap(7)), QString("Gap 8, after hatvan"));
     }
 
     // With a screen reader listening, "Right." takes the focus for a moment after a right
@@ -92,7 +68,7 @@ class DesktopTest : public QObject {
     // Every window at any scaling factor (run at 1 and at 2): every control that speaks has
     // a name, every box says what to do with it, and every caption stays inside its control.
     void everyControlHasANameAndFits() {
-        for (const QString& id : everyWindow) {
+        for (const QString& id : QStringList{"sobre", "alap", "hatter"} + test::exercises) {
             FormWindow* window = test::program().windows().get(id);
             window->showForm();
             QVERIFY2(!accessibleName(window).isEmpty(), qPrintable(id));

@@ -13,33 +13,18 @@ QLabel* hintLine(FormWindow* window) {
     return window->control<QLabel>("hintLine");
 }
 
-void switchHints(FormWindow* window) {
-    window->findChild<QAction*>("mnuHints")->trigger();
-}
-
 // Types a wrong answer for the current item and presses Enter in the box.
 void answerWrong(QLineEdit* box, const QString& text) {
     box->setText(text);
     QTest::keyClick(box, Qt::Key_Return);
 }
 
-// Opens a gap window, starts it and makes the gap current.
-GapWindow* atGap(const QString& id, int number) {
-    auto* window = static_cast<GapWindow*>(test::openWindow(id));
-    test::button(window, Role::Start)->click();
-    window->gap(number)->setFocus();
-    return window;
-}
-
 } // namespace
 
-class HintsTest : public QObject {
+class HintsTest : public test::Suite {
     Q_OBJECT
 
   private slots:
-    void init() { test::freshStart(); }
-    void cleanupTestCase() { test::shutDown(); }
-
     // clang-format off
     void rules_data() {
         QTest::addColumn<QString>("typed");
@@ -177,7 +162,7 @@ class HintsTest : public QObject {
         answerWrong(box, "ba");
         QCOMPARE(test::recorder().beeps, 1);
         QVERIFY(hintLine(window)->isHidden());
-        switchHints(window);
+        window->findChild<QAction*>("mnuHints")->trigger();
         answerWrong(box, "ba");
         QCOMPARE(test::recorder().beeps, 2);
         QCOMPARE(test::recorder().messages.size(), std::size_t(2));
@@ -189,16 +174,18 @@ class HintsTest : public QObject {
         test::answerRight(window);
         QVERIFY(hintLine(window)->isHidden());
 
-        GapWindow* gaps = atGap("k04d5", 3);
+        GapWindow* gaps = test::openGaps("k04d5");
+        test::button(gaps, Role::Start)->click();
+        gaps->gap(3)->setFocus();
         QVERIFY(gaps->findChild<QAction*>("mnuHints")->isChecked());
         answerWrong(gaps->gap(3), "ban");
         QCOMPARE(hintLine(gaps)->text(), QString("negyedik takes -ben: it has front vowels only."));
-        switchHints(gaps);
+        gaps->findChild<QAction*>("mnuHints")->trigger();
         QVERIFY(hintLine(gaps)->isHidden());
 
         window = test::openWindow("k04d3");
         QVERIFY(!window->findChild<QAction*>("mnuHints")->isChecked());
-        switchHints(window);
+        window->findChild<QAction*>("mnuHints")->trigger();
         test::button(window, Role::Start)->click();
         box = test::box(window, Role::Ending);
         answerWrong(box, "Kati a bankba megy");
@@ -223,8 +210,7 @@ class HintsTest : public QObject {
             "Look at the accents: the long é of repülőtér becomes short before the ending.",
             "Look at the capital letters: letter 12 should be a small letter.",
             "13 letters differ; it is right up to \"…ok a könyvtárban olva\"."};
-        for (const Exercise& exercise : test::program().lesson().exercises) {
-            const QString id = QString::fromLatin1(exercise.name);
+        for (const QString& id : test::exercises) {
             FormWindow* window = test::openWindow(id);
             auto* line = qobject_cast<Caption*>(hintLine(window));
             QVERIFY2(line, qPrintable(id));

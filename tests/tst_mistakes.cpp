@@ -41,13 +41,10 @@ bool accomplished() {
 
 } // namespace
 
-class MistakesTest : public QObject {
+class MistakesTest : public test::Suite {
     Q_OBJECT
 
   private slots:
-    void init() { test::freshStart(); }
-    void cleanupTestCase() { test::shutDown(); }
-
     // clang-format off
     void shownSafely_data() {
         QTest::addColumn<QString>("typed");
@@ -153,8 +150,7 @@ class MistakesTest : public QObject {
     // Beside the window, never over it, at 100 % and 200 %; Escape closes it and the
     // learner is back in the exercise.
     void listStandsBeside() {
-        for (const Exercise& exercise : test::program().lesson().exercises) {
-            const QString id = QString::fromLatin1(exercise.name);
+        for (const QString& id : test::exercises) {
             auto* window = static_cast<ExerciseWindow*>(test::openWindow(id));
             MistakesWindow* list = openList(window);
             QTRY_VERIFY(list->isActiveWindow());

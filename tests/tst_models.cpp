@@ -54,13 +54,10 @@ QList<int> runThrough(Drill& drill, Random& random) {
 
 } // namespace
 
-class ModelsTest : public QObject {
+class ModelsTest : public test::Suite {
     Q_OBJECT
 
   private slots:
-    void initTestCase() { test::freshStart(); }
-    void cleanupTestCase() { test::shutDown(); }
-
     // clang-format off
     void wordListsAreTheBooks_data() {
         QTest::addColumn<int>("list");

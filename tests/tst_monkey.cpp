@@ -17,12 +17,7 @@ using test::Role;
 namespace {
 
 // The About window first, then the menu and the exercises.
-QStringList windowNames() {
-    QStringList names{"sobre", "alap"};
-    for (const Exercise& e : test::program().lesson().exercises)
-        names << e.name;
-    return names;
-}
+const QStringList windowNames = QStringList{"sobre", "alap"} + test::exercises;
 
 FormWindow* existing(const QString& name) {
     FormWindow* window = test::program().windows().existing(name);
@@ -110,7 +105,7 @@ bool answerRight(FormWindow* window) {
 // One random action; returns what it did.
 QString act() {
     FormWindow* window = nullptr;
-    for (const QString& name : windowNames())
+    for (const QString& name : windowNames)
         window = window ? window : existing(name);
     if (!window)
         return "no window";
@@ -147,7 +142,7 @@ QString check() {
         return "the background window is not open";
     int open = 0;
     QStringList shown;
-    for (const QString& name : windowNames().mid(1)) {
+    for (const QString& name : windowNames.mid(1)) {
         FormWindow* window = existing(name);
         if (!window)
             continue;
@@ -186,12 +181,10 @@ QString check() {
 
 } // namespace
 
-class MonkeyTest : public QObject {
+class MonkeyTest : public test::Suite {
     Q_OBJECT
 
   private slots:
-    void cleanupTestCase() { test::shutDown(); }
-
     void survivesRandomActions() {
         bool given = false;
         const quint64 asked = qEnvironmentVariable("KERBU_MONKEY_SEED").toULongLong(&given);

@@ -1,6 +1,5 @@
 // The layer below the windows, seen through the program's own windows: pictures, the help
-// viewer, fonts and the animated buttons.
-#include "platform/anibutton.h"
+// viewer and fonts.
 #include "platform/fonts.h"
 #include "platform/helpviewer.h"
 #include "testsupport/harness.h"
@@ -14,13 +13,10 @@
 
 using namespace kerbu;
 
-class PlatformTest : public QObject {
+class PlatformTest : public test::Suite {
     Q_OBJECT
 
   private slots:
-    void init() { test::freshStart(); }
-    void cleanupTestCase() { test::shutDown(); }
-
     void splashPicturesDrawnAtBuildTimeMatchTheSvg_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("side");
@@ -93,22 +89,6 @@ class PlatformTest : public QObject {
             for (char16_t letter : {u'ő', u'ű', u'Ő', u'Ű'})
                 QVERIFY(QFontMetrics(font).inFont(QChar(letter)));
         }
-    }
-
-    void aniButtonPlaysWhileFocused() {
-        FormWindow* menu = test::openWindow("alap");
-        auto* first = menu->control<AniPushButton>("AniButton1");
-        auto* second = menu->control<AniPushButton>("AniButton3");
-        first->setFocus();
-        QVERIFY(first->isAnimating());
-        QTRY_VERIFY(first->currentFrame() != 0);
-        second->setFocus();
-        QVERIFY(!first->isAnimating());
-        QCOMPARE(first->currentFrame(), 0);
-        // A greyed button never plays.
-        second->setEnabled(false);
-        QVERIFY(!second->isAnimating());
-        QCOMPARE(second->currentFrame(), 0);
     }
 };
 

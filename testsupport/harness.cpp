@@ -56,10 +56,7 @@ kerbu::FormWindow* openWindow(const QString& name) {
         return nullptr;
     // As the program does: the menu or exercise window on the screen makes way for it.
     kerbu::FormWindow* from = nullptr;
-    QStringList names{QStringLiteral("alap")};
-    for (const kerbu::Exercise& e : program().lesson().exercises)
-        names << QString::fromLatin1(e.name);
-    for (const QString& shown : names) {
+    for (const QString& shown : QStringList{"alap"} + exercises) {
         kerbu::FormWindow* other = program().windows().existing(shown);
         if (other && other != window && other->isLoaded())
             from = other;
@@ -130,19 +127,16 @@ void type(QWidget* widget, const QString& text) {
 }
 
 void typeKeys(QWidget* widget, const QString& text, kerbu::KeyTable keys) {
-    // Each table's letters, and under them the keys that give them: the learner's chart,
-    // and the smaller table of three boxes, in one of which the colon gives É too.
-    static const QString chart[] = {"áéíóöőúüűÁÉÍÓÖŐÚÜŰ", "';`=0[]-\\\":~+){}_|"};
-    static const QString small[] = {"áéíóöőúüű", "';`\\[-/]="};
-    static const QString smallWithE[] = {"áéíóöőúüűÉ", "';`\\[-/]=:"};
-    const QString* table = keys == kerbu::KeyTable::Hunkey              ? chart
-                           : keys == kerbu::KeyTable::Short             ? small
-                           : keys == kerbu::KeyTable::ShortWithCapitalE ? smallWithE
-                                                                        : nullptr;
+    // Each letter by the key that gives it in that table (each table's keys are checked on
+    // their own); a letter no key gives goes as it is.
     QString keyed;
     for (const QChar c : text) {
-        const qsizetype at = table ? table[0].indexOf(c) : -1;
-        keyed += at >= 0 ? table[1].at(at) : c;
+        QChar key = c;
+        for (char k = ' '; k <= '~'; ++k) {
+            if (k != c && kerbu::translateKey(keys, QChar(k)) == c)
+                key = QChar(k);
+        }
+        keyed += key;
     }
     type(widget, keyed);
 }

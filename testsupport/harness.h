@@ -29,6 +29,20 @@ void freshStart(quint64 seed = 7);
 // Ends the program of the last test, before the application goes.
 void shutDown();
 
+// What every test class is made on: each test starts from a fresh program, and the
+// last one's program ends before the application goes.
+class Suite : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() { freshStart(); }
+    void cleanupTestCase() { shutDown(); }
+};
+
+// The lesson's exercises in the book's order, by their window names.
+inline const QStringList exercises = {"k04d1a", "k04d1b", "k04d2a", "k04d2b",
+                                      "k04d2c", "k04d3",  "k04d4",  "k04d5"};
+
 // Opens a window by name as the main menu does, and waits until it is the active window.
 kerbu::FormWindow* openWindow(const QString& name);
 kerbu::DrillWindow* openDrill(const QString& name);
@@ -61,8 +75,7 @@ QString overflow(const kerbu::Caption* caption);
 
 // The lesson as the book prints it, read from the test data.
 struct WordEntry {
-    QString word;
-    QString answer;
+    QString word, answer;
 };
 struct WordListData {
     QString window;
@@ -70,9 +83,7 @@ struct WordListData {
     QList<WordEntry> items;
 };
 struct SentenceData {
-    QString person;
-    QString plain;
-    QString withPronoun;
+    QString person, plain, withPronoun;
 };
 struct LessonData {
     QList<WordListData> lists;
