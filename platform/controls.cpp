@@ -1,6 +1,7 @@
 #include "controls.h"
 
 #include "formwindow.h"
+#include "services.h"
 #include "twips.h"
 
 #include <QApplication>
@@ -111,7 +112,7 @@ QString spokenCaption(const QString& caption) {
 // One palette for each kind of control and pair of colours, shared by every control that
 // uses it, so the style's caches serve them all instead of filling up with copies.
 static QPalette designPalette(QWidget* control, const Look& look) {
-    static QHash<QString, QPalette> palettes;
+    QHash<QString, QPalette>& palettes = services().palettes();
     const QString key = QStringLiteral("%1/%2/%3")
                             .arg(QLatin1String(control->metaObject()->className()))
                             .arg(look.text.isValid() ? look.text.rgba() : 0)

@@ -3,6 +3,8 @@
 #include "helpviewer.h"
 #include "random.h"
 
+#include <QHash>
+#include <QPalette>
 #include <QString>
 #include <memory>
 
@@ -38,9 +40,13 @@ class Services {
     virtual void endProgram() = 0;
 
     Random& random() { return random_; }
+    // The design's palettes, one for each kind of control and pair of colours, made once
+    // and shared by every control that uses it.
+    QHash<QString, QPalette>& palettes() { return palettes_; }
 
   private:
     Random random_;
+    QHash<QString, QPalette> palettes_;
 };
 
 // The services of the running program, which puts them in place as it starts.
