@@ -19,11 +19,6 @@ namespace {
 // The About window first, then the menu and the exercises.
 const QStringList windowNames = QStringList{"sobre", "alap"} + test::exercises;
 
-FormWindow* existing(const QString& name) {
-    FormWindow* window = test::program().windows().existing(name);
-    return window && window->isLoaded() ? window : nullptr;
-}
-
 QRandomGenerator monkey;
 
 int below(int n) {
@@ -106,7 +101,7 @@ bool answerRight(FormWindow* window) {
 QString act() {
     FormWindow* window = nullptr;
     for (const QString& name : windowNames)
-        window = window ? window : existing(name);
+        window = window ? window : test::loaded(name);
     if (!window)
         return "no window";
     const int choice = below(10);
@@ -134,16 +129,16 @@ QString act() {
 QString check() {
     if (test::recorder().ends > 0) {
         // "&End" or a close box of the menu ends the program, once, with the background.
-        if (test::recorder().ends != 1 || existing("hatter"))
+        if (test::recorder().ends != 1 || test::loaded("hatter"))
             return "the program did not end once and whole";
         return {};
     }
-    if (FormWindow* background = existing("hatter"); !background || !background->isVisible())
+    if (FormWindow* background = test::loaded("hatter"); !background || !background->isVisible())
         return "the background window is not open";
     int open = 0;
     QStringList shown;
     for (const QString& name : windowNames.mid(1)) {
-        FormWindow* window = existing(name);
+        FormWindow* window = test::loaded(name);
         if (!window)
             continue;
         open += window->isVisible() ? 1 : 100;

@@ -19,8 +19,8 @@ QAction* action(FormWindow* window, const char* name) {
 }
 
 bool isShown(const QString& name) {
-    FormWindow* window = test::program().windows().existing(name);
-    return window && window->isLoaded() && window->isVisible();
+    FormWindow* window = test::loaded(name);
+    return window && window->isVisible();
 }
 
 // The windows the learner can see among the menu and the exercises: always exactly one.

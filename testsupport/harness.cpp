@@ -50,6 +50,11 @@ void shutDown() {
     current().reset();
 }
 
+kerbu::FormWindow* loaded(const QString& name) {
+    kerbu::FormWindow* window = program().windows().existing(name);
+    return window && window->isLoaded() ? window : nullptr;
+}
+
 kerbu::FormWindow* openWindow(const QString& name) {
     kerbu::FormWindow* window = program().windows().get(name);
     if (!window)
@@ -57,8 +62,7 @@ kerbu::FormWindow* openWindow(const QString& name) {
     // As the program does: the menu or exercise window on the screen makes way for it.
     kerbu::FormWindow* from = nullptr;
     for (const QString& shown : QStringList{"alap"} + exercises) {
-        kerbu::FormWindow* other = program().windows().existing(shown);
-        if (other && other != window && other->isLoaded())
+        if (kerbu::FormWindow* other = loaded(shown); other && other != window)
             from = other;
     }
     program().windows().open(window, from);

@@ -43,6 +43,9 @@ class Suite : public QObject {
 inline const QStringList exercises = {"k04d1a", "k04d1b", "k04d2a", "k04d2b",
                                       "k04d2c", "k04d3",  "k04d4",  "k04d5"};
 
+// The window of that name while it is loaded; nullptr before it is made or once unloaded.
+kerbu::FormWindow* loaded(const QString& name);
+
 // Opens a window by name as the main menu does, and waits until it is the active window.
 kerbu::FormWindow* openWindow(const QString& name);
 kerbu::DrillWindow* openDrill(const QString& name);
