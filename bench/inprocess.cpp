@@ -9,10 +9,10 @@
 //
 // "--quick" does a few of each, to see that it all still works.
 
-#include "engine/pool.h"
+#include "engine/model/pool.h"
+#include "engine/model/random.h"
 #include "measure.h"
 #include "platform/formwindow.h"
-#include "platform/random.h"
 #include "shell/application.h"
 #include "shell/lesson.h"
 #include "shell/program.h"

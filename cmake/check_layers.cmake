@@ -1,38 +1,65 @@
 # The layers of the program include only what lies below them:
-#   platform <- engine <- exercises <- shell <- app
-# test support may use all of these, the tools all but the tests. Included from the
+#   model (engine/model) <- platform <- engine <- exercises <- shell <- app
+# test support may use all of these, the tools all but the tests. The model knows no
+# window: of Qt it includes Qt Core alone, in any spelling of an include. Included from the
 # top CMakeLists.txt it stops the configuration at a wrong include; run with
-#   cmake -DROOT=<source> [-DSELFTEST=ON] -P check_layers.cmake
-# it checks that tree, and with SELFTEST also that a planted wrong include is caught.
+#   cmake -DROOT=<source> -DQT_CORE=<QtCore include folder> [-DSELFTEST=ON] -P check_layers.cmake
+# it checks that tree, and with SELFTEST also that planted wrong includes are caught.
 
 cmake_policy(SET CMP0057 NEW)
-set(_kerbu_below_platform "")
-set(_kerbu_below_engine platform)
-set(_kerbu_below_exercises platform engine)
-set(_kerbu_below_shell platform engine exercises)
-set(_kerbu_below_app platform engine exercises shell)
-set(_kerbu_below_testsupport platform engine exercises shell)
-set(_kerbu_below_tools platform engine exercises shell testsupport)
-set(_kerbu_all_folders platform engine exercises shell app testsupport tests tools bench)
+set(_kerbu_below_model "")
+set(_kerbu_below_platform model)
+set(_kerbu_below_engine model platform)
+set(_kerbu_below_exercises model platform engine)
+set(_kerbu_below_shell model platform engine exercises)
+set(_kerbu_below_app model platform engine exercises shell)
+set(_kerbu_below_testsupport model platform engine exercises shell)
+set(_kerbu_below_tools model platform engine exercises shell testsupport)
+set(_kerbu_all_folders model platform engine exercises shell app testsupport tests tools bench)
+set(_kerbu_folder_model engine/model)
 
-# Sets out_var to the list of wrong includes below root, as "file: include" lines.
-function(kerbu_wrong_includes root out_var)
+# The layer a "folder/..." include names: engine/model/ is the model's.
+function(_kerbu_layer_of header out_var)
+  set(layer "")
+  if(header MATCHES "^engine/model/")
+    set(layer model)
+  elseif(header MATCHES "^([a-z]+)/")
+    set(layer "${CMAKE_MATCH_1}")
+  endif()
+  set(${out_var} "${layer}" PARENT_SCOPE)
+endfunction()
+
+# Sets out_var to the list of wrong includes below root, as "file: include" lines. qt_core
+# is the folder of Qt Core's headers: the only Qt headers the model may include.
+function(kerbu_wrong_includes root qt_core out_var)
   set(wrong "")
-  foreach(layer platform engine exercises shell app testsupport tools)
-    file(GLOB sources "${root}/${layer}/*.h" "${root}/${layer}/*.cpp")
+  foreach(layer model platform engine exercises shell app testsupport tools)
+    set(folder "${layer}")
+    if(DEFINED _kerbu_folder_${layer})
+      set(folder "${_kerbu_folder_${layer}}")
+    endif()
+    file(GLOB sources "${root}/${folder}/*.h" "${root}/${folder}/*.cpp")
     foreach(source ${sources})
-      file(STRINGS "${source}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+      file(RELATIVE_PATH name "${root}" "${source}")
+      file(STRINGS "${source}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<]")
       foreach(line ${includes})
-        string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]*)\".*" "\\1" header "${line}")
-        if(header MATCHES "\\.\\.")
-          list(APPEND wrong "${layer}: ${header}")
-        elseif(header MATCHES "^([a-z]+)/")
-          set(folder "${CMAKE_MATCH_1}")
-          if(folder IN_LIST _kerbu_all_folders AND NOT folder STREQUAL layer
-             AND NOT folder IN_LIST _kerbu_below_${layer})
-            file(RELATIVE_PATH name "${root}" "${source}")
-            list(APPEND wrong "${name}: ${header}")
+        string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*[\"<]([^\">]*)[\">].*" "\\1" header "${line}")
+        if(line MATCHES "<")
+          # The model's Qt headers: a Qt Core class or module header, nothing else of Qt.
+          if(layer STREQUAL "model" AND header MATCHES "^[Qq]")
+            string(REGEX REPLACE "^QtCore/" "" plain "${header}")
+            if(plain MATCHES "/" OR NOT EXISTS "${qt_core}/${plain}")
+              list(APPEND wrong "${name}: <${header}>")
+            endif()
           endif()
+          continue()
+        endif()
+        _kerbu_layer_of("${header}" target)
+        if(header MATCHES "\\.\\.")
+          list(APPEND wrong "${name}: ${header}")
+        elseif(target IN_LIST _kerbu_all_folders AND NOT target STREQUAL layer
+               AND NOT target IN_LIST _kerbu_below_${layer})
+          list(APPEND wrong "${name}: ${header}")
         endif()
       endforeach()
     endforeach()
@@ -40,30 +67,58 @@ function(kerbu_wrong_includes root out_var)
   set(${out_var} "${wrong}" PARENT_SCOPE)
 endfunction()
 
-if(CMAKE_SCRIPT_MODE_FILE)
-  kerbu_wrong_includes("${ROOT}" wrong)
+function(_kerbu_stop_at_wrong wrong)
   if(wrong)
     string(REPLACE ";" "\n  " wrong "${wrong}")
     message(FATAL_ERROR "Includes against the layers:\n  ${wrong}")
   endif()
+endfunction()
+
+if(CMAKE_SCRIPT_MODE_FILE)
+  if(NOT IS_DIRECTORY "${QT_CORE}")
+    message(FATAL_ERROR "Name Qt Core's include folder with -DQT_CORE=")
+  endif()
+  kerbu_wrong_includes("${ROOT}" "${QT_CORE}" wrong)
+  _kerbu_stop_at_wrong("${wrong}")
   if(SELFTEST)
-    # A copy of one exercise that reaches up into the shell must be caught.
+    # An exercise reaching up into the shell, the engine into the exercises, the model
+    # into the platform, and the model including widgets in each spelling: all caught,
+    # while the model's own Qt Core includes pass.
+    set(planted_lines
+        "exercises/planted.cpp" "#include \"shell/windows.h\""
+        "engine/planted.h" "#include \"exercises/k04d1a.h\""
+        "engine/model/planted1.h" "#include \"platform/services.h\""
+        "engine/model/planted2.h" "#include <QWidget>"
+        "engine/model/planted3.h" "#include <QtWidgets/QWidget>"
+        "engine/model/planted4.h" "#include <QtGui/qcolor.h>"
+        "engine/model/planted5.h" "#  include <qwidget.h>"
+        "engine/model/planted6.h" "#include <QtWidgets>")
     string(RANDOM LENGTH 8 tag)
     set(planted "${CMAKE_CURRENT_BINARY_DIR}/layers-${tag}")
-    file(WRITE "${planted}/exercises/planted.cpp" "#include \"shell/windows.h\"\n")
-    file(WRITE "${planted}/engine/planted.h" "#include \"exercises/k04d1a.h\"\n")
-    kerbu_wrong_includes("${planted}" caught)
+    set(count 0)
+    while(planted_lines)
+      list(POP_FRONT planted_lines file line)
+      file(WRITE "${planted}/${file}" "${line}\n")
+      math(EXPR count "${count} + 1")
+    endwhile()
+    file(WRITE "${planted}/engine/model/fine.h"
+         "#include <QString>\n#include <QtCore/QStringList>\n#include <vector>\n#include \"run.h\"\n")
+    kerbu_wrong_includes("${planted}" "${QT_CORE}" caught)
     file(REMOVE_RECURSE "${planted}")
-    list(LENGTH caught count)
-    if(NOT count EQUAL 2)
-      message(FATAL_ERROR "The layer check missed a planted wrong include: ${caught}")
+    list(LENGTH caught found)
+    if(NOT found EQUAL count)
+      message(FATAL_ERROR "The layer check caught ${found} of ${count} planted wrong includes: ${caught}")
     endif()
   endif()
   message(STATUS "The layers include only what lies below them.")
 else()
-  kerbu_wrong_includes("${PROJECT_SOURCE_DIR}" wrong)
-  if(wrong)
-    string(REPLACE ";" "\n  " wrong "${wrong}")
-    message(FATAL_ERROR "Includes against the layers:\n  ${wrong}")
-  endif()
+  get_target_property(_kerbu_qt_includes Qt6::Core INTERFACE_INCLUDE_DIRECTORIES)
+  set(KERBU_QT_CORE_INCLUDE "")
+  foreach(dir ${_kerbu_qt_includes})
+    if(dir MATCHES "/QtCore$")
+      set(KERBU_QT_CORE_INCLUDE "${dir}")
+    endif()
+  endforeach()
+  kerbu_wrong_includes("${PROJECT_SOURCE_DIR}" "${KERBU_QT_CORE_INCLUDE}" wrong)
+  _kerbu_stop_at_wrong("${wrong}")
 endif()

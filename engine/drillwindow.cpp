@@ -1,202 +1,118 @@
 #include "drillwindow.h"
 
 #include "platform/accessibletext.h"
-#include "texts.h"
 
 #include <QScrollBar>
 #include <QTextEdit>
 
 namespace kerbu {
 
-DrillWindow::DrillWindow(const QString& name, DrillDesign design, DrillRules rules,
+DrillWindow::DrillWindow(const QString& name, DrillDesign design, const DrillRules& rules,
                          FrameDesign frame, ProgramState& state)
-    : ExerciseWindow(name, design.background, state), design_(std::move(design)),
-      rules_(std::move(rules)), frame_(std::move(frame)), drill_(rules_.list) {}
+    : ExerciseWindow(name, rules.titleSuffix, design.background, state,
+                     std::make_unique<Drill>(rules.list), {rules.run}),
+      design_(std::move(design)), wordKeys_(rules.wordKeys), endingKeys_(rules.endingKeys),
+      recordIsTextBox_(rules.recordIsTextBox), frame_(std::move(frame)),
+      drill_(static_cast<Drill*>(&runModel())) {}
+
+QLineEdit* DrillWindow::answerBox() const {
+    return boxes_ ? boxes_->ending : nullptr;
+}
+
+QLineEdit* DrillWindow::frontBox() const {
+    return boxes_ ? boxes_->word : nullptr;
+}
 
 void DrillWindow::buildControls(QWidget* body) {
+    Boxes b;
     makeLabel(body, design_.hint);
     makeLabel(body, design_.title);
     if (design_.question)
         makeLabel(body, *design_.question);
-    start_ = makeButton(body, design_.start);
-    if (rules_.recordIsTextBox) {
-        recordBox_ = new QTextEdit(body);
-        recordBox_->setReadOnly(true);
-        recordBox_->setAcceptRichText(false);
-        recordBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        recordBox_->setFocusPolicy(Qt::StrongFocus);
-        applyDesign(recordBox_, design_.record);
+    QWidget* record = nullptr;
+    if (recordIsTextBox_) {
+        b.recordBox = new QTextEdit(body);
+        b.recordBox->setReadOnly(true);
+        b.recordBox->setAcceptRichText(false);
+        b.recordBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        b.recordBox->setFocusPolicy(Qt::StrongFocus);
+        applyDesign(b.recordBox, design_.record);
+        record = b.recordBox;
     } else {
-        recordLabel_ = makeLabel(body, design_.record);
-        readAsText(recordLabel_);
-        recordLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        b.recordLabel = makeLabel(body, design_.record);
+        readAsText(b.recordLabel);
+        b.recordLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        record = b.recordLabel;
     }
-    word_ = makeTextBox(body, design_.word);
-    ending_ = makeTextBox(body, design_.ending);
-    next_ = makeButton(body, design_.next);
-    makeButton(body, design_.charButton);
-    chart_ = makeChart(body, "Label6");
-    solution_ = makeButton(body, design_.solution);
-    plus_ = makeButton(body, design_.plus);
-    plusNote_ = makeLabel(body, design_.plusNote);
-    makeHintLine(body, design_.hintLine);
-    setDefaultButton(next_);
-
-    word_->setAccessibleName(QStringLiteral("Base word"));
-    word_->setAccessibleDescription(QStringLiteral(
-        "The word to complete. Change its last letter where the ending asks for it."));
-    ending_->setAccessibleName(QStringLiteral("Ending"));
-    ending_->setAccessibleDescription(
-        QStringLiteral("Type the ending here, then press Enter to check the answer."));
-    QWidget* record = recordLabel_ ? static_cast<QWidget*>(recordLabel_) : recordBox_;
     record->setAccessibleName(QStringLiteral("Right answers"));
+    b.word = makeTextBox(body, design_.word);
+    b.ending = makeTextBox(body, design_.ending);
+    buildRunControls(body, design_.run);
+    b.plus = makeButton(body, design_.plus);
+    b.plusNote = makeLabel(body, design_.plusNote);
 
-    const KeyTable wordKeys = rules_.wordKeys;
-    const KeyTable endingKeys = rules_.endingKeys;
-    if (wordKeys != KeyTable::None)
-        word_->setTranslator([wordKeys](QChar c) { return translateKey(wordKeys, c); });
-    if (endingKeys != KeyTable::None)
-        ending_->setTranslator([endingKeys](QChar c) { return translateKey(endingKeys, c); });
-
-    connect(start_, &QPushButton::clicked, this, &DrillWindow::startClicked);
-    connect(next_, &QPushButton::clicked, this, &DrillWindow::nextClicked);
-    connect(solution_, &QPushButton::clicked, this, &DrillWindow::solutionClicked);
-    connect(control<QPushButton>(design_.charButton.name), &QPushButton::clicked, this,
-            &DrillWindow::charClicked);
-    connect(plus_, &QPushButton::clicked, this, &DrillWindow::plusClicked);
-    word_->setCaretToEndOnFocus(true);
-}
-
-void DrillWindow::onLoad() {
-    beginLoad();
-    drill_.open();
-    finishLoad(rules_.titleSuffix);
-}
-
-void DrillWindow::startClicked() {
-    clearHint();
-    next_->setEnabled(true);
-    clearRecord();
-    if (!rules_.runTitle.isEmpty())
-        shared().msgTitle = rules_.runTitle;
-    if (!rules_.runWrong.isEmpty())
-        shared().msgWrong = rules_.runWrong;
-    drill_.start(services().random());
-    mistakes().begin(drill_.runLength(), false);
-    beginRun();
-}
-
-void DrillWindow::practiseMistakes() {
-    if (!isLoaded() || !mistakes().canPractise())
-        return;
-    clearHint();
-    clearRecord();
-    drill_.startRound(mistakes().missed(), services().random());
-    mistakes().begin(drill_.runLength(), true);
-    beginRun();
-    showRound();
-}
-
-void DrillWindow::showWord(bool afterRight) {
-    word_->setText(drill_.word());
-    announceItem(ending_, QStringLiteral("Ending for ") + drill_.word(), afterRight);
-}
-
-void DrillWindow::beginRun() {
-    showWord();
-    ending_->setFocus(Qt::OtherFocusReason);
-    start_->setEnabled(false);
-    solution_->setEnabled(true);
-    next_->setEnabled(true);
-}
-
-void DrillWindow::nextClicked() {
-    const int item = drill_.current();
-    const QString answered = drill_.solution();
-    const Outcome outcome = drill_.answer(word_->text(), ending_->text(), services().random());
-    if (outcome == Outcome::Wrong) {
-        hiba();
-        return;
+    b.word->setAccessibleName(QStringLiteral("Base word"));
+    b.word->setAccessibleDescription(QStringLiteral(
+        "The word to complete. Change its last letter where the ending asks for it."));
+    b.ending->setAccessibleName(QStringLiteral("Ending"));
+    b.ending->setAccessibleDescription(
+        QStringLiteral("Type the ending here, then press Enter to check the answer."));
+    for (auto [box, keys] : {std::pair{b.word, wordKeys_}, std::pair{b.ending, endingKeys_}}) {
+        if (keys != KeyTable::None)
+            box->setTranslator([keys](QChar c) { return translateKey(keys, c); });
     }
-    mistakes().right(item, answered);
-    if (outcome == Outcome::Accomplished)
-        mistakes().finish();
-    oke(answered, outcome);
+    b.word->setCaretToEndOnFocus(true);
+    connect(b.plus, &QPushButton::clicked, this, &DrillWindow::plusClicked);
+    boxes_ = b;
 }
 
-void DrillWindow::hiba() {
-    const QString typed = trimBlanks(word_->text()) + trimBlanks(ending_->text());
-    mistakes().wrong(drill_.current(), drill_.word(), typed);
-    wrongAnswer(nullptr, Hint::forWord(typed, drill_.solution(), drill_.word()));
+void DrillWindow::onUnload() {
+    boxes_.reset();
+    ExerciseWindow::onUnload();
 }
 
-void DrillWindow::oke(const QString& answered, Outcome outcome) {
-    clearHint();
-    appendRecord(answered + QStringLiteral("; "));
-    word_->clear();
-    ending_->clear();
-    if (outcome == Outcome::Right) {
-        showWord(true);
-        ending_->setFocus(Qt::OtherFocusReason);
-        return;
-    }
-    message(rules_.done.text.isEmpty() ? shared().msgDone : rules_.done.text, rules_.done.icon,
-            rules_.done.title);
-    if (!isLoaded())
-        return;
-    next_->setEnabled(false);
-    if (!rules_.solutionStaysAfterDone)
-        solution_->setEnabled(false);
-    start_->setEnabled(true);
-    start_->setText(QStringLiteral("&Restart"));
-    start_->setFocus(Qt::OtherFocusReason);
+void DrillWindow::showItem(bool afterRight) {
+    boxes_->word->setText(drill_->word());
+    announceItem(boxes_->ending, QStringLiteral("Ending for ") + drill_->word(), afterRight);
 }
 
-void DrillWindow::change() {
-    start_->setEnabled(true);
-    start_->setText(QStringLiteral("&Start"));
-    word_->clear();
-    ending_->clear();
-    drill_.choosePlus();
-    if (rules_.changeShowsPlusNote)
-        plusNote_->show();
+void DrillWindow::runBegun(bool) {
+    if (boxes_->recordLabel)
+        boxes_->recordLabel->clear();
+    else
+        boxes_->recordBox->clear();
+}
+
+void DrillWindow::answeredRight(int item, Outcome) {
+    appendRecord(drill_->answerOf(item) + QStringLiteral("; "));
+    boxes_->word->clear();
+    boxes_->ending->clear();
 }
 
 void DrillWindow::plusClicked() {
     clearHint();
     mistakes().clear();
-    change();
-    plusNote_->hide();
-    plus_->hide();
-    start_->setFocus(Qt::OtherFocusReason);
-}
-
-void DrillWindow::solutionClicked() {
-    message(shared().msgSolution + drill_.solution(), Icon::Information, QString(), ending_);
-}
-
-void DrillWindow::charClicked() {
-    toggle(chart_);
-    if (!rules_.charKeepsFocus && ending_->isVisible())
-        ending_->setFocus(Qt::OtherFocusReason);
+    QPushButton* start = controls().start;
+    start->setEnabled(true);
+    setCaption(start, QStringLiteral("&Start"));
+    boxes_->word->clear();
+    boxes_->ending->clear();
+    drill_->choosePlus();
+    boxes_->plusNote->hide();
+    boxes_->plus->hide();
+    start->setFocus(Qt::OtherFocusReason);
 }
 
 void DrillWindow::appendRecord(const QString& text) {
-    if (recordLabel_) {
-        recordLabel_->setText(recordLabel_->text() + text);
+    if (QLabel* label = boxes_->recordLabel) {
+        label->setText(label->text() + text);
         return;
     }
     // The record box keeps its end, with the newest answer, in view.
-    recordBox_->setPlainText(recordBox_->toPlainText() + text);
-    recordBox_->moveCursor(QTextCursor::End);
-    recordBox_->verticalScrollBar()->setValue(recordBox_->verticalScrollBar()->maximum());
-}
-
-void DrillWindow::clearRecord() {
-    if (recordLabel_)
-        recordLabel_->clear();
-    else
-        recordBox_->clear();
+    QTextEdit* box = boxes_->recordBox;
+    box->setPlainText(box->toPlainText() + text);
+    box->moveCursor(QTextCursor::End);
+    box->verticalScrollBar()->setValue(box->verticalScrollBar()->maximum());
 }
 
 } // namespace kerbu

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "drill.h"
+#include "engine/model/drill.h"
+#include "engine/model/keys.h"
 #include "exercisewindow.h"
-#include "keys.h"
 #include "platform/controls.h"
-#include "platform/services.h"
 
 #include <optional>
 
@@ -17,25 +16,13 @@ struct DrillDesign {
     QColor background{};
     ControlDesign hint{};   // the endings to use
     ControlDesign title{};  // the exercise title
-    ControlDesign start{};  // Start / Restart
     ControlDesign record{}; // the right answers of the run
     ControlDesign word{};   // the base word, editable
     ControlDesign ending{}; // the typed ending
-    ControlDesign next{};   // the default button: checks the answer
-    ControlDesign charButton{};
-    ControlDesign solution{};
+    RunDesign run{};        // Start, Next, Solution, Char and the Hints line
     ControlDesign plus{};
     ControlDesign plusNote{}; // explains the Plus button
     std::optional<ControlDesign> question{};
-    ControlDesign hintLine{}; // where the Hints line stands
-};
-
-// A message box of the drill: its text, icon and title (an empty title is the shared
-// window title of the moment).
-struct DrillMessage {
-    QString text{};
-    Icon icon = Icon::Information;
-    QString title{};
 };
 
 // Where the word-ending windows differ in behaviour.
@@ -46,14 +33,7 @@ struct DrillRules {
     KeyTable endingKeys = KeyTable::None;
     // The record is a locked, scrolling text box instead of a label.
     bool recordIsTextBox = false;
-    // Shared texts that Start sets for the run (left alone where empty).
-    QString runTitle{};
-    QString runWrong{};
-    // The accomplished message; an empty text is the shared msgDone.
-    DrillMessage done{QString(), Icon::Exclamation, QString()};
-    bool solutionStaysAfterDone = false;
-    bool charKeepsFocus = false;
-    bool changeShowsPlusNote = true;
+    RunRules run{};
 };
 
 // The window of a word-ending drill: a base word in the word box, the learner types the
@@ -61,49 +41,47 @@ struct DrillRules {
 class DrillWindow : public ExerciseWindow {
     Q_OBJECT
   public:
-    DrillWindow(const QString& name, DrillDesign design, DrillRules rules, FrameDesign frame,
+    DrillWindow(const QString& name, DrillDesign design, const DrillRules& rules, FrameDesign frame,
                 ProgramState& state);
 
-    const Drill& drill() const { return drill_; }
-    // The window's word list, for whoever wants to read it.
-    WordList words() const { return rules_.list; }
+    const Drill& drill() const { return *drill_; }
     FrameDesign frameDesign() const override { return frame_; }
+    // The ending box, and the word box in front of it.
+    QLineEdit* answerBox() const override;
+    QLineEdit* frontBox() const override;
 
-    // The handlers of the window's controls.
-    void startClicked();
-    void nextClicked();
-    void solutionClicked();
-    void charClicked();
+    // The extended variant: back to not started; the Plus button goes until the window
+    // opens again.
     void plusClicked();
-    void practiseMistakes() override;
 
   protected:
     void buildControls(QWidget* body) override;
-    void onLoad() override;
+    void onUnload() override;
+    // The word drawn into the word box, and said as the ending box's name.
+    void showItem(bool afterRight) override;
+    void runBegun(bool round) override;
+    void answeredRight(int item, Outcome outcome) override;
 
   private:
-    // Start and the round of mistakes: the run begins with the word drawn.
-    void beginRun();
-    // The word drawn into the word box, and said as the ending box's name.
-    void showWord(bool afterRight = false);
-    // A right answer: record it, then go on to the next word or finish the run.
-    void oke(const QString& answered, Outcome outcome);
-    void hiba();   // a wrong answer: beep and say so
-    void change(); // back to not started, for Plus
     void appendRecord(const QString& text);
-    void clearRecord();
 
     DrillDesign design_;
-    DrillRules rules_;
+    KeyTable wordKeys_;
+    KeyTable endingKeys_;
+    bool recordIsTextBox_;
     FrameDesign frame_;
-    Drill drill_;
+    Drill* drill_;
 
-    QPushButton* plus_ = nullptr;
-    TextBox* word_ = nullptr;
-    TextBox* ending_ = nullptr;
-    QLabel* recordLabel_ = nullptr;
-    QTextEdit* recordBox_ = nullptr;
-    QLabel* plusNote_ = nullptr;
+    // The window's own controls, while it is loaded.
+    struct Boxes {
+        TextBox* word{};
+        TextBox* ending{};
+        QLabel* recordLabel{};
+        QTextEdit* recordBox{};
+        QPushButton* plus{};
+        QLabel* plusNote{};
+    };
+    std::optional<Boxes> boxes_;
 };
 
 } // namespace kerbu

@@ -1,33 +1,217 @@
 #include "exercisewindow.h"
 
 #include "center.h"
-#include "keys.h"
+#include "engine/model/keys.h"
 #include "mistakeswindow.h"
+#include "platform/colours.h"
 #include "platform/controls.h"
 #include "platform/focusnote.h"
-#include "texts.h"
 
 namespace kerbu {
 
-ExerciseWindow::ExerciseWindow(const QString& name, const QColor& background, ProgramState& state)
-    : FormWindow(name), state_(state) {
+ExerciseWindow::ExerciseWindow(const QString& name, QString titleSuffix, const QColor& background,
+                               ProgramState& state, std::unique_ptr<RunModel> model,
+                               std::vector<RunRules> rules)
+    : FormWindow(name), state_(state), titleSuffix_(std::move(titleSuffix)),
+      model_(std::move(model)), rules_(std::move(rules)) {
     setClientSize(9210, 5880);
     setBackground(background);
 }
 
-void ExerciseWindow::beginLoad() {
+ExerciseWindow::~ExerciseWindow() = default;
+
+const RunRules& ExerciseWindow::runRules() const {
+    const auto kind = std::size_t(model_->runKind());
+    return rules_.at(kind < rules_.size() ? kind : 0);
+}
+
+void ExerciseWindow::buildRunControls(QWidget* body, const RunDesign& design) {
+    RunControls c;
+    c.start = makeButton(body, design.start);
+    c.next = makeButton(body, design.next);
+    c.solution = makeButton(body, design.solution);
+    c.charButton = makeButton(body, design.charButton);
+    c.chart = makeLabel(body, {.name = design.chart,
+                               .text = characterChart,
+                               .left = 120,
+                               .top = 5400,
+                               .width = 8895,
+                               .height = 375,
+                               .look = {.face = Face::Serif,
+                                        .points = 13.5,
+                                        .text = colours::grey,
+                                        .background = Qt::white},
+                               .visible = false,
+                               .accessibleName = QStringLiteral("Character chart")});
+    // The Hints line takes the window's own colours.
+    ControlDesign hint = design.hintLine;
+    hint.name = QStringLiteral("hintLine");
+    hint.look = {.points = 9.75, .bold = false, .align = Qt::AlignLeft | Qt::AlignTop};
+    hint.visible = false;
+    hint.accessibleName = QStringLiteral("Hint");
+    c.hint = makeLabel(body, hint);
+    controls_ = c;
+    setDefaultButton(c.next);
+    connect(c.start, &QPushButton::clicked, this, &ExerciseWindow::startClicked);
+    connect(c.next, &QPushButton::clicked, this, &ExerciseWindow::nextClicked);
+    connect(c.solution, &QPushButton::clicked, this, &ExerciseWindow::solutionClicked);
+    if (design.charOnClick)
+        connect(c.charButton, &QPushButton::clicked, this, &ExerciseWindow::charClicked);
+}
+
+void ExerciseWindow::onLoad() {
     mistakes_.clear();
     answerBox_ = nullptr;
-    rightNote_ = nullptr;
     item_.clear();
     center(this);
     loadParts();
+    model_->open();
+    texts(state_);
+    shared().msgTitle += titleSuffix_;
+    setWindowTitle(shared().msgTitle);
 }
 
 void ExerciseWindow::onUnload() {
+    controls_.reset();
     // The list belongs to the run, which ends with the window.
     delete list_;
     list_ = nullptr;
+}
+
+void ExerciseWindow::startClicked() {
+    clearHint();
+    const Outcome outcome = model_->start(services().random());
+    const RunRules& run = runRules();
+    if (!run.runTitle.isEmpty())
+        shared().msgTitle = run.runTitle;
+    if (!run.runWrong.isEmpty())
+        shared().msgWrong = run.runWrong;
+    mistakes_.begin(model_->runLength(), false, model_->solved());
+    runBegun(false);
+    if (outcome == Outcome::Accomplished)
+        accomplish(run);
+    else
+        beginRun(run.startEnablesSolution, startFocus());
+}
+
+void ExerciseWindow::practiseMistakes() {
+    // The menu item is the frame's, which may outlive the window's controls for a moment.
+    if (!isLoaded() || !mistakes_.canPractise())
+        return;
+    clearHint();
+    const std::vector<int> missed = mistakes_.missed();
+    model_->startRound(missed, services().random());
+    mistakes_.begin(static_cast<int>(missed.size()), true);
+    runBegun(true);
+    beginRun(true, answerBox());
+    if (!list_)
+        list_ = new MistakesWindow(mistakes_, this);
+    // The list comes up beside the window, without taking the keyboard, so the learner
+    // sees which round this is.
+    list_->showBeside(false);
+}
+
+void ExerciseWindow::beginRun(bool solutionOn, QWidget* focus) {
+    const RunRules& run = runRules();
+    controls_->next->setEnabled(true);
+    if (solutionOn)
+        controls_->solution->setEnabled(true);
+    if (run.startEmptiesBox)
+        answerBox()->clear();
+    showItem(false);
+    giveFocus(focus);
+    if (run.startGreyed)
+        controls_->start->setEnabled(false);
+}
+
+void ExerciseWindow::nextClicked() {
+    // The rules of the run this answer belongs to: the last answer of 3's ordered run
+    // turns the model to its Restart run.
+    const RunRules& run = runRules();
+    const Item asked = model_->item();
+    QLineEdit* front = frontBox();
+    const Verdict verdict = model_->answer({front ? front->text() : QString(), answerBox()->text()},
+                                           services().random());
+    if (verdict.rewrite)
+        answerBox()->setText(*verdict.rewrite);
+    if (verdict.capitalWarning) {
+        services().beep();
+        message(shared().msgCapital, Icon::Exclamation);
+        // A message box runs an event loop of its own, in which the window may have gone.
+        if (!isLoaded())
+            return;
+    }
+    if (verdict.outcome == Outcome::Wrong) {
+        mistakes_.wrong(asked.number, asked.label, verdict.typed);
+        wrongAnswer(run.focusAfterWrong ? answerBox() : nullptr, verdict.hint);
+        return;
+    }
+    mistakes_.right(asked.number, asked.right);
+    if (verdict.outcome == Outcome::Accomplished)
+        mistakes_.finish();
+    clearHint();
+    answeredRight(asked.number, verdict.outcome);
+    if (verdict.outcome == Outcome::Accomplished) {
+        accomplish(run);
+        return;
+    }
+    showItem(true);
+    if (run.focusAfterRight)
+        giveFocus(answerBox());
+}
+
+void ExerciseWindow::wrongAnswer(QWidget* then, const Hint::Result& hint) {
+    services().beep();
+    const bool hinted = state_.hintsWanted && hint.kind != Hint::Kind::None;
+    // Qt has no way to make a screen reader say a text at once; the hint goes into the
+    // name of the answer box, which is said as the focus comes back to it from the message.
+    if (answerBox_)
+        answerBox_->setAccessibleName(hinted ? item_ + QStringLiteral(". Hint: ") + hint.text
+                                             : item_);
+    message(shared().msgWrong, Icon::Exclamation, QString(), then);
+    // The message box's own event loop may have seen the window go.
+    if (!isLoaded() || !hinted)
+        return;
+    QLabel* line = controls_->hint;
+    line->setText(hint.text);
+    line->setAccessibleName(QStringLiteral("Hint: ") + hint.text);
+    line->show();
+    // A screen reader says the new hint, also to a learner who does not see it.
+    services().announce(line);
+}
+
+void ExerciseWindow::accomplish(const RunRules& run) {
+    const RunControls& c = *controls_;
+    if (run.startFocusedBeforeDone) {
+        c.next->setEnabled(false);
+        c.start->setEnabled(true);
+        c.start->setFocus(Qt::OtherFocusReason);
+    }
+    message(run.done.text.isEmpty() ? shared().msgDone : run.done.text, run.done.icon,
+            run.done.title);
+    // The message box's own event loop may have seen the window go.
+    if (!isLoaded())
+        return;
+    c.next->setEnabled(false);
+    if (!run.solutionStaysAfterDone)
+        c.solution->setEnabled(false);
+    c.start->setEnabled(true);
+    setCaption(c.start, QStringLiteral("&Restart"));
+    c.start->setFocus(Qt::OtherFocusReason);
+    showNoItem();
+}
+
+void ExerciseWindow::solutionClicked() {
+    message(shared().msgSolution + model_->solution(), Icon::Information, QString(), answerBox());
+}
+
+void ExerciseWindow::charClicked() {
+    QLabel* chart = controls_->chart;
+    const bool shown = chart->isHidden();
+    chart->setVisible(shown);
+    const CharFocus focus = runRules().charFocus;
+    if (focus == CharFocus::ToAnswer || (focus == CharFocus::ToAnswerWhenShown && shown))
+        giveFocus(answerBox());
 }
 
 MistakesWindow* ExerciseWindow::mistakesWindow() const {
@@ -35,6 +219,7 @@ MistakesWindow* ExerciseWindow::mistakesWindow() const {
 }
 
 void ExerciseWindow::showMistakes() {
+    // The menu item is the frame's, which may outlive the window's controls for a moment.
     if (!isLoaded())
         return;
     if (!list_)
@@ -42,16 +227,9 @@ void ExerciseWindow::showMistakes() {
     list_->showBeside(true);
 }
 
-void ExerciseWindow::showRound() {
-    if (!list_)
-        list_ = new MistakesWindow(mistakes_, this);
-    list_->showBeside(false);
-}
-
-void ExerciseWindow::finishLoad(const QString& titleSuffix) {
-    texts(state_);
-    shared().msgTitle += titleSuffix;
-    setWindowTitle(shared().msgTitle);
+void ExerciseWindow::clearHint() {
+    if (controls_)
+        controls_->hint->hide();
 }
 
 void ExerciseWindow::message(const QString& text, Icon icon, const QString& title, QWidget* then) {
@@ -69,55 +247,9 @@ void ExerciseWindow::announceItem(QWidget* box, const QString& item, bool afterR
 }
 
 void ExerciseWindow::confirmRight(QWidget* box) {
-    if (!rightNote_)
-        rightNote_ = new FocusNote(body());
-    rightNote_->say(QStringLiteral("Right."), box);
-}
-
-void ExerciseWindow::wrongAnswer(QWidget* then, const Hint::Result& hint) {
-    services().beep();
-    const bool hinted = hint_ && state_.hintsWanted && hint.kind != Hint::Kind::None;
-    // Qt has no way to make a screen reader say a text at once; the hint goes into the
-    // name of the answer box, which is said as the focus comes back to it from the message.
-    if (answerBox_)
-        answerBox_->setAccessibleName(hinted ? item_ + QStringLiteral(". Hint: ") + hint.text
-                                             : item_);
-    message(shared().msgWrong, Icon::Exclamation, QString(), then);
-    if (!isLoaded() || !hinted)
-        return;
-    hint_->setText(hint.text);
-    hint_->setAccessibleName(QStringLiteral("Hint: ") + hint.text);
-    hint_->show();
-    // A screen reader says the new hint, also to a learner who does not see it.
-    services().announce(hint_);
-}
-
-void ExerciseWindow::clearHint() {
-    if (isLoaded() && hint_)
-        hint_->hide();
-}
-
-void ExerciseWindow::makeHintLine(QWidget* body, ControlDesign place) {
-    place.name = QStringLiteral("hintLine");
-    place.look = {.points = 9.75, .bold = false, .align = Qt::AlignLeft | Qt::AlignTop};
-    place.visible = false;
-    place.accessibleName = QStringLiteral("Hint");
-    hint_ = makeLabel(body, place);
-}
-
-QLabel* ExerciseWindow::makeChart(QWidget* body, const char* name) {
-    return makeLabel(body, {.name = name,
-                            .text = characterChart,
-                            .left = 120,
-                            .top = 5400,
-                            .width = 8895,
-                            .height = 375,
-                            .look = {.face = Face::Serif,
-                                     .points = 13.5,
-                                     .text = QColor(128, 128, 128),
-                                     .background = Qt::white},
-                            .visible = false,
-                            .accessibleName = QStringLiteral("Character chart")});
+    if (!controls_->rightNote)
+        controls_->rightNote = new FocusNote(body());
+    controls_->rightNote->say(QStringLiteral("Right."), box);
 }
 
 ControlDesign exerciseTitle(ControlDesign design) {
@@ -143,10 +275,6 @@ ControlDesign solutionButton(ControlDesign design) {
     design.width = 1215;
     design.enabled = false;
     return commandButton(design);
-}
-
-void ExerciseWindow::toggle(QWidget* chart) {
-    chart->setVisible(chart->isHidden());
 }
 
 } // namespace kerbu

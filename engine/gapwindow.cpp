@@ -1,10 +1,10 @@
 #include "gapwindow.h"
 
-#include "drill.h"
-#include "texts.h"
+#include "platform/colours.h"
 
 #include <QEvent>
 #include <QScopedValueRollback>
+#include <algorithm>
 
 namespace kerbu {
 
@@ -19,19 +19,39 @@ Look textLook(Qt::Alignment align, bool punctuation = false) {
 
 } // namespace
 
-GapWindow::GapWindow(const QString& name, GapDesign design, FrameDesign frame, ProgramState& state)
-    : ExerciseWindow(name, QColor(224, 224, 224), state), design_(std::move(design)),
-      frame_(std::move(frame)), text_(design_.gaps, design_.solutionPrefix) {}
+RunRules gapRules() {
+    return {.startGreyed = false, .focusAfterWrong = true};
+}
+
+GapWindow::GapWindow(const QString& name, QString titleSuffix, GapDesign design,
+                     std::span<const Gap> gaps, QString solutionPrefix, RunRules rules,
+                     FrameDesign frame, ProgramState& state)
+    : ExerciseWindow(name, std::move(titleSuffix), colours::lightGrey, state,
+                     std::make_unique<GapText>(gaps, std::move(solutionPrefix)), {rules}),
+      design_(std::move(design)), frame_(std::move(frame)),
+      text_(static_cast<GapText*>(&runModel())) {}
 
 FrameDesign GapWindow::frameDesign() const {
     FrameDesign f = frame_;
     f.howToFocus = QStringLiteral("Text14");
-    f.howToFocusIndex = [this] { return text_.current(); };
+    f.howToFocusIndex = [this] { return text_->current(); };
     return f;
 }
 
 TextBox* GapWindow::gap(int number) const {
     return control<TextBox>(QStringLiteral("Text14"), number);
+}
+
+QLineEdit* GapWindow::frontBox() const {
+    for (const WordBox& w : design_.wordBoxes) {
+        if (w.gap == text_->current())
+            return control<QLineEdit>(QString::fromLatin1(w.name));
+    }
+    return nullptr;
+}
+
+const GapColours& GapWindow::colours(int number) const {
+    return design_.families[std::size_t(design_.gaps[std::size_t(number)].family)];
 }
 
 void GapWindow::buildControls(QWidget* body) {
@@ -68,34 +88,31 @@ void GapWindow::buildControls(QWidget* body) {
     }
 
     // The answer boxes take the focus first, in the design's order.
-    int tab = 0;
-    auto placeInOrder = [&](int entry) {
-        for (std::size_t i = 0; i < design_.focusOrder.size(); ++i) {
-            if (design_.focusOrder[i] == entry)
-                return int(i);
-        }
-        return tab;
+    auto placeInOrder = [this](int entry) {
+        const auto at = std::find(design_.focusOrder.begin(), design_.focusOrder.end(), entry);
+        return int(at - design_.focusOrder.begin());
     };
     for (int number = 0; number < gapCount(); ++number) {
-        const Gap& g = design_.gaps[std::size_t(number)];
+        const GapPlace& place = design_.gaps[std::size_t(number)];
         TextBox* box = makeTextBox(body, {.name = "Text14",
-                                          .left = g.left,
-                                          .top = g.top,
-                                          .width = g.width,
+                                          .left = place.left,
+                                          .top = place.top,
+                                          .width = place.width,
                                           .height = 420,
                                           .look = textLook(Qt::AlignLeft),
                                           .tabIndex = placeInOrder(number)});
         box->setProperty("index", number);
-        box->setAccessibleName(gapLabel(number));
+        box->setAccessibleName(text_->label(number));
         box->setAccessibleDescription(QStringLiteral(
             "Type the ending of the word in front of the gap, then press Enter to check it."));
         box->setTranslator(hunkey);
+        paint(box, colours(number).open);
         connect(box, &TextBox::gotFocus, this, [this, number] { gapFocused(number); });
     }
     for (std::size_t n = 0; n < design_.wordBoxes.size(); ++n) {
         const WordBox& w = design_.wordBoxes[n];
         TextBox* box = makeTextBox(body, {.name = w.name,
-                                          .text = QString::fromUtf16(w.text),
+                                          .text = QString::fromUtf16(text_->gap(w.gap).word),
                                           .left = w.left,
                                           .top = w.top,
                                           .width = w.width,
@@ -109,47 +126,35 @@ void GapWindow::buildControls(QWidget* body) {
         box->setTranslator([keys](QChar c) { return translateKey(keys, c); });
         box->setCaretToEndOnFocus(true);
     }
-    tab = int(design_.focusOrder.size());
 
-    start_ = makeButton(body, startButton({.width = 1095, .tabIndex = tab++}));
+    int tab = int(design_.focusOrder.size());
     ControlDesign next = commandButton(design_.next);
     next.name = QStringLiteral("Command2");
     next.text = QStringLiteral("&Next");
-    next.tabIndex = tab++;
     next.enabled = false;
-    next_ = makeButton(body, next);
-    solution_ =
-        makeButton(body, solutionButton({.name = "Command14", .left = 1080, .tabIndex = tab++}));
     ControlDesign charButton = commandButton(design_.charButton);
     charButton.name = QStringLiteral("Command13");
     charButton.text = QStringLiteral("&Char");
-    charButton.tabIndex = tab++;
-    char_ = makeButton(body, charButton);
-    chart_ = makeChart(body, "Label3");
-    makeHintLine(body, design_.hintLine);
-    setDefaultButton(next_);
-
-    openGaps();
-    connect(start_, &QPushButton::clicked, this, &GapWindow::startClicked);
-    connect(next_, &QPushButton::clicked, this, &GapWindow::nextClicked);
-    connect(solution_, &QPushButton::clicked, this, &GapWindow::solutionClicked);
+    RunDesign run{.start = startButton({.width = 1095, .tabIndex = tab}),
+                  .solution = solutionButton({.name = "Command14", .left = 1080}),
+                  .chart = "Label3",
+                  .hintLine = design_.hintLine};
+    next.tabIndex = tab + 1;
+    run.next = next;
+    run.solution.tabIndex = tab + 2;
+    charButton.tabIndex = tab + 3;
+    run.charButton = charButton;
+    run.charOnClick = !design_.charActsOnFocus;
+    buildRunControls(body, run);
     if (design_.charActsOnFocus)
-        char_->installEventFilter(this);
-    else
-        connect(char_, &QPushButton::clicked, this, &GapWindow::charPressed);
+        controls().charButton->installEventFilter(this);
 }
 
 bool GapWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == char_ && event->type() == QEvent::FocusIn && !locking_)
-        charPressed();
+    if (isLoaded() && watched == controls().charButton && event->type() == QEvent::FocusIn &&
+        !locking_)
+        charClicked();
     return ExerciseWindow::eventFilter(watched, event);
-}
-
-void GapWindow::onLoad() {
-    beginLoad();
-    finishLoad(design_.titleSuffix);
-    // The focus starts in gap 0, which makes it the current gap.
-    text_.open();
 }
 
 void GapWindow::paint(QWidget* box, const QColor& colour) {
@@ -162,123 +167,44 @@ void GapWindow::paint(QWidget* box, const QColor& colour) {
     box->setPalette(palette);
 }
 
-void GapWindow::openGaps() {
+void GapWindow::showGaps() {
     for (int number = 0; number < gapCount(); ++number) {
         TextBox* box = gap(number);
         box->setEnabled(true);
-        box->clear();
-        paint(box, design_.families[std::size_t(design_.gaps[std::size_t(number)].family)].open);
+        box->setText(text_->shown(number).typed);
+        paint(box, colours(number).open);
     }
     for (const WordBox& w : design_.wordBoxes) {
         auto* box = control<QLineEdit>(QString::fromLatin1(w.name));
         box->setEnabled(true);
-        box->setText(QString::fromUtf16(w.text));
+        box->setText(text_->shown(w.gap).front);
+    }
+    // In a round the gaps right at the first try stand filled in and locked.
+    for (int number = 0; number < gapCount(); ++number) {
+        if (text_->isSolved(number))
+            lock(number);
     }
 }
 
 void GapWindow::gapFocused(int number) {
     if (locking_)
         return;
-    text_.enter(number);
+    text_->enter(number);
     if (announcedBox() != gap(number))
-        announceItem(gap(number), gapLabel(number));
+        announceItem(gap(number), text_->label(number));
 }
 
-void GapWindow::focusGap(int number) {
-    // A solved gap cannot take the focus; then the focus stays where it is. An open one
-    // becomes current at once, also while the window is not the active one.
-    if (TextBox* box = gap(number); box && !text_.isSolved(number)) {
-        text_.enter(number);
-        box->setFocus(Qt::OtherFocusReason);
-    }
+void GapWindow::runBegun(bool) {
+    if (text_->openedAfresh())
+        showGaps();
 }
 
-void GapWindow::startClicked() {
-    clearHint();
-    if (text_.start())
-        openGaps();
-    mistakes().begin(gapCount(), false, text_.solved());
-    solution_->setEnabled(true);
-    next_->setEnabled(true);
-    focusGap(0);
+void GapWindow::showItem(bool afterRight) {
+    announceItem(gap(text_->current()), text_->label(text_->current()), afterRight);
 }
 
-void GapWindow::practiseMistakes() {
-    if (!isLoaded() || !mistakes().canPractise())
-        return;
-    clearHint();
-    const std::vector<int> missed = mistakes().missed();
-    text_.startRound(missed);
-    openGaps();
-    // The gaps right at the first try stand filled in and locked; the missed ones are open.
-    for (int number = 0; number < gapCount(); ++number) {
-        if (!text_.isSolved(number))
-            continue;
-        const Gap& g = text_.gap(number);
-        const QString ending = QString::fromUtf16(g.expected);
-        if (g.wordBox)
-            control<QLineEdit>(QString::fromLatin1(g.wordBox))
-                ->setText(QString::fromUtf16(g.whole).chopped(ending.size()));
-        TextBox* box = gap(number);
-        box->setText(ending);
-        lock(number);
-    }
-    mistakes().begin(static_cast<int>(missed.size()), true);
-    solution_->setEnabled(true);
-    next_->setEnabled(true);
-    focusGap(text_.current());
-    showRound();
-}
-
-QString GapWindow::gapLabel(int number) const {
-    const Gap& g = text_.gap(number);
-    return g.word
-               ? QStringLiteral("Gap %1, after %2").arg(number + 1).arg(QString::fromUtf16(g.word))
-               : QStringLiteral("Gap %1").arg(number + 1);
-}
-
-QString GapWindow::wordInFront() const {
-    const Gap& g = text_.gap(text_.current());
-    return g.wordBox ? control<QLineEdit>(QString::fromLatin1(g.wordBox))->text() : QString();
-}
-
-void GapWindow::nextClicked() {
-    const int answered = text_.current();
-    const Gap& g = text_.gap(answered);
-    const QString typed = wordInFront() + gap(answered)->text();
-    const Outcome outcome = text_.answer(gap(answered)->text(), wordInFront());
-    if (outcome == Outcome::Wrong) {
-        mistakes().wrong(answered, gapLabel(answered), typed);
-        hiba();
-        return;
-    }
-    mistakes().right(answered, QString::fromUtf16(g.whole ? g.whole : g.expected));
-    if (outcome == Outcome::Accomplished)
-        mistakes().finish();
-    oke(answered, outcome);
-}
-
-void GapWindow::hiba() {
-    wrongAnswer(nullptr, text_.hint(gap(text_.current())->text(), wordInFront()));
-    if (isLoaded())
-        focusGap(text_.current());
-}
-
-void GapWindow::oke(int answered, Outcome outcome) {
-    clearHint();
-    lock(answered);
-    if (outcome == Outcome::Right) {
-        dodo();
-        return;
-    }
-    message(shared().msgDone, Icon::Exclamation);
-    if (!isLoaded())
-        return;
-    start_->setText(QStringLiteral("&Restart"));
-    start_->setFocus(Qt::OtherFocusReason);
-    next_->setEnabled(false);
-    if (!design_.solutionStaysAfterDone)
-        solution_->setEnabled(false);
+void GapWindow::answeredRight(int item, Outcome) {
+    lock(item);
 }
 
 void GapWindow::lock(int number) {
@@ -287,24 +213,7 @@ void GapWindow::lock(int number) {
         QScopedValueRollback<bool> locking(locking_, true);
         box->setEnabled(false);
     }
-    paint(box, design_.families[std::size_t(text_.gap(number).family)].solved);
-}
-
-void GapWindow::dodo() {
-    if (TextBox* next = gap(text_.current()))
-        announceItem(next, gapLabel(text_.current()), true);
-    focusGap(text_.current());
-}
-
-void GapWindow::solutionClicked() {
-    message(shared().msgSolution + text_.solution(), Icon::Information);
-    if (isLoaded())
-        focusGap(text_.current());
-}
-
-void GapWindow::charPressed() {
-    toggle(chart_);
-    focusGap(text_.current());
+    paint(box, colours(number).solved);
 }
 
 } // namespace kerbu

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "engine/model/gaptext.h"
+#include "engine/model/keys.h"
 #include "exercisewindow.h"
-#include "gaptext.h"
-#include "keys.h"
 #include "platform/controls.h"
 
 #include <span>
@@ -19,14 +19,22 @@ struct Prompt {
     Qt::Alignment align = Qt::AlignRight;
 };
 
-// An editable word in front of a gap.
+// Where a gap stands, and the colour family it is painted in.
+struct GapPlace {
+    int left{};
+    int top{};
+    int width{};
+    int family = 0;
+};
+
+// An editable word in front of a gap; the gap's model says what it holds.
 struct WordBox {
     const char* name{};
-    const char16_t* text{};
     int left{};
     int top{};
     int width{};
     KeyTable keys{};
+    int gap{}; // the gap it stands in front of
 };
 
 // Where a "/" stands between two answers.
@@ -41,14 +49,13 @@ struct GapColours {
     QColor solved{};
 };
 
-// Everything that makes one gap-filling window.
+// Everything that places one gap-filling window; its gaps are the model's, in its order.
 struct GapDesign {
-    QString titleSuffix{}; // appended to the shared title for the caption
     // Where the title, Next and Char stand; the window gives them their names and looks.
     ControlDesign title{};
     ControlDesign next{};
     ControlDesign charButton{};
-    std::span<const Gap> gaps{};
+    std::span<const GapPlace> gaps{};
     std::span<const Prompt> prompts{};
     std::span<const WordBox> wordBoxes{};
     std::span<const Separator> separators{}; // a "/" between the two answers of a line, if any
@@ -56,60 +63,53 @@ struct GapDesign {
     ControlDesign hintLine{}; // where the Hints line stands
     // The focus order of the answer boxes: gap numbers, or -1 - n for word box n.
     std::span<const int> focusOrder{};
-    QString solutionPrefix{}; // put in front of the expected ending by Solution
-    bool solutionStaysAfterDone = false;
     bool charActsOnFocus = false; // Char acts when it receives the focus, not on a click
 };
+
+// How a gap text runs: Start stays on and takes the focus back to the first gap, a wrong
+// answer goes back into its gap.
+RunRules gapRules();
 
 // A text with gaps: the learner fills them in any order, each checked on its own; a right
 // ending locks its gap, colours it and moves on to the next open gap.
 class GapWindow : public ExerciseWindow {
     Q_OBJECT
   public:
-    GapWindow(const QString& name, GapDesign design, FrameDesign frame, ProgramState& state);
+    GapWindow(const QString& name, QString titleSuffix, GapDesign design, std::span<const Gap> gaps,
+              QString solutionPrefix, RunRules rules, FrameDesign frame, ProgramState& state);
 
     // The how-to message hands the focus to the current gap.
     FrameDesign frameDesign() const override;
 
-    const GapText& text() const { return text_; }
-    // The window's gaps and what Solution puts in front of an ending, for whoever wants
-    // to read them.
-    std::span<const Gap> gaps() const { return design_.gaps; }
-    QString solutionPrefix() const { return design_.solutionPrefix; }
-    int gapCount() const { return text_.size(); }
+    const GapText& text() const { return *text_; }
+    int gapCount() const { return text_->size(); }
     TextBox* gap(int number) const;
-
-    void startClicked();
-    void nextClicked();
-    void solutionClicked();
-    void charPressed();
-    void practiseMistakes() override;
+    // The current gap, and the word box in front of it where it has one.
+    QLineEdit* answerBox() const override { return gap(text_->current()); }
+    QLineEdit* frontBox() const override;
 
   protected:
     void buildControls(QWidget* body) override;
-    void onLoad() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showItem(bool afterRight) override;
+    void runBegun(bool round) override;
+    void answeredRight(int item, Outcome outcome) override;
+    // Start goes back to the first gap, where it is open.
+    QWidget* startFocus() const override { return gap(0); }
 
   private:
     void gapFocused(int number);
-    void focusGap(int number);
-    void openGaps();
-    void oke(int answered,
-             Outcome outcome); // a right ending: lock and colour the gap, go on or finish
-    void hiba();               // a wrong ending: beep, say so, back into the gap
-    void dodo();               // on to the gap the text says is next
-    void lock(int number);     // a solved gap: disabled and in its solved colour
-    QString wordInFront() const;
-    QString gapLabel(int number) const; // the gap and the word in front, for the Mistakes list
+    // Every gap and word box as the model has them when a run begins.
+    void showGaps();
+    void lock(int number); // a solved gap: disabled and in its solved colour
     void paint(QWidget* box, const QColor& colour);
+    const GapColours& colours(int number) const;
 
     GapDesign design_;
     FrameDesign frame_;
-    GapText text_;
+    GapText* text_;
     // While a solved gap is disabled, the focus that moves on by itself is not the learner's.
     bool locking_ = false;
-
-    QPushButton* char_ = nullptr;
 };
 
 } // namespace kerbu

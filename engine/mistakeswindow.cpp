@@ -1,6 +1,6 @@
 #include "mistakeswindow.h"
 
-#include "mistakes.h"
+#include "engine/model/mistakes.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

@@ -1,5 +1,7 @@
 #include "k04d1a.h"
 
+#include "platform/colours.h"
+
 namespace kerbu {
 
 namespace {
@@ -34,30 +36,28 @@ constexpr WordItem items[] = {
     {u"bolt", u"boltba"},
 };
 
-const QColor brown(204, 152, 102);
-const QColor peach(255, 224, 192);
-
 } // namespace
 
 DrillDesign K04d1a::design() {
     const Qt::Alignment topLeft = Qt::AlignLeft | Qt::AlignTop;
     return {
-        .background = QColor(221, 204, 187),
-        .hint =
-            {.name = "Label1",
-             .text = "   -ba       -be",
-             .left = 4080,
-             .top = 600,
-             .width = 1095,
-             .height = 855,
-             .look = {.points = 13.5, .text = Qt::white, .background = brown, .align = topLeft}},
+        .background = colours::sand,
+        .hint = {.name = "Label1",
+                 .text = "   -ba       -be",
+                 .left = 4080,
+                 .top = 600,
+                 .width = 1095,
+                 .height = 855,
+                 .look = {.points = 13.5,
+                          .text = Qt::white,
+                          .background = colours::brown,
+                          .align = topLeft}},
         .title = exerciseTitle({.text = "1/a.   Put in the right endings:",
                                 .left = 360,
                                 .top = 1080,
                                 .width = 3615,
                                 .height = 375,
-                                .look = {.background = peach, .align = topLeft}}),
-        .start = startButton({.width = 1095, .tabIndex = 2}),
+                                .look = {.background = colours::paleOrange, .align = topLeft}}),
         .record = {.name = "Label3",
                    .left = 480,
                    .top = 1560,
@@ -79,28 +79,32 @@ DrillDesign K04d1a::design() {
                           .background = Qt::white,
                           .align = Qt::AlignRight | Qt::AlignVCenter},
                  .tabIndex = 4},
-        .ending =
-            {.name = "Text2",
-             .left = 5040,
-             .top = 3840,
-             .width = 975,
-             .height = 615,
-             .look = {.face = Face::Serif, .points = 13.5, .text = Qt::white, .background = brown},
-             .tabIndex = 5},
-        .next = commandButton({.name = "Command2",
-                               .text = "&Next",
-                               .left = 3960,
-                               .top = 4680,
-                               .width = 1215,
-                               .tabIndex = 6,
-                               .enabled = false}),
-        .charButton = commandButton({.name = "Command13",
-                                     .text = "&Char",
-                                     .left = 120,
-                                     .top = 4920,
-                                     .width = 855,
-                                     .tabIndex = 17}),
-        .solution = solutionButton({.name = "Command15", .left = 1080, .tabIndex = 20}),
+        .ending = {.name = "Text2",
+                   .left = 5040,
+                   .top = 3840,
+                   .width = 975,
+                   .height = 615,
+                   .look = {.face = Face::Serif,
+                            .points = 13.5,
+                            .text = Qt::white,
+                            .background = colours::brown},
+                   .tabIndex = 5},
+        .run = {.start = startButton({.width = 1095, .tabIndex = 2}),
+                .next = commandButton({.name = "Command2",
+                                       .text = "&Next",
+                                       .left = 3960,
+                                       .top = 4680,
+                                       .width = 1215,
+                                       .tabIndex = 6,
+                                       .enabled = false}),
+                .solution = solutionButton({.name = "Command15", .left = 1080, .tabIndex = 20}),
+                .charButton = commandButton({.name = "Command13",
+                                             .text = "&Char",
+                                             .left = 120,
+                                             .top = 4920,
+                                             .width = 855,
+                                             .tabIndex = 17}),
+                .hintLine = {.left = 1080, .top = 4500, .width = 2820, .height = 880}},
         .plus = commandButton({.name = "Command16",
                                .text = "&Plus",
                                .left = 7320,
@@ -114,32 +118,31 @@ DrillDesign K04d1a::design() {
                      .top = 3720,
                      .width = 3015,
                      .height = 1095,
-                     .look = {.text = Qt::black,
-                              .background = QColor(255, 238, 221),
-                              .align = topLeft}},
-        .hintLine = {.left = 1080, .top = 4500, .width = 2820, .height = 880},
+                     .look = {.text = Qt::black, .background = colours::cream, .align = topLeft}},
     };
 }
 
 FrameDesign K04d1a::frame() {
-    FrameDesign f = standardFrame(peach, 7);
+    FrameDesign f = standardFrame(colours::paleOrange, 7);
     f.howTo = {howto::startEnter, howto::chart};
     f.howToEndsWithEmptyLine = true;
     return f;
 }
 
+// Start gives the run texts of its own; the end says so with the stop icon, and
+// Solution still answers afterwards.
 static DrillRules rules() {
     const QString runTitle = QStringLiteral("Dezavi!  ---  4. lecke: 1a");
     return {
         .titleSuffix = QStringLiteral(": 1/a"),
         .list = {items, 12},
-        .runTitle = runTitle,
-        .runWrong = QStringLiteral("It's wrong. Try again."),
-        .done = {.text = QStringLiteral("The exercise has been accomplished. If you want to "
-                                        "restart it, click the \"Restart\" button."),
-                 .icon = Icon::Stop,
-                 .title = runTitle},
-        .solutionStaysAfterDone = true,
+        .run = {.runTitle = runTitle,
+                .runWrong = QStringLiteral("It's wrong. Try again."),
+                .done = {.text = QStringLiteral("The exercise has been accomplished. If you want "
+                                                "to restart it, click the \"Restart\" button."),
+                         .icon = Icon::Stop,
+                         .title = runTitle},
+                .solutionStaysAfterDone = true},
     };
 }
 

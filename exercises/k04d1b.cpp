@@ -1,6 +1,7 @@
 #include "k04d1b.h"
 
 #include "k04d1a.h"
+#include "platform/colours.h"
 
 namespace kerbu {
 
@@ -40,15 +41,13 @@ constexpr WordItem items[] = {
     {u"a Margitsziget", u"a Margitszigetre"},
 };
 
-const QColor brown(204, 153, 102);
-
 // 1/a's window with 1/b's texts; what stands elsewhere or looks otherwise, by name.
 DrillDesign design() {
     DrillDesign d = K04d1a::design();
     d.hint.text = QStringLiteral("   -ra        -re");
     d.hint.left = 4680;
     d.hint.top = 480;
-    d.hint.look.background = brown;
+    d.hint.look.background = colours::nutBrown;
     d.title.text = QStringLiteral("1/b.   Put in the right endings:");
     d.title.top = 960;
     d.title.width = 4095;
@@ -60,13 +59,13 @@ DrillDesign design() {
     d.word.height = 495;
     d.ending.top = 3720;
     d.ending.height = 495;
-    d.ending.look.background = brown;
-    d.next.left = 3840;
-    d.next.top = 4560;
+    d.ending.look.background = colours::nutBrown;
+    d.run.next.left = 3840;
+    d.run.next.top = 4560;
     d.plus.name = QStringLiteral("Command14");
-    d.hintLine.top = 4290;
-    d.hintLine.width = 2700;
-    d.hintLine.height = 1080;
+    d.run.hintLine.top = 4290;
+    d.run.hintLine.width = 2700;
+    d.run.hintLine.height = 1080;
     d.plusNote.text = QStringLiteral(" If you want to practise with an extended variant  of this "
                                      "exercise, click the \"Plus\" button:");
     return d;
@@ -77,7 +76,7 @@ FrameDesign frame() {
     f.close.width = 1215;
     f.heading.left = 4920;
     f.heading.width = 1815;
-    f.lastGoToBackground = QColor(255, 224, 192);
+    f.lastGoToBackground = colours::paleOrange;
     f.howTo = {howto::startNextOrEnter, howto::chart};
     f.howToEndsWithEmptyLine = false;
     return f;

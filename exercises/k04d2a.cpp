@@ -1,5 +1,7 @@
 #include "k04d2a.h"
 
+#include "platform/colours.h"
+
 namespace kerbu {
 
 namespace {
@@ -89,28 +91,27 @@ constexpr WordItem items[] = {
     {u"lecke", u"leckét"},
 };
 
-const QColor yellow(255, 255, 187);
-const QColor lightGrey(224, 224, 224);
-
 // The window of 2/a, which 2/b and 2/c are built on.
 DrillDesign nounDesign() {
     const Qt::Alignment topLeft = Qt::AlignLeft | Qt::AlignTop;
     return {
-        .background = QColor(238, 238, 221),
+        .background = colours::ivory,
         .hint = {.name = "Label1",
                  .text = QStringLiteral("        -t, ’-t,      -ot, -at, -et, -öt"),
                  .left = 4560,
                  .top = 600,
                  .width = 2055,
                  .height = 735,
-                 .look = {.points = 12, .text = Qt::black, .background = yellow, .align = topLeft}},
+                 .look = {.points = 12,
+                          .text = Qt::black,
+                          .background = colours::paleYellow,
+                          .align = topLeft}},
         .title = exerciseTitle({.text = "2/a.   Put in the right endings:",
                                 .left = 120,
                                 .top = 840,
                                 .width = 3375,
                                 .height = 375,
-                                .look = {.background = lightGrey, .align = topLeft}}),
-        .start = startButton({.width = 1215, .tabIndex = 2}),
+                                .look = {.background = colours::lightGrey, .align = topLeft}}),
         .record = {.name = "Text3",
                    .left = 240,
                    .top = 1440,
@@ -132,28 +133,32 @@ DrillDesign nounDesign() {
                           .background = Qt::white,
                           .align = Qt::AlignRight | Qt::AlignVCenter},
                  .tabIndex = 3},
-        .ending =
-            {.name = "Text2",
-             .left = 4800,
-             .top = 3840,
-             .width = 975,
-             .height = 495,
-             .look = {.face = Face::Serif, .points = 13.5, .text = Qt::black, .background = yellow},
-             .tabIndex = 4},
-        .next = commandButton({.name = "Command2",
-                               .text = "&Next",
-                               .left = 3840,
-                               .top = 4560,
-                               .width = 1215,
-                               .tabIndex = 5,
-                               .enabled = false}),
-        .charButton = commandButton({.name = "Command13",
-                                     .text = "&Char",
-                                     .left = 120,
-                                     .top = 4800,
-                                     .width = 855,
-                                     .tabIndex = 17}),
-        .solution = solutionButton({.name = "Command15", .left = 1200, .tabIndex = 23}),
+        .ending = {.name = "Text2",
+                   .left = 4800,
+                   .top = 3840,
+                   .width = 975,
+                   .height = 495,
+                   .look = {.face = Face::Serif,
+                            .points = 13.5,
+                            .text = Qt::black,
+                            .background = colours::paleYellow},
+                   .tabIndex = 4},
+        .run = {.start = startButton({.width = 1215, .tabIndex = 2}),
+                .next = commandButton({.name = "Command2",
+                                       .text = "&Next",
+                                       .left = 3840,
+                                       .top = 4560,
+                                       .width = 1215,
+                                       .tabIndex = 5,
+                                       .enabled = false}),
+                .solution = solutionButton({.name = "Command15", .left = 1200, .tabIndex = 23}),
+                .charButton = commandButton({.name = "Command13",
+                                             .text = "&Char",
+                                             .left = 120,
+                                             .top = 4800,
+                                             .width = 855,
+                                             .tabIndex = 17}),
+                .hintLine = {.left = 1080, .top = 4410, .width = 2700, .height = 960}},
         .plus = commandButton({.name = "Command14",
                                .text = "&Plus",
                                .left = 7200,
@@ -170,18 +175,18 @@ DrillDesign nounDesign() {
                      .look = {.face = Face::TimesNewRoman,
                               .points = 11.25,
                               .text = Qt::black,
-                              .background = QColor(255, 255, 238),
+                              .background = colours::eggshell,
                               .align = topLeft}},
-        .question =
-            ControlDesign{
-                .name = "Label5",
-                .text = "Mit?",
-                .left = 3480,
-                .top = 840,
-                .width = 975,
-                .height = 375,
-                .look = {.points = 12, .text = Qt::black, .background = yellow, .align = topLeft}},
-        .hintLine = {.left = 1080, .top = 4410, .width = 2700, .height = 960},
+        .question = ControlDesign{.name = "Label5",
+                                  .text = "Mit?",
+                                  .left = 3480,
+                                  .top = 840,
+                                  .width = 975,
+                                  .height = 375,
+                                  .look = {.points = 12,
+                                           .text = Qt::black,
+                                           .background = colours::paleYellow,
+                                           .align = topLeft}},
     };
 }
 
@@ -189,18 +194,18 @@ DrillDesign nounDesign() {
 // Solution disabled once the exercise is accomplished.
 DrillRules accusativeRules(const QString& titleSuffix, WordList list, KeyTable wordKeys,
                            KeyTable endingKeys) {
-    DrillRules rules{.recordIsTextBox = true, .charKeepsFocus = true, .changeShowsPlusNote = false};
-    rules.titleSuffix = titleSuffix;
-    rules.list = list;
-    rules.wordKeys = wordKeys;
-    rules.endingKeys = endingKeys;
-    return rules;
+    return {.titleSuffix = titleSuffix,
+            .list = list,
+            .wordKeys = wordKeys,
+            .endingKeys = endingKeys,
+            .recordIsTextBox = true,
+            .run = {.charFocus = CharFocus::Stays}};
 }
 
 } // namespace
 
 FrameDesign K04d2a::frame() {
-    FrameDesign f = standardFrame(lightGrey, 6);
+    FrameDesign f = standardFrame(colours::lightGrey, 6);
     f.close.left = 2400;
     f.close.width = 1215;
     f.howTo = {howto::startEnter, howto::chart};

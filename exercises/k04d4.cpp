@@ -1,5 +1,7 @@
 #include "k04d4.h"
 
+#include "platform/colours.h"
+
 namespace kerbu {
 
 namespace {
@@ -28,55 +30,67 @@ constexpr Prompt prompts[] = {
 
 // clang-format off
 constexpr WordBox wordBoxes[] = {
-    {.name = "Text22", .text = u"barna", .left = 7320, .top = 2160, .width = 735, .keys = KeyTable::Hunkey},
+    {.name = "Text22", .left = 7320, .top = 2160, .width = 735, .keys = KeyTable::Hunkey, .gap = 3},
 };
 // clang-format on
 
-// The eight gaps: where they stand, what they take. Gaps 4 and 5 accept two answers as
-// typed; gap 3 is checked together with the word box in front of it.
+// The eight gaps: what they take. Gaps 4 and 5 accept two answers as typed; gap 3 is
+// checked together with the word box in front of it, which holds its word at first.
 // clang-format off
 constexpr Gap gaps[] = {
-    {.left = 4680, .top = 1560, .width = 375, .expected = u"at", .word = u"piros"},
-    {.left = 6960, .top = 1560, .width = 375, .expected = u"et", .word = u"zöld"},
-    {.left = 4440, .top = 2160, .width = 375, .expected = u"et", .word = u"kék"},
-    {.left = 8040, .top = 2160, .width = 375, .expected = u"t", .check = GapCheck::WithWordBox, .wordBox = "Text22", .whole = u"barnát", .solution = u"'t", .word = u"barna"},
-    {.left = 6000, .top = 2760, .width = 375, .expected = u"et", .check = GapCheck::Exact, .alternative = u"t", .word = u"negyvenkettes"},
-    {.left = 4800, .top = 3360, .width = 375, .expected = u"at", .check = GapCheck::Exact, .alternative = u"t", .word = u"harminchatos"},
-    {.left = 4080, .top = 3960, .width = 375, .expected = u"et", .word = u"Negyven"},
-    {.left = 6000, .top = 3960, .width = 375, .expected = u"at", .word = u"hatvan"},
+    {.expected = u"at", .word = u"piros"},
+    {.expected = u"et", .word = u"zöld"},
+    {.expected = u"et", .word = u"kék"},
+    {.expected = u"t", .check = GapCheck::WithWordBox, .whole = u"barnát", .solution = u"'t", .word = u"barna"},
+    {.expected = u"et", .check = GapCheck::Exact, .alternative = u"t", .word = u"negyvenkettes"},
+    {.expected = u"at", .check = GapCheck::Exact, .alternative = u"t", .word = u"harminchatos"},
+    {.expected = u"et", .word = u"Negyven"},
+    {.expected = u"at", .word = u"hatvan"},
 };
+
+// Where they stand.
+constexpr GapPlace places[] = {
+    {.left = 4680, .top = 1560, .width = 375},
+    {.left = 6960, .top = 1560, .width = 375},
+    {.left = 4440, .top = 2160, .width = 375},
+    {.left = 8040, .top = 2160, .width = 375},
+    {.left = 6000, .top = 2760, .width = 375},
+    {.left = 4800, .top = 3360, .width = 375},
+    {.left = 4080, .top = 3960, .width = 375},
+    {.left = 6000, .top = 3960, .width = 375},
+};
+static_assert(std::size(places) == std::size(gaps));
 // clang-format on
 
-// clang-format off
-constexpr GapColours colours[] = {
-    {.open = QColor(255, 255, 192), .solved = QColor(255, 255, 0)},
+constexpr GapColours families[] = {
+    {.open = colours::lightYellow, .solved = colours::yellow},
 };
-// clang-format on
 
 // Gaps 0 to 2, the word box, then gaps 3 to 7.
 constexpr int focusOrder[] = {0, 1, 2, -1, 3, 4, 5, 6, 7};
 
 GapDesign design() {
-    return {.titleSuffix = QStringLiteral(": 4."),
-            .title = {.text = "4. Fill in the gaps:", .top = 1080, .height = 375},
+    return {.title = {.text = "4. Fill in the gaps:", .top = 1080, .height = 375},
             .next = {.left = 3720, .top = 4560, .width = 1215},
             .charButton = {.left = 120, .top = 4920, .width = 975},
-            .gaps = gaps,
+            .gaps = places,
             .prompts = prompts,
             .wordBoxes = wordBoxes,
-            .families = colours,
+            .families = families,
             .hintLine = {.left = 5040, .top = 4560, .width = 4050, .height = 810},
             .focusOrder = focusOrder};
 }
 
 FrameDesign frame() {
-    FrameDesign f = standardFrame(QColor(255, 224, 192), 100);
+    FrameDesign f = standardFrame(colours::paleOrange, 100);
     f.howTo = {howto::gapsEnter, howto::chart};
     return f;
 }
 
 } // namespace
 
-K04d4::K04d4(ProgramState& state) : GapWindow(QStringLiteral("k04d4"), design(), frame(), state) {}
+K04d4::K04d4(ProgramState& state)
+    : GapWindow(QStringLiteral("k04d4"), QStringLiteral(": 4."), design(), gaps, QString(),
+                gapRules(), frame(), state) {}
 
 } // namespace kerbu

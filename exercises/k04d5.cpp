@@ -1,5 +1,7 @@
 #include "k04d5.h"
 
+#include "platform/colours.h"
+
 namespace kerbu {
 
 namespace {
@@ -44,8 +46,8 @@ constexpr Prompt prompts[] = {
 // Text8 translates with the chart's keys, Text9 with the smaller table.
 // clang-format off
 constexpr WordBox wordBoxes[] = {
-    {.name = "Text8", .text = u"Három zsemle", .left = 3000, .top = 2400, .width = 1695, .keys = KeyTable::Hunkey},
-    {.name = "Text9", .text = u"Három", .left = 5880, .top = 2400, .width = 855, .keys = KeyTable::Short},
+    {.name = "Text8", .left = 3000, .top = 2400, .width = 1695, .keys = KeyTable::Hunkey, .gap = 4},
+    {.name = "Text9", .left = 5880, .top = 2400, .width = 855, .keys = KeyTable::Short, .gap = 5},
 };
 // clang-format on
 
@@ -61,52 +63,73 @@ constexpr Separator separators[] = {
 // clang-format on
 
 // Family 0 takes the accusative, family 1 the place endings.
-// clang-format off
-constexpr GapColours colours[] = {
-    {.open = QColor(255, 255, 192), .solved = QColor(255, 255, 0)},
-    {.open = QColor(238, 187, 136), .solved = QColor(255, 192, 128)},
+constexpr GapColours families[] = {
+    {.open = colours::lightYellow, .solved = colours::yellow},
+    {.open = colours::tan, .solved = colours::apricot},
 };
-// clang-format on
 
+// What the twelve gaps take; the word boxes in front of gaps 4 and 5 hold their words at
+// first.
 // clang-format off
 constexpr Gap gaps[] = {
-    {.left = 3600, .top = 1200, .width = 375, .expected = u"et", .word = u"ing"},
-    {.left = 5400, .top = 1200, .width = 375, .expected = u"et", .word = u"Kék"},
-    {.left = 5280, .top = 1800, .width = 615, .expected = u"ban", .family = 1, .word = u"taxi"},
-    {.left = 8040, .top = 1800, .width = 615, .expected = u"ben", .family = 1, .word = u"negyedik"},
-    {.left = 4680, .top = 2400, .width = 375, .expected = u"t", .check = GapCheck::WithWordBox, .wordBox = "Text8", .whole = u"Három zsemlét", .solution = u"zsemlét", .word = u"Három zsemle"},
-    {.left = 6720, .top = 2400, .width = 375, .expected = u"at", .check = GapCheck::WithWordBox, .wordBox = "Text9", .whole = u"Hármat", .solution = u"Hármat", .word = u"Három"},
-    {.left = 5520, .top = 3000, .width = 615, .expected = u"ben", .family = 1, .word = u"terem"},
-    {.left = 7920, .top = 3000, .width = 615, .expected = u"ben", .family = 1, .word = u"ötös"},
-    {.left = 5040, .top = 3600, .width = 495, .expected = u"on", .family = 1, .word = u"asztal"},
-    {.left = 6960, .top = 3600, .width = 495, .expected = u"on", .family = 1, .word = u"Hat"},
-    {.left = 5040, .top = 4200, .width = 375, .expected = u"t", .word = u"cipő"},
-    {.left = 8280, .top = 4200, .width = 375, .expected = u"at", .check = GapCheck::Exact, .alternative = u"t", .word = u"Harmincnyolcas"},
+    {.expected = u"et", .word = u"ing"},
+    {.expected = u"et", .word = u"Kék"},
+    {.expected = u"ban", .word = u"taxi"},
+    {.expected = u"ben", .word = u"negyedik"},
+    {.expected = u"t", .check = GapCheck::WithWordBox, .whole = u"Három zsemlét", .solution = u"zsemlét", .word = u"Három zsemle"},
+    {.expected = u"at", .check = GapCheck::WithWordBox, .whole = u"Hármat", .solution = u"Hármat", .word = u"Három"},
+    {.expected = u"ben", .word = u"terem"},
+    {.expected = u"ben", .word = u"ötös"},
+    {.expected = u"on", .word = u"asztal"},
+    {.expected = u"on", .word = u"Hat"},
+    {.expected = u"t", .word = u"cipő"},
+    {.expected = u"at", .check = GapCheck::Exact, .alternative = u"t", .word = u"Harmincnyolcas"},
 };
+
+// Where they stand, and their colour family.
+constexpr GapPlace places[] = {
+    {.left = 3600, .top = 1200, .width = 375},
+    {.left = 5400, .top = 1200, .width = 375},
+    {.left = 5280, .top = 1800, .width = 615, .family = 1},
+    {.left = 8040, .top = 1800, .width = 615, .family = 1},
+    {.left = 4680, .top = 2400, .width = 375},
+    {.left = 6720, .top = 2400, .width = 375},
+    {.left = 5520, .top = 3000, .width = 615, .family = 1},
+    {.left = 7920, .top = 3000, .width = 615, .family = 1},
+    {.left = 5040, .top = 3600, .width = 495, .family = 1},
+    {.left = 6960, .top = 3600, .width = 495, .family = 1},
+    {.left = 5040, .top = 4200, .width = 375},
+    {.left = 8280, .top = 4200, .width = 375},
+};
+static_assert(std::size(places) == std::size(gaps));
 // clang-format on
 
 // Gaps 0 to 3, Text8, gap 4, Text9, gap 5, then gaps 6 to 11.
 constexpr int focusOrder[] = {0, 1, 2, 3, -1, 4, -2, 5, 6, 7, 8, 9, 10, 11};
 
 GapDesign design() {
-    return {.titleSuffix = QStringLiteral(": 5."),
-            .title = {.text = "5. Fill in the gaps:", .top = 720, .height = 495},
+    return {.title = {.text = "5. Fill in the gaps:", .top = 720, .height = 495},
             .next = {.left = 4080, .top = 4800, .width = 1095},
             .charButton = {.left = 120, .top = 4920, .width = 855},
-            .gaps = gaps,
+            .gaps = places,
             .prompts = prompts,
             .wordBoxes = wordBoxes,
             .separators = separators,
-            .families = colours,
+            .families = families,
             .hintLine = {.left = 5280, .top = 4700, .width = 3810, .height = 680},
             .focusOrder = focusOrder,
-            .solutionPrefix = QStringLiteral("-"),
-            .solutionStaysAfterDone = true,
             .charActsOnFocus = true};
 }
 
+// Solution still answers after the text is done.
+RunRules rules() {
+    RunRules r = gapRules();
+    r.solutionStaysAfterDone = true;
+    return r;
+}
+
 FrameDesign frame() {
-    FrameDesign f = standardFrame(QColor(255, 224, 192), 100);
+    FrameDesign f = standardFrame(colours::paleOrange, 100);
     f.heading.left = 4920;
     f.heading.width = 1815;
     f.howTo = {howto::gapsNextOrEnter, howto::chart};
@@ -115,6 +138,8 @@ FrameDesign frame() {
 
 } // namespace
 
-K04d5::K04d5(ProgramState& state) : GapWindow(QStringLiteral("k04d5"), design(), frame(), state) {}
+K04d5::K04d5(ProgramState& state)
+    : GapWindow(QStringLiteral("k04d5"), QStringLiteral(": 5."), design(), gaps,
+                QStringLiteral("-"), rules(), frame(), state) {}
 
 } // namespace kerbu

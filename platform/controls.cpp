@@ -109,6 +109,11 @@ QString spokenCaption(const QString& caption) {
     return spoken.simplified();
 }
 
+void setCaption(QAbstractButton* button, const QString& caption) {
+    button->setText(caption);
+    button->setAccessibleName(spokenCaption(caption));
+}
+
 // One palette for each kind of control and pair of colours, shared by every control that
 // uses it, so the style's caches serve them all instead of filling up with copies.
 static QPalette designPalette(QWidget* control, const Look& look) {

@@ -95,6 +95,8 @@ void giveFocus(QWidget* control);
 
 // A caption as a screen reader should say it: without the access-key marks.
 QString spokenCaption(const QString& caption);
+// A button takes another caption, and a screen reader the name that goes with it.
+void setCaption(QAbstractButton* button, const QString& caption);
 
 // The shared look and placement of every kind of control.
 void applyDesign(QWidget* control, const ControlDesign& design);

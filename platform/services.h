@@ -1,7 +1,7 @@
 #pragma once
 
+#include "engine/model/random.h"
 #include "helpviewer.h"
-#include "random.h"
 
 #include <QHash>
 #include <QPalette>

@@ -4,6 +4,7 @@
 #include "engine/texts.h"
 #include "lesson.h"
 #include "platform/anibutton.h"
+#include "platform/colours.h"
 #include "platform/controls.h"
 #include "platform/panel3d.h"
 #include "platform/services.h"
@@ -16,8 +17,6 @@
 namespace kerbu {
 
 namespace {
-
-const QColor grey(192, 192, 192);
 
 // A task line (bold) or a topic line (italic) to the right of the buttons.
 ControlDesign line(const char* name, const char* text, int top, int height, bool italic) {
@@ -39,7 +38,7 @@ ControlDesign line(const char* name, const char* text, int top, int height, bool
 
 Alap::Alap(Program& program) : FormWindow(QStringLiteral("alap")), program_(program) {
     setClientSize(5985, 6915);
-    setBackground(grey);
+    setBackground(colours::silver);
 }
 
 QString Alap::howToText() {

@@ -1,5 +1,6 @@
 #include "hatter.h"
 
+#include "platform/colours.h"
 #include "platform/solidwindow.h"
 #include "program.h"
 
@@ -11,7 +12,7 @@ namespace kerbu {
 
 Hatter::Hatter(Program& program) : FormWindow(QStringLiteral("hatter")), program_(program) {
     setWindowTitle(QStringLiteral("   K E R B U  !"));
-    setBackground(QColor(224, 224, 224));
+    setBackground(colours::lightGrey);
     layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
 }
 
@@ -19,7 +20,7 @@ Hatter::Hatter(Program& program) : FormWindow(QStringLiteral("hatter")), program
 void Hatter::buildControls(QWidget* body) {
     // Where the window system fills the window with its colour, nothing is drawn here, and
     // no image of the screen's size is kept for it.
-    bySystem_ = paintBySystem(this, QColor(224, 224, 224));
+    bySystem_ = paintBySystem(this, colours::lightGrey);
     setAttribute(Qt::WA_PaintOnScreen, bySystem_);
     body->setAttribute(Qt::WA_PaintOnScreen, bySystem_);
     body->setAutoFillBackground(!bySystem_);

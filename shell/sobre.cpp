@@ -2,6 +2,7 @@
 
 #include "engine/center.h"
 #include "engine/texts.h"
+#include "platform/colours.h"
 #include "platform/controls.h"
 #include "platform/panel3d.h"
 #include "platform/services.h"
@@ -14,8 +15,6 @@ namespace kerbu {
 
 namespace {
 
-const QColor grey(192, 192, 192);
-
 // The window's texts: Times New Roman, black on the grey of the panel.
 Look times(qreal points, bool italic) {
     return {.face = Face::TimesNewRoman,
@@ -23,7 +22,7 @@ Look times(qreal points, bool italic) {
             .bold = false,
             .italic = italic,
             .text = Qt::black,
-            .background = grey,
+            .background = colours::silver,
             .align = Qt::AlignLeft | Qt::AlignTop};
 }
 
@@ -32,7 +31,7 @@ Look times(qreal points, bool italic) {
 Sobre::Sobre(Program& program) : FormWindow(QStringLiteral("sobre")), program_(program) {
     setWindowTitle(QStringLiteral("  About Kerbu!"));
     setClientSize(5445, 3405);
-    setBackground(grey);
+    setBackground(colours::silver);
 }
 
 void Sobre::buildControls(QWidget* body) {
@@ -40,7 +39,7 @@ void Sobre::buildControls(QWidget* body) {
     panel1->setObjectName(QStringLiteral("SSPanel1"));
     panel1->setGeometry(twipsRect(120, 120, 5175, 3135));
     QPalette palette = panel1->palette();
-    palette.setColor(QPalette::Window, grey);
+    palette.setColor(QPalette::Window, colours::silver);
     panel1->setPalette(palette);
     panel1->setAccessibleName(QStringLiteral("About Kerbu!"));
 

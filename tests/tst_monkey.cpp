@@ -163,7 +163,7 @@ QString check() {
                     return name + QStringLiteral(": gap %1 is shown wrongly").arg(n);
             }
         }
-        if (auto* sentences = qobject_cast<K04d3*>(window)) {
+        if (auto* sentences = qobject_cast<SentenceWindow*>(window)) {
             const SentenceDrill& d = sentences->drill();
             if (d.drawn() > d.size() || d.current() < 0 || d.current() >= d.size())
                 return "k04d3: current sentence or draws out of range";

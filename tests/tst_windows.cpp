@@ -212,7 +212,7 @@ class WindowsTest : public test::Suite {
     // From the keyboard alone: the six pictures in order, typed by keys, then the Restart
     // run of all seventeen; each run ends with its message and Restart in the focus.
     void sentenceRuns() {
-        auto* w = static_cast<K04d3*>(test::openWindow("k04d3"));
+        auto* w = static_cast<SentenceWindow*>(test::openWindow("k04d3"));
         QCOMPARE(w->windowTitle(), kerbuTitle + ": 3.");
         auto* picture = label(w, "Image1");
         QVERIFY(picture->pixmap().isNull());
@@ -246,7 +246,7 @@ class WindowsTest : public test::Suite {
     }
 
     void sentenceBoxCapitalAndMainWords() {
-        auto* w = static_cast<K04d3*>(test::openWindow("k04d3"));
+        auto* w = static_cast<SentenceWindow*>(test::openWindow("k04d3"));
         QLineEdit* box = test::box(w, Role::Ending);
         // Before Start the words are those of the second picture.
         QTest::mouseClick(w->control<QWidget>("Image1"), Qt::LeftButton);

@@ -149,35 +149,21 @@ void enter(QWidget* widget) {
     QTest::keyClick(widget, Qt::Key_Return);
 }
 
-// The box the learner answers the item of the moment in, in any exercise window.
-static QLineEdit* answerBox(kerbu::FormWindow* window) {
-    if (auto* gaps = qobject_cast<kerbu::GapWindow*>(window))
-        return gaps->gap(gaps->text().current());
-    return box(window, Role::Ending);
-}
-
 void answerRight(kerbu::FormWindow* window) {
-    QLineEdit* answer = answerBox(window);
+    auto* exercise = qobject_cast<kerbu::ExerciseWindow*>(window);
+    QLineEdit* answer = exercise ? exercise->answerBox() : nullptr;
     if (!answer)
         return;
-    if (auto* drill = qobject_cast<kerbu::DrillWindow*>(window)) {
-        box(window, Role::Word)->clear();
-        answer->setText(drill->drill().solution());
-    } else if (auto* gaps = qobject_cast<kerbu::GapWindow*>(window)) {
-        const kerbu::Gap& g = gaps->text().gap(gaps->text().current());
-        if (g.check == kerbu::GapCheck::WithWordBox)
-            window->control<QLineEdit>(QString::fromLatin1(g.wordBox))->clear();
-        answer->setText(QString::fromUtf16(g.whole ? g.whole : g.expected));
-    } else if (auto* sentences = qobject_cast<kerbu::K04d3*>(window)) {
-        answer->setText(sentences->drill().solution());
-    }
+    if (QLineEdit* front = exercise->frontBox())
+        front->clear();
+    answer->setText(exercise->model().item().right);
     enter(answer);
 }
 
 void answerWrong(kerbu::FormWindow* window, const QString& typed) {
     if (qobject_cast<kerbu::DrillWindow*>(window))
         box(window, Role::Word)->clear();
-    QLineEdit* answer = answerBox(window);
+    QLineEdit* answer = static_cast<kerbu::ExerciseWindow*>(window)->answerBox();
     answer->setText(typed);
     enter(answer);
 }

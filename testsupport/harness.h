@@ -5,7 +5,7 @@
 #include "engine/drillwindow.h"
 #include "engine/gapwindow.h"
 #include "engine/mistakeswindow.h"
-#include "exercises/k04d3.h"
+#include "engine/sentencewindow.h"
 #include "recordingservices.h"
 #include "shell/lesson.h"
 #include "shell/program.h"

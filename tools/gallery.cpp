@@ -8,7 +8,7 @@
 
 #include "engine/drillwindow.h"
 #include "engine/gapwindow.h"
-#include "engine/hint.h"
+#include "engine/model/hint.h"
 #include "exercises/k04d3.h"
 #include "platform/controls.h"
 #include "platform/formwindow.h"
@@ -112,7 +112,7 @@ void wordDrill(const QString& id) {
 
 // The ordered run, then a random run, each to its end message; and the six pictures.
 void sentences() {
-    auto* window = static_cast<K04d3*>(open(QStringLiteral("k04d3")));
+    auto* window = static_cast<SentenceWindow*>(open(QStringLiteral("k04d3")));
     shoot(window, QStringLiteral("1-not-started"));
     click(window, "Command1");
     auto* box = window->control<QLineEdit>(QStringLiteral("Text1"));
@@ -180,7 +180,7 @@ void hint(const QString& id) {
             ->setText(slip(drill->drill().solution()));
     } else if (auto* gaps = qobject_cast<GapWindow*>(window)) {
         gaps->gap(gaps->text().current())->setText(slip(gaps->text().expected()));
-    } else if (auto* sentence = qobject_cast<K04d3*>(window)) {
+    } else if (auto* sentence = qobject_cast<SentenceWindow*>(window)) {
         sentence->control<QLineEdit>(QStringLiteral("Text1"))
             ->setText(sentence->drill().solution().chopped(1));
     }
@@ -258,7 +258,7 @@ int main(int argc, char* argv[]) {
         FormWindow* window = windows.get(id);
         if (qobject_cast<DrillWindow*>(window))
             wordDrill(id);
-        else if (qobject_cast<K04d3*>(window))
+        else if (qobject_cast<SentenceWindow*>(window))
             sentences();
         else
             gapText(id);

@@ -1,6 +1,6 @@
 #include "pool.h"
 
-#include "platform/random.h"
+#include "random.h"
 
 #include <algorithm>
 

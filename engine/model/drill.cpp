@@ -2,21 +2,6 @@
 
 namespace kerbu {
 
-QString trimBlanks(const QString& text) {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin) == QLatin1Char(' '))
-        ++begin;
-    while (end > begin && text.at(end - 1) == QLatin1Char(' '))
-        --end;
-    return text.mid(begin, end - begin);
-}
-
-bool sameText(const QString& typed, const QString& stored) {
-    return typed.normalized(QString::NormalizationForm_C) ==
-           stored.normalized(QString::NormalizationForm_C);
-}
-
 bool isRightAnswer(const QString& word, const QString& ending, const QString& answer) {
     return sameText(trimBlanks(word) + trimBlanks(ending), answer);
 }
@@ -33,6 +18,10 @@ QString Drill::answerOf(int item) const {
                                       : QString();
 }
 
+Item Drill::item() const {
+    return {.number = current_, .word = word(), .right = solution(), .label = word()};
+}
+
 int Drill::runLength() const {
     if (inRound())
         return static_cast<int>(round_.size());
@@ -46,31 +35,37 @@ void Drill::open() {
     phase_ = Phase::NotStarted;
 }
 
-void Drill::start(Random& random) {
+Outcome Drill::start(Random& random) {
     round_.clear();
     pool_.refill();
     solved_ = 0;
     phase_ = Phase::Waiting;
     draw(random);
+    return Outcome::Right;
 }
 
-Outcome Drill::answer(const QString& word, const QString& ending, Random& random) {
-    if (!isRightAnswer(word, ending, solution()))
-        return Outcome::Wrong;
+Verdict Drill::answer(const Answer& given, Random& random) {
+    Verdict verdict{.typed = trimBlanks(given.front) + trimBlanks(given.typed)};
+    if (!sameText(verdict.typed, solution())) {
+        verdict.hint = Hint::forWord(verdict.typed, solution(), word());
+        return verdict;
+    }
     pool_.useUp(current_);
     ++solved_;
     if (solved_ < runLength()) {
         draw(random);
-        return Outcome::Right;
+        verdict.outcome = Outcome::Right;
+        return verdict;
     }
     pool_.refill();
     solved_ = 0;
     phase_ = Phase::Accomplished;
-    return Outcome::Accomplished;
+    verdict.outcome = Outcome::Accomplished;
+    return verdict;
 }
 
-void Drill::startRound(const std::vector<int>& items, Random& random) {
-    round_ = roundOf(items, size());
+void Drill::startRound(const std::vector<int>& missed, Random& random) {
+    round_ = roundOf(missed, size());
     if (!inRound()) {
         start(random);
         return;

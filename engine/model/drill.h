@@ -1,16 +1,13 @@
 #pragma once
 
-#include "outcome.h"
-#include "phase.h"
 #include "pool.h"
+#include "run.h"
 
 #include <QString>
 #include <span>
 #include <vector>
 
 namespace kerbu {
-
-class Random;
 
 // One item of a word list: the base word shown to the learner and the whole answer.
 struct WordItem {
@@ -28,40 +25,36 @@ struct WordList {
 // The answer check of every word drill: both parts with their leading and trailing
 // blanks removed, joined, and compared exactly with the stored answer.
 bool isRightAnswer(const QString& word, const QString& ending, const QString& answer);
-QString trimBlanks(const QString& text);
-// Two answers are the same when they read the same: a letter typed as a base letter and a
-// combining accent equals the same letter typed whole.
-bool sameText(const QString& typed, const QString& stored);
 
 // One word drill: the learner starts a run, answers the word asked until every word of
-// the run is right, and may once choose the extended variant (Plus). Lives as long as
-// its window object, so the variant and the current word outlast a closed window.
-class Drill {
+// the run is right, and may once choose the extended variant (Plus). The variant and the
+// current word outlast a closed window.
+class Drill : public RunModel {
   public:
     explicit Drill(WordList list);
 
     // The window opens: no run, nothing answered; the variant and the word stay.
-    void open();
+    void open() override;
     // A run of the current variant, from its first word.
-    void start(Random& random);
-    // The learner's base word and ending for the word asked. A right one uses the word
-    // up and draws the next; the last right one of the run accomplishes it.
-    Outcome answer(const QString& word, const QString& ending, Random& random);
-    // A round over just these items (the ones missed in the last run), at random, each
-    // once; the next start runs the variant again.
-    void startRound(const std::vector<int>& items, Random& random);
+    Outcome start(Random& random) override;
+    // The learner's base word (front) and ending for the word asked. A right one uses the
+    // word up and draws the next; the last right one of the run accomplishes it.
+    Verdict answer(const Answer& given, Random& random) override;
+    // At random, each once; the next start runs the variant again.
+    void startRound(const std::vector<int>& missed, Random& random) override;
     // The extended variant, from now on: back to not started, every word available.
     void choosePlus();
 
-    Phase phase() const { return phase_; }
+    Item item() const override;
+    // The whole answer of the word asked.
+    QString solution() const override { return answerOf(current_); }
+    Phase phase() const override { return phase_; }
+    int runLength() const override;
+    int solved() const override { return solved_; }
+
     bool plus() const { return plus_; }
-    // The word asked and its whole answer (what Solution shows).
     int current() const { return current_; }
     QString word() const { return wordOf(current_); }
-    QString solution() const { return answerOf(current_); }
-    // Right answers so far in this run, and how many the run asks.
-    int solved() const { return solved_; }
-    int runLength() const;
     bool inRound() const { return !round_.empty(); }
     int size() const { return static_cast<int>(list_.items.size()); }
     bool isUsedUp(int item) const { return pool_.isUsedUp(item); }

@@ -1,0 +1,147 @@
+#include "gaptext.h"
+
+#include "pool.h"
+
+#include <algorithm>
+
+namespace kerbu {
+
+namespace {
+
+QString text(const char16_t* stored) {
+    return stored ? QString::fromUtf16(stored) : QString();
+}
+
+} // namespace
+
+GapText::GapText(std::span<const Gap> gaps, QString solutionPrefix)
+    : gaps_(gaps), solutionPrefix_(std::move(solutionPrefix)), solved_(gaps.size(), false) {}
+
+void GapText::open() {
+    solved_.assign(solved_.size(), false);
+    solvedCount_ = 0;
+    phase_ = Phase::NotStarted;
+    restartRun_ = false;
+    round_ = false;
+    current_ = 0;
+}
+
+Outcome GapText::start(Random&) {
+    afresh_ = restartRun_ || round_;
+    round_ = false;
+    if (afresh_) {
+        solved_.assign(solved_.size(), false);
+        // A new run counts from nothing, also when the last one was left half done.
+        solvedCount_ = 0;
+        current_ = 0;
+    }
+    phase_ = Phase::Waiting;
+    enter(0);
+    return Outcome::Right;
+}
+
+void GapText::startRound(const std::vector<int>& missed, Random&) {
+    const std::vector<int> round = roundOf(missed, size());
+    if (round.empty())
+        return;
+    solved_.assign(solved_.size(), true);
+    for (const int gap : round)
+        solved_[std::size_t(gap)] = false;
+    solvedCount_ = size() - static_cast<int>(round.size());
+    current_ = *std::min_element(round.begin(), round.end());
+    phase_ = Phase::Waiting;
+    round_ = true;
+    afresh_ = true;
+}
+
+void GapText::enter(int gap) {
+    if (gap >= 0 && gap < size() && !isSolved(gap))
+        current_ = gap;
+}
+
+QString GapText::expected() const {
+    return text(gap(current_).expected);
+}
+
+QString GapText::solution() const {
+    const Gap& g = gap(current_);
+    return g.solution ? text(g.solution) : solutionPrefix_ + expected();
+}
+
+Item GapText::item() const {
+    const Gap& g = gap(current_);
+    return {.number = current_,
+            .word = text(g.word),
+            .right = text(g.whole ? g.whole : g.expected),
+            .label = label(current_)};
+}
+
+QString GapText::label(int number) const {
+    const QString word = text(gap(number).word);
+    return word.isEmpty() ? QStringLiteral("Gap %1").arg(number + 1)
+                          : QStringLiteral("Gap %1, after %2").arg(number + 1).arg(word);
+}
+
+Answer GapText::shown(int number) const {
+    const Gap& g = gap(number);
+    const bool withBox = g.check == GapCheck::WithWordBox;
+    if (!isSolved(number))
+        return {.front = withBox ? text(g.word) : QString(), .typed = QString()};
+    const QString ending = text(g.expected);
+    return {.front = withBox ? text(g.whole).chopped(ending.size()) : QString(), .typed = ending};
+}
+
+bool GapText::isSolved(int gap) const {
+    return gap >= 0 && gap < size() && solved_[std::size_t(gap)];
+}
+
+bool GapText::isRight(const Answer& given) const {
+    const Gap& g = gap(current_);
+    switch (g.check) {
+    case GapCheck::Trimmed:
+        return sameText(trimBlanks(given.typed), expected());
+    case GapCheck::Exact:
+        return sameText(given.typed, expected()) ||
+               (g.alternative && sameText(given.typed, text(g.alternative)));
+    case GapCheck::WithWordBox:
+        return sameText(given.front + given.typed, text(g.whole));
+    }
+    return false;
+}
+
+Verdict GapText::answer(const Answer& given, Random&) {
+    const Gap& g = gap(current_);
+    const bool withBox = g.check == GapCheck::WithWordBox;
+    Verdict verdict{.typed = (withBox ? given.front : QString()) + given.typed};
+    if (isSolved(current_) || !isRight(given)) {
+        const QString typed =
+            g.check == GapCheck::Trimmed ? trimBlanks(given.typed) : verdict.typed;
+        verdict.hint = Hint::forWord(typed, withBox ? text(g.whole) : expected(), text(g.word));
+        return verdict;
+    }
+    solved_[std::size_t(current_)] = true;
+    ++solvedCount_;
+    if (solvedCount_ < size()) {
+        next();
+        verdict.outcome = Outcome::Right;
+        return verdict;
+    }
+    phase_ = Phase::Accomplished;
+    restartRun_ = true;
+    round_ = false;
+    current_ = 0;
+    verdict.outcome = Outcome::Accomplished;
+    return verdict;
+}
+
+void GapText::next() {
+    // The next open gap after the current one, wrapping round; there is always one while
+    // fewer gaps are solved than there are.
+    for (int step = 0; step < size(); ++step) {
+        current_ = current_ < size() - 1 ? current_ + 1 : 0;
+        if (!isSolved(current_))
+            return;
+    }
+}
+
+} // namespace kerbu
