@@ -95,8 +95,7 @@ void ExerciseWindow::startClicked() {
 }
 
 void ExerciseWindow::practiseMistakes() {
-    // The menu item is the frame's, which may outlive the window's controls for a moment.
-    if (!isLoaded() || !mistakes_.canPractise())
+    if (!mistakes_.canPractise())
         return;
     clearHint();
     const std::vector<int> missed = mistakes_.missed();
@@ -169,7 +168,7 @@ void ExerciseWindow::wrongAnswer(QWidget* then, const Hint::Result& hint) {
         answerBox_->setAccessibleName(hinted ? item_ + QStringLiteral(". Hint: ") + hint.text
                                              : item_);
     message(shared().msgWrong, Icon::Exclamation, QString(), then);
-    // The message box's own event loop may have seen the window go.
+    // The message box ran an event loop of its own, in which the window may have gone.
     if (!isLoaded() || !hinted)
         return;
     QLabel* line = controls_->hint;
@@ -189,7 +188,7 @@ void ExerciseWindow::accomplish(const RunRules& run) {
     }
     message(run.done.text.isEmpty() ? shared().msgDone : run.done.text, run.done.icon,
             run.done.title);
-    // The message box's own event loop may have seen the window go.
+    // The message box ran an event loop of its own, in which the window may have gone.
     if (!isLoaded())
         return;
     c.next->setEnabled(false);
@@ -219,9 +218,6 @@ MistakesWindow* ExerciseWindow::mistakesWindow() const {
 }
 
 void ExerciseWindow::showMistakes() {
-    // The menu item is the frame's, which may outlive the window's controls for a moment.
-    if (!isLoaded())
-        return;
     if (!list_)
         list_ = new MistakesWindow(mistakes_, this);
     list_->showBeside(true);

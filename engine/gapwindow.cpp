@@ -151,10 +151,15 @@ void GapWindow::buildControls(QWidget* body) {
 }
 
 bool GapWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (isLoaded() && watched == controls().charButton && event->type() == QEvent::FocusIn &&
-        !locking_)
+    if (watched == controls().charButton && event->type() == QEvent::FocusIn && !locking_)
         charClicked();
     return ExerciseWindow::eventFilter(watched, event);
+}
+
+void GapWindow::onUnload() {
+    // The Char button lives on for a moment after the window's controls are gone.
+    controls().charButton->removeEventFilter(this);
+    ExerciseWindow::onUnload();
 }
 
 void GapWindow::paint(QWidget* box, const QColor& colour) {

@@ -90,6 +90,7 @@ class GapWindow : public ExerciseWindow {
 
   protected:
     void buildControls(QWidget* body) override;
+    void onUnload() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showItem(bool afterRight) override;
     void runBegun(bool round) override;

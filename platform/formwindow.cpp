@@ -68,16 +68,18 @@ void FormWindow::unloadForm() {
     // makes new ones.
     destroy();
     onUnload();
+    // The controls and the menus go after the current event: unloading is often asked for
+    // by one of them (Close, a go-to button, a timer), which must be allowed to return
+    // first. Until they go, they would still act: an unloaded splash's timer would open
+    // the main menu over an exercise, and a go-to button pressed for a moment by its access
+    // key would click afterwards and open a second exercise. They send nothing more.
     if (QWidget* menus = menuWidget()) {
+        for (QObject* item : menus->findChildren<QObject*>())
+            item->blockSignals(true);
         setMenuWidget(nullptr); // hides the menu bar and deletes it later
         menus->setParent(nullptr);
     }
-    // The controls go after the current event: unloading is often asked for by one of
-    // them (Close, a go-to button, a timer), which must be allowed to return first.
     QWidget* controls = takeCentralWidget();
-    // Until they go, the controls would still act: an unloaded splash's timer would open
-    // the main menu over an exercise, and a go-to button pressed for a moment by its access
-    // key would click afterwards and open a second exercise. They send nothing more.
     for (QObject* control : controls->findChildren<QObject*>())
         control->blockSignals(true);
     controls->hide();

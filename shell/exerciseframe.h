@@ -3,6 +3,8 @@
 #include "engine/framedesign.h"
 #include "platform/formwindow.h"
 
+#include <QPointer>
+
 class QAction;
 
 namespace kerbu {
@@ -30,7 +32,7 @@ class ExerciseFrame : public FormPart {
     Program& program_;
     QString own_;
     FrameDesign design_;
-    QAction* onTop_ = nullptr;
+    QPointer<QAction> onTop_; // the menus are made anew with every load
 };
 
 } // namespace kerbu

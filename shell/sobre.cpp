@@ -136,7 +136,6 @@ void Sobre::onLoad() {
     image1_->setPixmap(frames_[0]);
     if (!program_.splashDone) {
         setCursor(Qt::WaitCursor);
-        ok_->hide();
     } else {
         enterAboutMode();
     }
@@ -147,8 +146,6 @@ void Sobre::onUnload() {
 }
 
 void Sobre::enterAboutMode() {
-    if (!isLoaded())
-        return;
     timer1_->stop();
     unsetCursor();
     ok_->setEnabled(true);
@@ -171,8 +168,6 @@ int Sobre::frame() const {
 }
 
 void Sobre::animate() {
-    if (!isLoaded())
-        return;
     drawFrames();
     frame_ = (frame_ + 1) % int(std::size(frames_));
     image1_->setPixmap(frames_[frame_]);

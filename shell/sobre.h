@@ -3,6 +3,7 @@
 #include "platform/formwindow.h"
 
 #include <QPixmap>
+#include <QPointer>
 
 class QLabel;
 class QPushButton;
@@ -38,12 +39,12 @@ class Sobre : public FormWindow {
     void drawFrames();
 
     Program& program_;
-    QLabel* image1_ = nullptr;
+    QPointer<QLabel> image1_;
     // The three frames of the animated picture, and the one it shows.
     QPixmap frames_[3];
     int frame_ = 0;
-    QPushButton* ok_ = nullptr;
-    QTimer* timer1_ = nullptr;
+    QPointer<QPushButton> ok_;
+    QPointer<QTimer> timer1_;
 };
 
 } // namespace kerbu
