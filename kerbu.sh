@@ -10,7 +10,7 @@ cd "$(dirname "$0")"
 
 packages=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6
           qt6-qpa-plugins fonts-liberation xvfb xauth strace appstream desktop-file-utils
-          dpkg-dev file libxcb1-dev
+          dpkg-dev file libxcb1-dev hunspell-hu libhunspell-dev
           orca at-spi2-core dbus-daemon xdotool python3-pyatspi weston qt6-wayland)
 
 setup() {

@@ -1,11 +1,15 @@
 // Every kind of exercise window over a scripted run, step by step, against the transcripts
-// in tests/data/flow: each "> " line there is a step, the lines under it what the learner
-// then meets: the message boxes (icon, title, text, and where the focus stood meanwhile),
-// the beeps, and every control whose caption, text, state or spoken name changed, and the
-// focus. A failing run writes what it saw beside the test, in flow-<name>.txt.
+// in tests/data/flow: each "> " line there is a step (a click, keys typed into a real box,
+// a key pressed where the focus is, a right or wrong answer, the window closed and opened
+// again), the lines under it what the learner then meets: the message boxes (icon, title,
+// text, and where the focus stood meanwhile), the beeps, every control whose caption,
+// text, state, colour or spoken name changed, the pictures shown, the focus, the menu
+// items' state, and what was told to a screen reader. Lines starting with # are comments.
+// A failing run writes what it saw beside the test, in flow-<name>.txt.
 #include "testsupport/harness.h"
 
 #include <QAbstractButton>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QTextEdit>
@@ -27,13 +31,28 @@ QString oneLine(QString text) {
     return '"' + text.replace(QLatin1String("\r\n"), QLatin1String("/")) + '"';
 }
 
+// The pictures shown in this transcript, in the order first seen: the same picture shows
+// again under the same number.
+QList<qint64> pictures;
+
+QString picture(const QLabel* label) {
+    const qint64 key = label->pixmap().cacheKey();
+    if (!pictures.contains(key))
+        pictures.append(key);
+    return QStringLiteral("picture %1").arg(pictures.indexOf(key) + 1);
+}
+
 // One line for each named control: hidden or off, its text, a box's colour, and what a
 // screen reader calls it where that is not its text.
 QMap<QString, QString> look(FormWindow* window) {
     QMap<QString, QString> seen;
     seen[QStringLiteral("caption")] = oneLine(window->windowTitle());
-    if (auto* practise = window->findChild<QAction*>("mnuPractise"))
-        seen[QStringLiteral("mnuPractise")] = practise->isEnabled() ? "on" : "off";
+    for (QAction* item : window->findChildren<QAction*>()) {
+        if (item->isCheckable())
+            seen[item->objectName()] = item->isChecked() ? "checked" : "unchecked";
+        else if (item->objectName() == QLatin1String("mnuPractise"))
+            seen[item->objectName()] = item->isEnabled() ? "on" : "off";
+    }
     for (QWidget* w : window->body()->findChildren<QWidget*>()) {
         if (w->objectName().isEmpty() || w->objectName() == QLatin1String("focusNote"))
             continue;
@@ -45,7 +64,7 @@ QMap<QString, QString> look(FormWindow* window) {
         else if (auto* edit = qobject_cast<QTextEdit*>(w))
             shown = oneLine(text = edit->toPlainText());
         else if (auto* label = qobject_cast<QLabel*>(w))
-            shown = label->pixmap().isNull() ? oneLine(text = label->text()) : "picture";
+            shown = label->pixmap().isNull() ? oneLine(text = label->text()) : picture(label);
         else
             continue;
         QString line = (w->isVisibleTo(window->body()) ? "" : "hidden ") +
@@ -84,13 +103,24 @@ FormWindow* act(FormWindow* window, const QString& step) {
         test::type(find(window, what), rest);
     else if (verb == "put")
         static_cast<QLineEdit*>(find(window, what))->setText(rest);
-    else if (verb == "wrong")
+    else if (verb == "paste") {
+        QApplication::clipboard()->setText(rest);
+        find(window, what)->setFocus();
+        QTest::keyClick(find(window, what), Qt::Key_V, Qt::ControlModifier);
+    } else if (verb == "press") { // a key, with its modifiers, to the control in the focus
+        const QKeyCombination key = QKeySequence(what)[0];
+        QWidget* focus = window->focusWidget();
+        QTest::keyClick(focus ? focus : window, key.key(), key.keyboardModifiers());
+        // A button pressed by its access key clicks when it comes up again.
+        (void)QTest::qWaitFor([window] {
+            const auto buttons = window->findChildren<QAbstractButton*>();
+            return std::none_of(buttons.begin(), buttons.end(),
+                                [](const QAbstractButton* b) { return b->isDown(); });
+        });
+    } else if (verb == "wrong")
         test::answerWrong(window, step.section(' ', 1));
     else if (verb == "right")
         test::answerRight(window);
-    else if (verb == "right*") // until a message box says the run is over
-        for (int n = 0; n < 100 && test::recorder().messages.empty(); ++n)
-            test::answerRight(window);
     else
         qFatal("unknown step %s", qPrintable(step));
     return window;
@@ -113,8 +143,10 @@ class FlowTest : public test::Suite {
         QFETCH(QString, path);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
-        const QStringList expected = QTextStream(&file).readAll().split('\n', Qt::SkipEmptyParts);
+        QStringList expected = QTextStream(&file).readAll().split('\n', Qt::SkipEmptyParts);
+        expected.removeIf([](const QString& line) { return line.startsWith('#'); });
         QStringList seen;
+        pictures.clear();
         FormWindow* window = nullptr;
         QMap<QString, QString> before;
         test::recorder().onMessage = [&](const RecordingServices::Message& m) {
@@ -128,6 +160,7 @@ class FlowTest : public test::Suite {
             seen << line;
             test::recorder().messages.clear();
             const int beeps = test::recorder().beeps;
+            const std::size_t announced = test::recorder().announced.size();
             FormWindow* now = act(window, line.mid(2));
             QCoreApplication::processEvents();
             if (now != window)
@@ -135,6 +168,8 @@ class FlowTest : public test::Suite {
             window = now;
             if (test::recorder().beeps > beeps)
                 seen << QStringLiteral("  beeps %1").arg(test::recorder().beeps - beeps);
+            for (std::size_t n = announced; n < test::recorder().announced.size(); ++n)
+                seen << "  announced " + nameOf(test::recorder().announced[n]);
             QMap<QString, QString> after = look(window);
             after[QStringLiteral("focus")] = nameOf(window->focusWidget());
             for (auto it = after.cbegin(); it != after.cend(); ++it) {

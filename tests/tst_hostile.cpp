@@ -73,16 +73,15 @@ class HostileTest : public test::Suite {
                 for (const QChar c : shown)
                     QVERIFY(c.category() != QChar::Other_Control && c != QChar(0x202E));
             }
-            // None of it was right: every message came with its beep, none says the end.
+            // None of it was right: every message came with its beep, and the run is on.
             QCOMPARE(test::recorder().beeps, int(test::recorder().messages.size()));
-            for (const auto& m : test::recorder().messages)
-                QVERIFY2(!m.text.contains("accomplished"), qPrintable(m.text));
+            QCOMPARE(window->model().phase(), Phase::Waiting);
             test::recorder().clear();
         }
     }
 
     void typingWhileAMessageBoxIsOpen() {
-        DrillWindow* window = test::openDrill("k04d1a");
+        DrillWindow* window = static_cast<DrillWindow*>(test::openWindow("k04d1a"));
         DesktopServices desktop{QString()};
         setServices(&desktop); // the real, modal message boxes
         test::button(window, test::Role::Start)->click();

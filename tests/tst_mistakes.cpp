@@ -25,18 +25,9 @@ QString cell(ExerciseWindow* window, int row, int column) {
     return window->mistakes().index(row, column).data().toString();
 }
 
-// What stands for the item asked: the base word, the sentence or the gap.
-QString itemOf(ExerciseWindow* window) {
-    if (auto* gaps = qobject_cast<GapWindow*>(window))
-        return QString::number(gaps->text().current());
-    return test::control(window, Role::Word) ? test::box(window, Role::Word)->text()
-                                             : window->control<QLabel>("Label1")->text();
-}
-
-bool accomplished() {
-    const auto& messages = test::recorder().messages;
-    return !messages.empty() && (messages.back().text.contains("accomplished") ||
-                                 messages.back().text.contains("end of the exercice"));
+void answerToTheEnd(ExerciseWindow* window) {
+    while (window->model().phase() != Phase::Accomplished)
+        test::answerRight(window);
 }
 
 } // namespace
@@ -76,8 +67,9 @@ class MistakesTest : public test::Suite {
     }
     // clang-format on
 
-    // Two wrong tries in a run: the list keeps them as they happen, the round that follows
-    // asks exactly those two, and Start then runs the exercise as before.
+    // Two wrong tries in a run: the list keeps them as they happen, and says how far the
+    // run and then the round of those two items are; Start and Plus clear it. (Which items
+    // the round asks, and how its window looks, is in the transcripts of tst_flow.)
     void runOfEachKind() {
         QFETCH(QString, id);
         QFETCH(QString, firstItem);
@@ -92,7 +84,7 @@ class MistakesTest : public test::Suite {
         test::button(window, Role::Start)->click();
         QStringList missed;
         for (const char* typed : {"Xyz.", "Qq."}) {
-            missed << itemOf(window);
+            missed << window->model().item().word;
             test::answerWrong(window, typed);
             test::answerRight(window);
         }
@@ -107,32 +99,14 @@ class MistakesTest : public test::Suite {
         QAccessibleInterface* table =
             QAccessible::queryAccessibleInterface(list->findChild<QTableView*>("mistakeList"));
         QCOMPARE(table->tableInterface()->cellAt(1, 1)->text(QAccessible::Name), QString("Qq."));
-        while (!accomplished())
-            test::answerRight(window);
+        answerToTheEnd(window);
         QCOMPARE(score(window), done);
         QVERIFY(practise->isEnabled());
 
         practise->trigger();
         QCOMPARE(score(window), "Round of mistakes: 0 of 2 right, 0 wrong tries");
         QCOMPARE(window->mistakes().rowCount(), 0);
-        if (auto* gaps = qobject_cast<GapWindow*>(window)) {
-            // The gaps right at the first try stand filled in and locked.
-            QVERIFY(gaps->gap(0)->isEnabled() && gaps->gap(0)->text().isEmpty());
-            QVERIFY(gaps->gap(1)->isEnabled() && gaps->gap(1)->text().isEmpty());
-            QVERIFY(!gaps->gap(2)->isEnabled());
-            QCOMPARE(gaps->gap(2)->text(), QString("ban"));
-            QCOMPARE(gaps->control<QLineEdit>("Text8")->text(), QString("Három zsemlé"));
-        }
-        test::recorder().messages.clear();
-        QStringList asked;
-        while (!accomplished()) {
-            QVERIFY(asked.size() < 2);
-            asked << itemOf(window);
-            test::answerRight(window);
-        }
-        asked.sort();
-        missed.sort();
-        QCOMPARE(asked, missed);
+        answerToTheEnd(window);
         QCOMPARE(score(window), "Round of mistakes: 2 of 2 right, 0 wrong tries");
         QVERIFY(!practise->isEnabled());
         test::button(window, Role::Start)->click();
@@ -154,7 +128,15 @@ class MistakesTest : public test::Suite {
             auto* window = static_cast<ExerciseWindow*>(test::openWindow(id));
             MistakesWindow* list = openList(window);
             QTRY_VERIFY(list->isActiveWindow());
-            QVERIFY2(!list->frameGeometry().intersects(window->frameGeometry()), qPrintable(id));
+            // Right next to it, on one side, level with it.
+            const QRect beside = list->frameGeometry(), exercise = window->frameGeometry();
+            const int dx =
+                std::max(beside.left() - exercise.right(), exercise.left() - beside.right());
+            const int dy =
+                std::max(beside.top() - exercise.bottom(), exercise.top() - beside.bottom());
+            QVERIFY2((dx > 0 && dx < 40 && qAbs(beside.top() - exercise.top()) < 40) ||
+                         (dy > 0 && dy < 60 && qAbs(beside.left() - exercise.left()) < 40),
+                     qPrintable(id));
             QVERIFY2(list->width() >= 150, qPrintable(id));
             QTest::keyClick(list, Qt::Key_Escape);
             QVERIFY(list->isHidden());

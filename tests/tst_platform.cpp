@@ -1,7 +1,9 @@
 // The layer below the windows, seen through the program's own windows: pictures, the help
 // viewer and fonts.
+#include "platform/colours.h"
 #include "platform/fonts.h"
 #include "platform/helpviewer.h"
+#include "platform/panel3d.h"
 #include "testsupport/harness.h"
 
 #include <QFontInfo>
@@ -78,6 +80,24 @@ class PlatformTest : public test::Suite {
         viewer.showTopic(5);
         QCOMPARE(browser->source().fragment(), QString("topic5"));
         QVERIFY(browser->toPlainText().contains("moziba"));
+    }
+
+    // The 3-D panel of the splash and the menu: raised, light on its top and left edges and
+    // dark on its bottom and right, with its caption inside.
+    void panelIsRaisedAndCaptioned() {
+        Panel3D panel;
+        panel.resize(80, 30);
+        QPalette palette = panel.palette();
+        palette.setColor(QPalette::Window, colours::silver);
+        panel.setPalette(palette);
+        const QImage bare = panel.grab().toImage();
+        const int face = bare.pixelColor(40, 15).lightness();
+        for (const QPoint light : {QPoint(40, 0), QPoint(0, 15), QPoint(40, 1), QPoint(1, 15)})
+            QVERIFY(bare.pixelColor(light).lightness() > face);
+        for (const QPoint dark : {QPoint(40, 29), QPoint(79, 15), QPoint(40, 28), QPoint(78, 15)})
+            QVERIFY(bare.pixelColor(dark).lightness() < face);
+        panel.setCaption("Kerbu!");
+        QVERIFY(panel.grab().toImage() != bare);
     }
 
     // MS Sans Serif, MS Serif, Arial and Times New Roman are mapped to fonts with ő and ű.

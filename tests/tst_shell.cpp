@@ -1,11 +1,13 @@
 // The windows around the exercises: the splash and About window, the main menu, the
 // background, and the frame of every exercise window (menus, Close, go-to buttons).
 #include "platform/anibutton.h"
+#include "platform/twips.h"
 #include "shell/application.h"
 #include "shell/sobre.h"
 #include "testsupport/harness.h"
 
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QTimer>
 
 using namespace kerbu;
@@ -86,12 +88,15 @@ class ShellTest : public test::Suite {
 
     // The menu's lines, its How to, and its eight buttons, each opening its exercise by a
     // click; 1/a and 1/b by their access keys too. The button in the focus plays its
-    // animation, and stops on its first picture when the focus moves on.
+    // animation, picture after picture, and stops on its first when the focus moves on.
     void mainMenuOpensEveryExercise() {
         FormWindow* menu = test::openWindow("alap");
         auto* first = menu->control<AniPushButton>("AniButton1");
         first->setFocus();
-        QTRY_VERIFY(first->isAnimating() && first->currentFrame() != 0);
+        QTRY_COMPARE(first->currentFrame(), 1);
+        const QImage second = first->grab().toImage();
+        QTRY_COMPARE(first->currentFrame(), 2);
+        QVERIFY(first->grab().toImage() != second);
         menu->control<QWidget>("AniButton3")->setFocus();
         QVERIFY(!first->isAnimating() && first->currentFrame() == 0);
         QCOMPARE(menu->windowTitle(), kerbuTitle);
@@ -122,29 +127,29 @@ class ShellTest : public test::Suite {
         }
     }
 
-    // clang-format off
     void goToButtonsOpenTheirExercises_data() {
         QTest::addColumn<QString>("from");
-        QTest::addColumn<QStringList>("buttons"); // the button of each exercise, in lesson order
-        const QStringList others = {"Command10", "Command9", "Command5", "Command11", "Command12", "Command6", "Command7", "Command8"};
-        QTest::newRow("1/a") << "k04d1a" << QStringList{"Command12", "Command9", "Command5", "Command10", "Command11", "Command6", "Command7", "Command8"};
-        QTest::newRow("1/b") << "k04d1b" << QStringList{"Command9", "Command10", "Command5", "Command11", "Command12", "Command6", "Command7", "Command8"};
-        for (const char* name : {"k04d2a", "k04d2b", "k04d2c", "k04d3", "k04d4", "k04d5"})
-            QTest::newRow(name) << name << others;
+        for (const QString& name : exercises)
+            QTest::newRow(qPrintable(name)) << name;
     }
-    // clang-format on
 
-    // In every window the go-to button of each other exercise opens it and closes the window;
-    // the window's own button is greyed, also for its access key. A run left this way is gone.
+    // In every window the go-to button of each other exercise opens it and closes the
+    // window; the window's own button is greyed, also for its access key. A run left this
+    // way is gone. 1/a's buttons carry their names of the design.
     void goToButtonsOpenTheirExercises() {
         QFETCH(QString, from);
-        QFETCH(QStringList, buttons);
         const QStringList captions = {"&1a", "1&b", "2&a", "&2b", "2&c", "&3", "&4", "&5"};
         for (int n = 0; n < 8; ++n) {
             FormWindow* window = test::openWindow(from);
             QCOMPARE(window->control<QLabel>("Label4")->text(), QString("Go to exercise:"));
-            auto* button = window->control<QPushButton>(buttons[n]);
-            QCOMPARE(button->text(), captions[n]);
+            QPushButton* button = nullptr;
+            for (QPushButton* b : window->findChildren<QPushButton*>())
+                button = b->text() == captions[n] ? b : button;
+            QVERIFY2(button, qPrintable(captions[n]));
+            if (from == "k04d1a")
+                QCOMPARE(button->objectName(),
+                         QStringList({"Command12", "Command9", "Command5", "Command10", "Command11",
+                                      "Command6", "Command7", "Command8"})[n]);
             if (exercises[n] == from) {
                 QVERIFY(button->isVisible() && !button->isEnabled());
                 QTest::keyClick(test::button(window, Role::Start),
@@ -162,6 +167,19 @@ class ShellTest : public test::Suite {
         FormWindow* window = test::openWindow(from);
         QCOMPARE(test::button(window, Role::Start)->text(), QString("&Start"));
         QVERIFY(test::button(window, Role::Start)->isEnabled());
+    }
+
+    // Unloading a window destroys its controls and keeps the window object: it opens again
+    // with new controls, at its size of the design.
+    void unloadingDestroysTheControls() {
+        FormWindow* window = test::openWindow("k04d1a");
+        QPointer<QWidget> ending = window->control("Text2");
+        test::program().windows().open(WindowId::alap, window);
+        QVERIFY(!window->isLoaded() && !window->control("Text2"));
+        QTRY_VERIFY(!ending);
+        QCOMPARE(test::openWindow("k04d1a"), window);
+        QVERIFY(window->control("Text2"));
+        QCOMPARE(window->body()->size(), QSize(twips(9210), twips(5880)));
     }
 
     // Close and the close box go back to the menu; closing the menu or the background, or
@@ -250,16 +268,11 @@ class ShellTest : public test::Suite {
         const auto& message = test::recorder().messages.at(0);
         QCOMPARE(message.title, QString("About Kerbu!"));
         QCOMPARE(message.icon, Icon::Information);
+        // Paragraphs apart, each indented; the address stands alone on the last line.
         const QStringList paragraphs = message.text.split("\r\n");
         QCOMPARE(paragraphs.size(), 6);
-        QVERIFY(paragraphs[0].startsWith("     This program is the first (trial) version"));
         QVERIFY(paragraphs[1].isEmpty() && paragraphs[3].isEmpty());
-        QVERIFY(paragraphs[2].startsWith("     ") &&
-                paragraphs[2].contains("https://kerbu.example.org"));
-        QCOMPARE(paragraphs[4],
-                 QString("     If you have any remark or suggestion, or you just want to let us "
-                         "know you are using the program, please contact me:  "));
-        QCOMPARE(paragraphs[5], QString(49, ' ') + "kerbu@example.org");
+        QVERIFY(paragraphs[0].startsWith("     ") && paragraphs[5].trimmed().contains('@'));
         QCOMPARE(about->frame(), 0);
         for (const int next : {1, 2, 0}) {
             about->animate();
@@ -269,7 +282,7 @@ class ShellTest : public test::Suite {
         about->unloadForm();
         QCOMPARE(about->frame(), -1);
 
-        DrillWindow* exercise = test::openDrill("k04d1a");
+        DrillWindow* exercise = static_cast<DrillWindow*>(test::openWindow("k04d1a"));
         test::button(exercise, Role::Start)->click();
         const QString word = test::box(exercise, Role::Word)->text();
         action(exercise, "mnuAbout")->trigger();

@@ -71,53 +71,31 @@ kerbu::FormWindow* openWindow(const QString& name) {
     return window;
 }
 
-kerbu::DrillWindow* openDrill(const QString& name) {
-    return qobject_cast<kerbu::DrillWindow*>(openWindow(name));
-}
-
-kerbu::GapWindow* openGaps(const QString& name) {
-    return qobject_cast<kerbu::GapWindow*>(openWindow(name));
-}
-
-QWidget* control(kerbu::FormWindow* window, Role role) {
-    const QString name = window->objectName();
+QPushButton* button(kerbu::FormWindow* window, Role role) {
     const bool drill = qobject_cast<kerbu::DrillWindow*>(window);
-    auto named = [window](const char* n) { return window->control(QString::fromLatin1(n)); };
+    const QString plus =
+        window->objectName() == QLatin1String("k04d1a") ? "Command16" : "Command14";
     switch (role) {
     case Role::Start:
-        return named("Command1");
-    case Role::Next:
-        return named("Command2");
+        return window->control<QPushButton>("Command1");
     case Role::Solution:
-        return named(drill ? "Command15" : "Command14");
-    case Role::Char:
-        return named("Command13");
+        return window->control<QPushButton>(drill ? "Command15" : "Command14");
     case Role::Plus:
-        return drill ? named(name == QLatin1String("k04d1a") ? "Command16" : "Command14") : nullptr;
-    case Role::Word:
-        return drill ? named("Text1") : nullptr;
-    case Role::Ending:
-        return named(drill ? "Text2" : "Text1");
-    case Role::Record:
-        return drill ? (window->control(QStringLiteral("Text3")) ? named("Text3") : named("Label3"))
-                     : nullptr;
+        return drill ? window->control<QPushButton>(plus) : nullptr;
+    default:
+        return nullptr;
     }
-    return nullptr;
-}
-
-QPushButton* button(kerbu::FormWindow* window, Role role) {
-    return qobject_cast<QPushButton*>(control(window, role));
 }
 
 QLineEdit* box(kerbu::FormWindow* window, Role role) {
-    return qobject_cast<QLineEdit*>(control(window, role));
+    auto* exercise = qobject_cast<kerbu::ExerciseWindow*>(window);
+    return !exercise ? nullptr : role == Role::Word ? exercise->frontBox() : exercise->answerBox();
 }
 
 QString record(kerbu::FormWindow* window) {
-    QWidget* shown = control(window, Role::Record);
-    if (auto* text = qobject_cast<QTextEdit*>(shown))
+    if (auto* text = window->control<QTextEdit>("Text3"))
         return text->toPlainText();
-    auto* label = qobject_cast<QLabel*>(shown);
+    auto* label = window->control<QLabel>("Label3");
     return label ? label->text() : QString();
 }
 
@@ -128,21 +106,6 @@ void type(QWidget* widget, const QString& text) {
         else
             QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
-}
-
-void typeKeys(QWidget* widget, const QString& text, kerbu::KeyTable keys) {
-    // Each letter by the key that gives it in that table (each table's keys are checked on
-    // their own); a letter no key gives goes as it is.
-    QString keyed;
-    for (const QChar c : text) {
-        QChar key = c;
-        for (char k = ' '; k <= '~'; ++k) {
-            if (k != c && kerbu::translateKey(keys, QChar(k)) == c)
-                key = QChar(k);
-        }
-        keyed += key;
-    }
-    type(widget, keyed);
 }
 
 void enter(QWidget* widget) {
@@ -163,7 +126,7 @@ void answerRight(kerbu::FormWindow* window) {
 void answerWrong(kerbu::FormWindow* window, const QString& typed) {
     if (qobject_cast<kerbu::DrillWindow*>(window))
         box(window, Role::Word)->clear();
-    QLineEdit* answer = static_cast<kerbu::ExerciseWindow*>(window)->answerBox();
+    QLineEdit* answer = box(window, Role::Ending);
     answer->setText(typed);
     enter(answer);
 }

@@ -48,22 +48,17 @@ kerbu::FormWindow* loaded(const QString& name);
 
 // Opens a window by name as the main menu does, and waits until it is the active window.
 kerbu::FormWindow* openWindow(const QString& name);
-kerbu::DrillWindow* openDrill(const QString& name);
-kerbu::GapWindow* openGaps(const QString& name);
 
-// What a control does in its window; the only place that knows each window's names.
-enum class Role { Start, Next, Solution, Char, Plus, Word, Ending, Record };
-QWidget* control(kerbu::FormWindow* window, Role role);
+// What a control does in its window; the only place that knows each window's names. The
+// ending is the box the item is answered in, the word the word box in front of it.
+enum class Role { Start, Solution, Plus, Word, Ending };
 QPushButton* button(kerbu::FormWindow* window, Role role);
 QLineEdit* box(kerbu::FormWindow* window, Role role);
-// The record of right answers as the learner reads it.
+// The record of right answers of a word drill as the learner reads it.
 QString record(kerbu::FormWindow* window);
 
 // Types text key by key; characters outside ASCII go as key events with their text.
 void type(QWidget* widget, const QString& text);
-// Types text as a learner at an English keyboard does in a box that translates with the
-// given table: each Hungarian letter by the key that gives it there.
-void typeKeys(QWidget* widget, const QString& text, kerbu::KeyTable keys);
 void enter(QWidget* widget);
 
 // Answers the item of the moment right and presses Enter: a drill's whole answer goes into

@@ -75,6 +75,8 @@ class SentenceDrill : public RunModel {
     QString mainWords() const;
     // Sentences the Restart run has drawn.
     int drawn() const { return drawn_; }
+    std::span<const Sentence> sentences() const { return sentences_; }
+    std::span<const Picture> pictures() const { return pictures_; }
     int size() const { return static_cast<int>(sentences_.size()); }
     bool isUsedUp(int entry) const { return pool_.isUsedUp(entry); }
 
