@@ -103,11 +103,9 @@ void ExerciseWindow::practiseMistakes() {
     mistakes_.begin(static_cast<int>(missed.size()), true);
     runBegun(true);
     beginRun(true, answerBox());
-    if (!list_)
-        list_ = new MistakesWindow(mistakes_, this);
     // The list comes up beside the window, without taking the keyboard, so the learner
     // sees which round this is.
-    list_->showBeside(false);
+    listWindow()->showBeside(false);
 }
 
 void ExerciseWindow::beginRun(bool solutionOn, QWidget* focus) {
@@ -218,9 +216,13 @@ MistakesWindow* ExerciseWindow::mistakesWindow() const {
 }
 
 void ExerciseWindow::showMistakes() {
+    listWindow()->showBeside(true);
+}
+
+MistakesWindow* ExerciseWindow::listWindow() {
     if (!list_)
         list_ = new MistakesWindow(mistakes_, this);
-    list_->showBeside(true);
+    return list_;
 }
 
 void ExerciseWindow::clearHint() {

@@ -176,6 +176,8 @@ class ExerciseWindow : public FormWindow {
     void wrongAnswer(QWidget* then, const Hint::Result& hint);
     void accomplish(const RunRules& run);
     void confirmRight(QWidget* box);
+    // The Mistakes list of the run, made when first shown.
+    MistakesWindow* listWindow();
 
     ProgramState& state_;
     QString titleSuffix_;
