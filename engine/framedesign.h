@@ -3,7 +3,6 @@
 #include "platform/controls.h"
 
 #include <QStringList>
-#include <functional>
 
 namespace kerbu {
 
@@ -18,14 +17,11 @@ struct FrameDesign {
     QColor lastGoToBackground{}; // of "&5" where it differs
     QStringList howTo{};         // paragraphs of the how-to message
     bool howToEndsWithEmptyLine = false;
-    QString howToFocus = QStringLiteral("Text2"); // gets the focus after the how-to message
-    // Its number in its control group, asked at that moment (the current gap); none if empty.
-    std::function<int()> howToFocusIndex{};
 };
 
 // The frame as most windows have it: Close at 2280, the heading at 4800 on the given
-// colour, the go-to buttons right after Close in the focus order, the how-to message
-// handing the focus to the ending box. Each window changes what it does differently.
+// colour, the go-to buttons right after Close in the focus order. Each window changes what
+// it does differently.
 FrameDesign standardFrame(const QColor& headingBackground, int closeTab);
 
 // The how-to paragraphs the exercise windows choose from.

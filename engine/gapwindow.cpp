@@ -31,13 +31,6 @@ GapWindow::GapWindow(const QString& name, QString titleSuffix, GapDesign design,
       design_(std::move(design)), frame_(std::move(frame)),
       text_(static_cast<GapText*>(&runModel())) {}
 
-FrameDesign GapWindow::frameDesign() const {
-    FrameDesign f = frame_;
-    f.howToFocus = QStringLiteral("Text14");
-    f.howToFocusIndex = [this] { return text_->current(); };
-    return f;
-}
-
 TextBox* GapWindow::gap(int number) const {
     return control<TextBox>(QStringLiteral("Text14"), number);
 }

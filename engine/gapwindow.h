@@ -78,8 +78,7 @@ class GapWindow : public ExerciseWindow {
     GapWindow(const QString& name, QString titleSuffix, GapDesign design, std::span<const Gap> gaps,
               QString solutionPrefix, RunRules rules, FrameDesign frame, ProgramState& state);
 
-    // The how-to message hands the focus to the current gap.
-    FrameDesign frameDesign() const override;
+    FrameDesign frameDesign() const override { return frame_; }
 
     const GapText& text() const { return *text_; }
     int gapCount() const { return text_->size(); }

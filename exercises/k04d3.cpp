@@ -133,7 +133,6 @@ std::vector<RunRules> rules() {
 FrameDesign frame() {
     FrameDesign f = standardFrame(colours::paleOrange, 3);
     f.howTo = {howto::startNextOrEnter, howto::picture, howto::chart};
-    f.howToFocus = QStringLiteral("Text1");
     return f;
 }
 

@@ -124,10 +124,11 @@ QString ExerciseFrame::howToText() const {
 }
 
 void ExerciseFrame::howTo(FormWindow& window) {
-    // The box is modal: the current gap cannot change while it is open.
-    const int index = design_.howToFocusIndex ? design_.howToFocusIndex() : -1;
+    // Then the focus goes where the item is answered (in 4 and 5 the current gap; the box
+    // is modal, so it cannot change meanwhile).
+    auto* exercise = qobject_cast<ExerciseWindow*>(&window);
     window.tell(howToText(), program_.texts.msgTitle, Icon::Information,
-                window.control(design_.howToFocus, index));
+                exercise ? exercise->answerBox() : nullptr);
 }
 
 } // namespace kerbu
