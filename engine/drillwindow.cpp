@@ -9,11 +9,14 @@ namespace kerbu {
 
 DrillWindow::DrillWindow(const QString& name, DrillDesign design, const DrillRules& rules,
                          FrameDesign frame, ProgramState& state)
-    : ExerciseWindow(name, rules.titleSuffix, design.background, state,
-                     std::make_unique<Drill>(rules.list), {rules.run}),
+    : ExerciseWindow({.name = name,
+                      .titleSuffix = rules.titleSuffix,
+                      .background = design.background,
+                      .frame = std::move(frame),
+                      .rules = {rules.run}},
+                     std::make_unique<Drill>(rules.list), state),
       design_(std::move(design)), wordKeys_(rules.wordKeys), endingKeys_(rules.endingKeys),
-      recordIsTextBox_(rules.recordIsTextBox), frame_(std::move(frame)),
-      drill_(static_cast<Drill*>(&runModel())) {}
+      recordIsTextBox_(rules.recordIsTextBox), drill_(static_cast<Drill*>(&runModel())) {}
 
 QLineEdit* DrillWindow::answerBox() const {
     return boxes_ ? boxes_->ending : nullptr;

@@ -45,7 +45,6 @@ class DrillWindow : public ExerciseWindow {
                 ProgramState& state);
 
     const Drill& drill() const { return *drill_; }
-    FrameDesign frameDesign() const override { return frame_; }
     // The ending box, and the word box in front of it.
     QLineEdit* answerBox() const override;
     QLineEdit* frontBox() const override;
@@ -69,7 +68,6 @@ class DrillWindow : public ExerciseWindow {
     KeyTable wordKeys_;
     KeyTable endingKeys_;
     bool recordIsTextBox_;
-    FrameDesign frame_;
     Drill* drill_;
 
     // The window's own controls, while it is loaded.

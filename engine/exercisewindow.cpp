@@ -9,20 +9,18 @@
 
 namespace kerbu {
 
-ExerciseWindow::ExerciseWindow(const QString& name, QString titleSuffix, const QColor& background,
-                               ProgramState& state, std::unique_ptr<RunModel> model,
-                               std::vector<RunRules> rules)
-    : FormWindow(name), state_(state), titleSuffix_(std::move(titleSuffix)),
-      model_(std::move(model)), rules_(std::move(rules)) {
+ExerciseWindow::ExerciseWindow(ExerciseSetup setup, std::unique_ptr<RunModel> model,
+                               ProgramState& state)
+    : FormWindow(setup.name), setup_(std::move(setup)), state_(state), model_(std::move(model)) {
     setClientSize(9210, 5880);
-    setBackground(background);
+    setBackground(setup_.background);
 }
 
 ExerciseWindow::~ExerciseWindow() = default;
 
 const RunRules& ExerciseWindow::runRules() const {
     const auto kind = std::size_t(model_->runKind());
-    return rules_.at(kind < rules_.size() ? kind : 0);
+    return setup_.rules.at(kind < setup_.rules.size() ? kind : 0);
 }
 
 void ExerciseWindow::buildRunControls(QWidget* body, const RunDesign& design) {
@@ -67,7 +65,7 @@ void ExerciseWindow::onLoad() {
     loadParts();
     model_->open();
     texts(state_);
-    shared().msgTitle += titleSuffix_;
+    shared().msgTitle += setup_.titleSuffix;
     setWindowTitle(shared().msgTitle);
 }
 

@@ -73,6 +73,16 @@ struct RunDesign {
     ControlDesign hintLine{}; // free space near the answer boxes
 };
 
+// What makes an exercise window besides its controls and its model. Every exercise window
+// is 9210 x 5880 twips; its caption is the shared title with its suffix.
+struct ExerciseSetup {
+    QString name{};
+    QString titleSuffix{};
+    QColor background{};
+    FrameDesign frame{};
+    std::vector<RunRules> rules{}; // one for each kind of run of the model
+};
+
 // The exercise title, "Label2": Arial 12 pt bold in black, on the design's colour and
 // aligned as the design says.
 ControlDesign exerciseTitle(ControlDesign design);
@@ -90,16 +100,12 @@ ControlDesign solutionButton(ControlDesign design);
 class ExerciseWindow : public FormWindow {
     Q_OBJECT
   public:
-    // Every exercise window is 9210 x 5880 twips; its caption is the shared title with
-    // its suffix.
-    ExerciseWindow(const QString& name, QString titleSuffix, const QColor& background,
-                   ProgramState& state, std::unique_ptr<RunModel> model,
-                   std::vector<RunRules> rules);
+    ExerciseWindow(ExerciseSetup setup, std::unique_ptr<RunModel> model, ProgramState& state);
     ~ExerciseWindow() override;
 
     // The frame around the window's drill: the exercise says how it looks, whoever builds
     // the window puts it on.
-    virtual FrameDesign frameDesign() const = 0;
+    FrameDesign frameDesign() const { return setup_.frame; }
 
     const RunModel& model() const { return *model_; }
     // The box the learner answers the item in, and the word box in front of it, where the
@@ -179,10 +185,9 @@ class ExerciseWindow : public FormWindow {
     // The Mistakes list of the run, made when first shown.
     MistakesWindow* listWindow();
 
+    ExerciseSetup setup_;
     ProgramState& state_;
-    QString titleSuffix_;
     std::unique_ptr<RunModel> model_;
-    std::vector<RunRules> rules_;
     std::optional<RunControls> controls_;
     MistakeLog mistakes_;
     MistakesWindow* list_ = nullptr;

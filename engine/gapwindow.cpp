@@ -1,6 +1,5 @@
 #include "gapwindow.h"
 
-#include "platform/colours.h"
 
 #include <QEvent>
 #include <QScopedValueRollback>
@@ -23,13 +22,11 @@ RunRules gapRules() {
     return {.startGreyed = false, .focusAfterWrong = true};
 }
 
-GapWindow::GapWindow(const QString& name, QString titleSuffix, GapDesign design,
-                     std::span<const Gap> gaps, QString solutionPrefix, RunRules rules,
-                     FrameDesign frame, ProgramState& state)
-    : ExerciseWindow(name, std::move(titleSuffix), colours::lightGrey, state,
-                     std::make_unique<GapText>(gaps, std::move(solutionPrefix)), {rules}),
-      design_(std::move(design)), frame_(std::move(frame)),
-      text_(static_cast<GapText*>(&runModel())) {}
+GapWindow::GapWindow(ExerciseSetup setup, GapDesign design, std::span<const Gap> gaps,
+                     QString solutionPrefix, ProgramState& state)
+    : ExerciseWindow(std::move(setup), std::make_unique<GapText>(gaps, std::move(solutionPrefix)),
+                     state),
+      design_(std::move(design)), text_(static_cast<GapText*>(&runModel())) {}
 
 TextBox* GapWindow::gap(int number) const {
     return control<TextBox>(QStringLiteral("Text14"), number);

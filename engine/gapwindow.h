@@ -75,10 +75,8 @@ RunRules gapRules();
 class GapWindow : public ExerciseWindow {
     Q_OBJECT
   public:
-    GapWindow(const QString& name, QString titleSuffix, GapDesign design, std::span<const Gap> gaps,
-              QString solutionPrefix, RunRules rules, FrameDesign frame, ProgramState& state);
-
-    FrameDesign frameDesign() const override { return frame_; }
+    GapWindow(ExerciseSetup setup, GapDesign design, std::span<const Gap> gaps,
+              QString solutionPrefix, ProgramState& state);
 
     const GapText& text() const { return *text_; }
     int gapCount() const { return text_->size(); }
@@ -106,7 +104,6 @@ class GapWindow : public ExerciseWindow {
     const GapColours& colours(int number) const;
 
     GapDesign design_;
-    FrameDesign frame_;
     GapText* text_;
     // While a solved gap is disabled, the focus that moves on by itself is not the learner's.
     bool locking_ = false;

@@ -6,15 +6,14 @@
 
 namespace kerbu {
 
-SentenceWindow::SentenceWindow(const QString& name, QString titleSuffix, SentenceDesign design,
-                               SentenceContent content, std::vector<RunRules> rules,
-                               FrameDesign frame, ProgramState& state)
-    : ExerciseWindow(name, std::move(titleSuffix), design.background, state,
+SentenceWindow::SentenceWindow(ExerciseSetup setup, SentenceDesign design, SentenceContent content,
+                               ProgramState& state)
+    : ExerciseWindow(std::move(setup),
                      std::make_unique<SentenceDrill>(content.sentences, content.pictures,
                                                      content.orderedCount),
-                     std::move(rules)),
-      design_(std::move(design)), frame_(std::move(frame)),
-      drill_(static_cast<SentenceDrill*>(&runModel())), scenes_(content.pictures.size()) {}
+                     state),
+      design_(std::move(design)), drill_(static_cast<SentenceDrill*>(&runModel())),
+      scenes_(content.pictures.size()) {}
 
 void SentenceWindow::buildControls(QWidget* body) {
     Boxes b;

@@ -12,7 +12,6 @@ namespace kerbu {
 
 // The controls of a window of sentences about pictures, as designed.
 struct SentenceDesign {
-    QColor background{};
     ControlDesign title{};
     ControlDesign frame{};   // around the picture
     ControlDesign picture{}; // inside the frame; a click or Enter shows the main words
@@ -35,12 +34,10 @@ struct SentenceContent {
 class SentenceWindow : public ExerciseWindow {
     Q_OBJECT
   public:
-    SentenceWindow(const QString& name, QString titleSuffix, SentenceDesign design,
-                   SentenceContent content, std::vector<RunRules> rules, FrameDesign frame,
+    SentenceWindow(ExerciseSetup setup, SentenceDesign design, SentenceContent content,
                    ProgramState& state);
 
     const SentenceDrill& drill() const { return *drill_; }
-    FrameDesign frameDesign() const override { return frame_; }
     QLineEdit* answerBox() const override { return boxes_ ? boxes_->answer : nullptr; }
 
     // A click on the picture, or Enter on it: the main words of its sentence.
@@ -55,7 +52,6 @@ class SentenceWindow : public ExerciseWindow {
 
   private:
     SentenceDesign design_;
-    FrameDesign frame_;
     SentenceDrill* drill_;
     // Each scene is drawn the first time it is shown, and kept.
     std::vector<QPixmap> scenes_;

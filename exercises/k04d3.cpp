@@ -41,7 +41,6 @@ constexpr Picture pictures[] = {
 
 SentenceDesign design() {
     return {
-        .background = colours::lightGrey,
         .title = exerciseTitle({.text = "3.   Make sentences according to the pictures:",
                                 .left = 240,
                                 .top = 720,
@@ -139,8 +138,12 @@ FrameDesign frame() {
 } // namespace
 
 K04d3::K04d3(ProgramState& state)
-    : SentenceWindow(QStringLiteral("k04d3"), QStringLiteral(": 3."), design(),
-                     {.sentences = sentences, .pictures = pictures, .orderedCount = 6}, rules(),
-                     frame(), state) {}
+    : SentenceWindow({.name = "k04d3",
+                      .titleSuffix = ": 3.",
+                      .background = colours::lightGrey,
+                      .frame = frame(),
+                      .rules = rules()},
+                     design(), {.sentences = sentences, .pictures = pictures, .orderedCount = 6},
+                     state) {}
 
 } // namespace kerbu

@@ -90,7 +90,11 @@ FrameDesign frame() {
 } // namespace
 
 K04d4::K04d4(ProgramState& state)
-    : GapWindow(QStringLiteral("k04d4"), QStringLiteral(": 4."), design(), gaps, QString(),
-                gapRules(), frame(), state) {}
+    : GapWindow({.name = "k04d4",
+                 .titleSuffix = ": 4.",
+                 .background = colours::lightGrey,
+                 .frame = frame(),
+                 .rules = {gapRules()}},
+                design(), gaps, QString(), state) {}
 
 } // namespace kerbu

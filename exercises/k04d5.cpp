@@ -139,7 +139,11 @@ FrameDesign frame() {
 } // namespace
 
 K04d5::K04d5(ProgramState& state)
-    : GapWindow(QStringLiteral("k04d5"), QStringLiteral(": 5."), design(), gaps,
-                QStringLiteral("-"), rules(), frame(), state) {}
+    : GapWindow({.name = "k04d5",
+                 .titleSuffix = ": 5.",
+                 .background = colours::lightGrey,
+                 .frame = frame(),
+                 .rules = {rules()}},
+                design(), gaps, QStringLiteral("-"), state) {}
 
 } // namespace kerbu
