@@ -1,6 +1,5 @@
 #include "gapwindow.h"
 
-
 #include <QEvent>
 #include <QScopedValueRollback>
 #include <algorithm>
