@@ -57,7 +57,6 @@ class Drill : public RunModel {
     QString word() const { return wordOf(current_); }
     bool inRound() const { return !round_.empty(); }
     int size() const { return static_cast<int>(list_.items.size()); }
-    bool isUsedUp(int item) const { return pool_.isUsedUp(item); }
     QString wordOf(int item) const;
     QString answerOf(int item) const;
 

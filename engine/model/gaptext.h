@@ -43,7 +43,6 @@ class GapText : public RunModel {
     // Every gap but the missed ones counts as solved; the first missed gap is current.
     // The next Start opens every gap afresh.
     void startRound(const std::vector<int>& missed, Random& random) override;
-    bool inRound() const { return round_; }
     // Whether the last Start or round opened every gap afresh.
     bool openedAfresh() const { return afresh_; }
     // The learner moved into a gap: an open one becomes the current gap.

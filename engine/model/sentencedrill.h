@@ -78,7 +78,6 @@ class SentenceDrill : public RunModel {
     std::span<const Sentence> sentences() const { return sentences_; }
     std::span<const Picture> pictures() const { return pictures_; }
     int size() const { return static_cast<int>(sentences_.size()); }
-    bool isUsedUp(int entry) const { return pool_.isUsedUp(entry); }
 
   private:
     Outcome draw(Random& random);
