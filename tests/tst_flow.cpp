@@ -46,6 +46,8 @@ QString picture(const QLabel* label) {
 // screen reader calls it where that is not its text.
 QMap<QString, QString> look(FormWindow* window) {
     QMap<QString, QString> seen;
+    if (!window->isLoaded())
+        return {{QStringLiteral("window"), QStringLiteral("closed")}};
     seen[QStringLiteral("caption")] = oneLine(window->windowTitle());
     for (QAction* item : window->findChildren<QAction*>()) {
         if (item->isCheckable())
