@@ -163,10 +163,6 @@ void Sobre::drawFrames() {
         drawFrame(i);
 }
 
-int Sobre::frame() const {
-    return isLoaded() ? frame_ : -1;
-}
-
 void Sobre::animate() {
     drawFrames();
     frame_ = (frame_ + 1) % int(std::size(frames_));

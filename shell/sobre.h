@@ -26,8 +26,6 @@ class Sobre : public FormWindow {
     QString aboutText() const;
     // Shows the next frame of the animated picture.
     void animate();
-    // Which of the three frames the animated picture shows (0 to 2), or -1.
-    int frame() const;
 
   protected:
     void buildControls(QWidget* body) override;

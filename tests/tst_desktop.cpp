@@ -55,6 +55,8 @@ class DesktopTest : public test::Suite {
         for (const char* id : {"k04d1a", "k04d3", "k04d4"}) {
             FormWindow* window = test::openWindow(id);
             test::button(window, test::Role::Start)->click();
+            QTest::qWait(20); // Start asks the first item; nothing is right yet
+            QVERIFY2(accessibleName(QApplication::focusWidget()) != "Right.", id);
             QWidget* next = id == QLatin1String("k04d4") ? static_cast<GapWindow*>(window)->gap(1)
                                                          : test::box(window, test::Role::Ending);
             test::answerRight(window);
@@ -71,6 +73,18 @@ class DesktopTest : public test::Suite {
         QTest::mouseClick(window->control<QPushButton>("Command2"), Qt::LeftButton);
         QTest::qWait(20);
         QCOMPARE(QApplication::focusWidget(), window->control<QWidget>("Command2"));
+    }
+
+    // The gaps show the colour of their family, the frame tinted with it: light yellow for
+    // the accusative, tan for the place endings.
+    void gapsShowTheirColours() {
+        auto* gaps = static_cast<GapWindow*>(test::openWindow("k04d5"));
+        for (const auto& [n, colour] :
+             {std::pair{0, QColor(255, 255, 192)}, {2, QColor(238, 187, 136)}}) {
+            const QImage box = gaps->gap(n)->grab().toImage();
+            QCOMPARE(box.pixelColor(box.width() / 2, box.height() / 2), colour);
+            QVERIFY(box.pixelColor(0, box.height() / 2).hsvSaturation() > 40);
+        }
     }
 
     // Every window at any scaling factor (run at 1 and at 2): every control that speaks has

@@ -60,7 +60,10 @@ QMap<QString, QString> look(FormWindow* window) {
             continue;
         QString text, shown;
         if (auto* button = qobject_cast<QAbstractButton*>(w))
-            shown = oneLine(text = button->text());
+            shown = oneLine(text = button->text()) +
+                    (button->palette().isBrushSet(QPalette::Active, QPalette::Button)
+                         ? ' ' + button->palette().color(QPalette::Button).name()
+                         : QString());
         else if (auto* box = qobject_cast<QLineEdit*>(w))
             shown = oneLine(text = box->text()) + ' ' + box->palette().color(QPalette::Base).name();
         else if (auto* edit = qobject_cast<QTextEdit*>(w))
