@@ -2,7 +2,7 @@
 // in tests/data/flow: each "> " line there is a step (a click, keys typed into a real box,
 // a key pressed where the focus is, a right or wrong answer, the window closed and opened
 // again), the lines under it what the learner then meets: the message boxes (icon, title,
-// text, and where the focus stood meanwhile), the beeps, every control whose caption,
+// text, and behind it the focus and Next), the beeps, every control whose caption,
 // text, state, colour or spoken name changed, the pictures shown, the focus, the menu
 // items' state, and what was told to a screen reader. Lines starting with # are comments.
 // A failing run writes what it saw beside the test, in flow-<name>.txt.
@@ -155,9 +155,11 @@ class FlowTest : public test::Suite {
         FormWindow* window = nullptr;
         QMap<QString, QString> before;
         test::recorder().onMessage = [&](const RecordingServices::Message& m) {
-            seen << QStringLiteral("  message %1 %2 %3 (focus %4)")
+            const QPushButton* next = window->control<QPushButton>("Command2");
+            seen << QStringLiteral("  message %1 %2 %3 (focus %4, Next %5)")
                         .arg(int(m.icon))
-                        .arg(oneLine(m.title), oneLine(m.text), nameOf(window->focusWidget()));
+                        .arg(oneLine(m.title), oneLine(m.text), nameOf(window->focusWidget()),
+                             next && next->isEnabled() ? "on" : "off");
         };
         for (const QString& line : expected) {
             if (!line.startsWith("> "))
