@@ -8,14 +8,19 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6
-          qt6-qpa-plugins fonts-liberation xvfb xauth strace appstream desktop-file-utils
-          dpkg-dev file libxcb1-dev hunspell-hu libhunspell-dev
-          orca at-spi2-core dbus-daemon xdotool python3-pyatspi weston qt6-wayland)
+# What building and running need, the Hungarian voice and the sound library included.
+run_packages=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6
+              qt6-qpa-plugins fonts-liberation libxcb1-dev libespeak-ng-dev espeak-ng-data
+              libpulse-dev)
+# What the tests add: a virtual display, a screen reader, a Wayland compositor, the
+# dictionary, the package tools.
+test_packages=(xvfb xauth strace appstream desktop-file-utils dpkg-dev file hunspell-hu
+               libhunspell-dev orca at-spi2-core dbus-daemon xdotool python3-pyatspi weston
+               qt6-wayland)
 
 setup() {
     local missing=()
-    for p in "${packages[@]}"; do
+    for p in "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
     done
     if ((${#missing[@]})); then
@@ -28,25 +33,27 @@ setup() {
 }
 
 build() {
-    local werror=$1
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKERBU_WERROR="$werror" >/dev/null
+    local werror=$1 tests=$2
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKERBU_WERROR="$werror" \
+          -DKERBU_TESTS="$tests" >/dev/null
     cmake --build build --parallel "$(nproc)"
 }
 
 case "${1:-}" in
 run)
-    setup
-    build OFF
+    setup "${run_packages[@]}"
+    build OFF OFF
     if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
         echo "No display: Kerbu is a desktop program and needs a graphical session." >&2
-        echo "Start it from a desktop, or on a virtual display with: xvfb-run -a ./kerbu.sh run" >&2
+        echo "Start it from a desktop, or on a virtual display (apt-get install xvfb xauth):" >&2
+        echo "  xvfb-run -a ./kerbu.sh run" >&2
         exit 2
     fi
     exec ./build/kerbu
     ;;
 test)
-    setup
-    build ON
+    setup "${run_packages[@]}" "${test_packages[@]}"
+    build ON ON
     export QT_QPA_PLATFORM=offscreen
     ctest --test-dir build --output-on-failure --timeout 900
     # The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
@@ -60,8 +67,8 @@ test)
     tools/linecount.sh
     ;;
 gallery)
-    setup
-    build OFF
+    setup "${run_packages[@]}"
+    build OFF OFF
     ./build/kerbu-gallery "${2:?name a folder for the pictures}"
     ./build/kerbu-gallery --scale 2 "$2/200"
     ;;

@@ -6,12 +6,20 @@
 //   switch_ms <median> <p95> <max>        go-to click to the next exercise painted
 //   key_ms <median> <p95>                 key press to the hunkey letter painted in 1/a
 //   pick_per_s <choices per second>       a run's draw with one open item of 80
+//   speech_ms <median> <p95> <sound>      with Read aloud on, Enter on a right answer in 1/a
+//                                         to the first samples written to the sound output
+//                                         (sound 1: the sound server; 0: none answered, the
+//                                         samples went to a null output)
+//
+// The go-to switches and the keys are measured with Read aloud on; the memory before it.
 //
 // "--quick" does a few of each, to see that it all still works.
 
+#include "engine/exercisewindow.h"
 #include "engine/model/pool.h"
 #include "engine/model/random.h"
 #include "measure.h"
+#include "platform/espeakspeaker.h"
 #include "platform/formwindow.h"
 #include "shell/application.h"
 #include "shell/lesson.h"
@@ -21,6 +29,8 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
+#include <atomic>
 #include <memory>
 
 using namespace kerbu;
@@ -33,7 +43,41 @@ double fail(const char* what) {
     return -1;
 }
 
-RecordingServices recording;
+// The sound server where one answers, else nothing; either way the time of the first
+// samples written after each answer.
+class TimedOutput : public SoundOutput {
+  public:
+    QString open(int sampleRate) override {
+        real = pulse_.open(sampleRate).isEmpty();
+        return {};
+    }
+    bool write(const short* samples, int count) override {
+        double none = -1;
+        first.compare_exchange_strong(none, bench::nowMs());
+        return !real || pulse_.write(samples, count);
+    }
+    void flush() override {
+        if (real)
+            pulse_.flush();
+    }
+    static inline std::atomic<double> first{-1};
+    static inline std::atomic<bool> real{false};
+
+  private:
+    PulseOutput pulse_;
+};
+
+// The recording services, with the real voice.
+class BenchServices : public RecordingServices {
+  public:
+    Speaker& speaker() override { return speaker_; }
+
+  private:
+    EspeakSpeaker speaker_{QStringLiteral("espeak-ng"),
+                           [] { return std::make_unique<TimedOutput>(); }};
+};
+
+BenchServices recording;
 std::unique_ptr<Program> program;
 
 Windows& windows() {
@@ -120,6 +164,47 @@ bool openFromMenu(bench::FirstPaint& painted) {
     return true;
 }
 
+// Waits for the first samples after `since`; their time after it, or -1.
+double firstSamples(double since) {
+    while (TimedOutput::first < 0 && bench::nowMs() - since < 5000)
+        QTest::qWait(1);
+    return TimedOutput::first < 0 ? -1 : TimedOutput::first - since;
+}
+
+// Right answers in 1/a with Read aloud on: Enter to the first samples of the right form.
+bool speech(bench::FirstPaint& painted, int count) {
+    recording.speaker().say({QStringLiteral("szia")}); // the voice made ready first
+    if (firstSamples(bench::nowMs()) < 0) {
+        fail("the voice said nothing");
+        return false;
+    }
+    FormWindow* window = windows().exercise(0);
+    if (!window->isLoaded() && goTo(painted, exercise(1), exercise(0)) < 0)
+        return false;
+    auto* exercise = static_cast<ExerciseWindow*>(window);
+    auto* word = window->control<QLineEdit>(QStringLiteral("Text1"));
+    auto* ending = window->control<QLineEdit>(QStringLiteral("Text2"));
+    std::vector<double> times;
+    for (int i = 0; i < count; ++i) {
+        if (exercise->model().phase() != Phase::Waiting)
+            bench::click(window->control(QStringLiteral("Command1")));
+        word->clear();
+        ending->setText(exercise->model().item().right);
+        QTest::qWait(200); // the last step heard out, more or less
+        TimedOutput::first = -1;
+        const double enter = bench::nowMs();
+        QTest::keyClick(ending, Qt::Key_Return);
+        times.push_back(firstSamples(enter));
+        if (times.back() < 0) {
+            fail("a right answer was not said");
+            return false;
+        }
+    }
+    bench::report("speech_ms", {bench::median(times), bench::quantile(times, 0.95),
+                                TimedOutput::real ? 1.0 : 0.0});
+    return true;
+}
+
 bool run(bool quick) {
     const int splashRuns = quick ? 1 : 5;
     const int switchCount = quick ? 20 : 200;
@@ -149,6 +234,7 @@ bool run(bool quick) {
         return false;
     }
     bench::report("vmhwm_kb", {static_cast<double>(bench::vmHwmKb())});
+    program->readAloud = true;
 
     if (!openFromMenu(painted))
         return false;
@@ -179,6 +265,8 @@ bool run(bool quick) {
         }
     }
     bench::report("key_ms", {bench::median(keys), bench::quantile(keys, 0.95)});
+    if (!speech(painted, quick ? 3 : 30))
+        return false;
 
     const double rate = pickRate(pickCount);
     if (rate < 0)

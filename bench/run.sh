@@ -86,6 +86,7 @@ measure() {
     fi
     run "$bin/kerbu-bench-inprocess" $quick >"$out/inprocess"
     run "$bin/kerbu-bench-bare" --inprocess $quick >"$out/bareinprocess"
+    run "$bin/kerbu-bench-voice" $quick >"$out/voice"
 
     echo
     echo "### $1 ($starts starts each, interleaved)"
@@ -98,6 +99,7 @@ measure() {
         echo "switch $(values "$out/inprocess" switch_ms) $(values "$out/bareinprocess" switch_ms)"
         echo "key $(values "$out/inprocess" key_ms) $(values "$out/bareinprocess" key_ms)"
         echo "pick $(values "$out/inprocess" pick_per_s)"
+        echo "speech $(values "$out/inprocess" speech_ms) $(values "$out/voice" voice_ms)"
         echo "memory $(values "$out/inprocess" vmhwm_kb) $(median "$out/text" vmhwm_kb)"
         echo "memorybare $(values "$out/inprocess" vmhwm_kb) $(median "$out/bare" vmhwm_kb)"
         if [ -s "$out/peermapped" ]; then
@@ -135,19 +137,25 @@ measure() {
                 "800 ms within 20 ms", yes($3 >= 780 && $4 <= 820))
         }
         $1 == "switch" {
-            row("go-to click to the next exercise painted (median / p95)",
+            row("go-to click to the next exercise painted, Read aloud on (median / p95)",
                 sprintf("%s / %s", ms($2), ms($3)), sprintf("%s / %s", ms($5), ms($6)),
                 sprintf("%.1fx", $2 / $5), "median under 16.7 ms, p95 under 33 ms",
                 yes($2 < 16.7 && $3 < 33))
         }
         $1 == "key" {
-            row("key press to the translated letter painted (median / p95)",
+            row("key press to the translated letter painted, Read aloud on (median / p95)",
                 sprintf("%.3f / %.3f ms", $2, $3), sprintf("%.3f / %.3f ms", $4, $5),
                 sprintf("%.2fx", $2 / $4), "median under 1 ms", yes($2 < 1))
         }
         $1 == "pick" {
             row("pick with one open item of 80", sprintf("%.2f million/s", $2 / 1e6), "-",
                 "-", "at least 1 million/s", yes($2 >= 1e6))
+        }
+        $1 == "speech" {
+            row("Read aloud: Enter on a right answer to the first samples written (median / p95)",
+                sprintf("%s / %s", ms($2), ms($3)), ms($5) " bare espeak-ng and output",
+                sprintf("%.1fx", $2 / $5), "median under 100 ms", yes($2 < 100))
+            sound = $4 && $6 ? "to the sound server" : "to no sound server (none answered: the samples were timed as they came)"
         }
         $1 == "memory" {
             row("peak memory (VmHWM) after all eight exercises and back to the menu", mb($2),
@@ -168,6 +176,8 @@ measure() {
                 sprintf("%.2fx", $2 / $3), "at most 1/2 of the peer", yes($2 <= $3 / 2))
         }
         END {
+            if (sound != "")
+                print "\nThe voice rows are timed " sound "."
             if (platform != "xcb")
                 print "\nThe peer (KWordQuiz) is timed on X only, by its first window mapped."
             else if (peer != "")
@@ -182,7 +192,8 @@ if [ -n "$platform" ]; then
 fi
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" --target kerbu kerbu-bench-start kerbu-bench-inprocess kerbu-bench-bare >/dev/null
+cmake --build "$build" --target kerbu kerbu-bench-start kerbu-bench-inprocess kerbu-bench-bare \
+    kerbu-bench-voice >/dev/null
 cmake --build "$build" --target kerbu-bench-mapped >/dev/null 2>&1 || true
 
 # The peer runs on X; installed here when missing, where the machine allows it.

@@ -61,6 +61,7 @@ void ExerciseWindow::onLoad() {
     mistakes_.clear();
     answerBox_ = nullptr;
     item_.clear();
+    lastSaid_.clear();
     center(this);
     loadParts();
     model_->open();
@@ -114,6 +115,7 @@ void ExerciseWindow::beginRun(bool solutionOn, QWidget* focus) {
     if (run.startEmptiesBox)
         answerBox()->clear();
     showItem(false);
+    say({model_->item().say});
     giveFocus(focus);
     if (run.startGreyed)
         controls_->start->setEnabled(false);
@@ -147,10 +149,12 @@ void ExerciseWindow::nextClicked() {
     clearHint();
     answeredRight(asked.number, verdict.outcome);
     if (verdict.outcome == Outcome::Accomplished) {
+        say({verdict.say});
         accomplish(run);
         return;
     }
     showItem(true);
+    say({verdict.say, model_->item().say});
     if (run.focusAfterRight)
         giveFocus(answerBox());
 }
@@ -197,6 +201,7 @@ void ExerciseWindow::accomplish(const RunRules& run) {
 }
 
 void ExerciseWindow::solutionClicked() {
+    say({model_->item().sayRight});
     message(shared().msgSolution + model_->solution(), Icon::Information, QString(), answerBox());
 }
 
@@ -226,6 +231,25 @@ MistakesWindow* ExerciseWindow::listWindow() {
 void ExerciseWindow::clearHint() {
     if (controls_)
         controls_->hint->hide();
+}
+
+void ExerciseWindow::say(QStringList step) {
+    step.removeAll(QString());
+    if (step.isEmpty())
+        return;
+    lastSaid_ = step.last();
+    if (state_.readAloud && !services().screenReaderOn())
+        services().speaker().say(step);
+}
+
+void ExerciseWindow::setSayAgain(const QString& text) {
+    if (!text.isEmpty())
+        lastSaid_ = text;
+}
+
+void ExerciseWindow::sayAgain() {
+    if (!lastSaid_.isEmpty())
+        services().speaker().say({lastSaid_});
 }
 
 void ExerciseWindow::message(const QString& text, Icon icon, const QString& title, QWidget* then) {

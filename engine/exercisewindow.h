@@ -123,6 +123,8 @@ class ExerciseWindow : public FormWindow {
 
     // Hides the Hints line, until the next wrong answer while Hints are on.
     void clearHint();
+    // Says the last Hungarian text again, whether Read aloud is on or not.
+    void sayAgain();
     // The wrong tries of the run, and the list that shows them beside the window.
     MistakeLog& mistakes() { return mistakes_; }
     const MistakeLog& mistakes() const { return mistakes_; }
@@ -174,6 +176,8 @@ class ExerciseWindow : public FormWindow {
     // hint, said when the focus comes back to the box from the message.
     void announceItem(QWidget* box, const QString& item, bool afterRight = false);
     QWidget* announcedBox() const { return answerBox_; }
+    // What the say-again key says from now on, without saying it now.
+    void setSayAgain(const QString& text);
 
   private:
     const RunRules& runRules() const;
@@ -182,6 +186,9 @@ class ExerciseWindow : public FormWindow {
     void wrongAnswer(QWidget* then, const Hint::Result& hint);
     void accomplish(const RunRules& run);
     void confirmRight(QWidget* box);
+    // The Hungarian texts of one step, said in turn while Read aloud is on. With a screen
+    // reader running they wait for the say-again key, so as not to speak over it.
+    void say(QStringList step);
     // The Mistakes list of the run, made when first shown.
     MistakesWindow* listWindow();
 
@@ -193,6 +200,7 @@ class ExerciseWindow : public FormWindow {
     MistakesWindow* list_ = nullptr;
     QPointer<QWidget> answerBox_;
     QString item_;
+    QString lastSaid_;
 };
 
 } // namespace kerbu

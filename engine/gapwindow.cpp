@@ -184,6 +184,7 @@ void GapWindow::gapFocused(int number) {
     if (locking_)
         return;
     text_->enter(number);
+    setSayAgain(text_->item().say);
     if (announcedBox() != gap(number))
         announceItem(gap(number), text_->label(number));
 }

@@ -25,6 +25,9 @@ struct ProgramState {
     // Whether the learner has switched the Hints line on. Off when the program starts,
     // shared by every window.
     bool hintsWanted = false;
+    // Whether the learner has switched Read aloud on: the Hungarian is said as it comes.
+    // Off when the program starts, shared by every window.
+    bool readAloud = false;
     // False until the splash has closed; then true for good. The About window loads in
     // splash mode or in About mode according to it.
     bool splashDone = false;

@@ -1,8 +1,10 @@
 #include "services.h"
 
+#include "espeakspeaker.h"
 #include "helpviewer.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
@@ -11,6 +13,7 @@
 namespace kerbu {
 
 static Services* current = nullptr;
+static const char* const inMessageBoxes = "kerbuInMessageBoxes";
 
 Services& services() {
     Q_ASSERT(current);
@@ -49,7 +52,17 @@ std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const QString& text
                                              QString(text).replace(QLatin1String("\r\n"), "\n"),
                                              QMessageBox::Ok, parent);
     box->setTextFormat(Qt::PlainText);
+    if (parent) {
+        for (QAction* action : parent->window()->actions()) {
+            if (action->property(inMessageBoxes).toBool())
+                box->addAction(action);
+        }
+    }
     return box;
+}
+
+void keepInMessageBoxes(QAction* action) {
+    action->setProperty(inMessageBoxes, true);
 }
 
 void DesktopServices::messageBox(QWidget* parent, const QString& text, const QString& title,
@@ -84,6 +97,12 @@ void DesktopServices::showHelp(int context) {
 
 void DesktopServices::closeHelp() {
     help_.close();
+}
+
+Speaker& DesktopServices::speaker() {
+    if (!speaker_)
+        speaker_ = std::make_unique<EspeakSpeaker>();
+    return *speaker_;
 }
 
 void DesktopServices::endProgram() {

@@ -2,12 +2,15 @@
 
 #include "engine/model/random.h"
 #include "helpviewer.h"
+#include "screenreader.h"
+#include "speaker.h"
 
 #include <QHash>
 #include <QPalette>
 #include <QString>
 #include <memory>
 
+class QAction;
 class QMessageBox;
 class QWidget;
 
@@ -16,8 +19,8 @@ namespace kerbu {
 enum class Icon { Stop = 16, Exclamation = 48, Information = 64 };
 
 // What the windows ask of the desktop: modal message boxes, the beep, random numbers,
-// keeping a window on top, the help viewer and ending the program. The windows reach
-// them only through services(), so a test can put a recording set in place.
+// keeping a window on top, the help viewer, the Hungarian voice and ending the program. The windows
+// reach them only through services(), so a test can put a recording set in place.
 class Services {
   public:
     virtual ~Services() = default;
@@ -33,6 +36,10 @@ class Services {
     virtual void announce(QWidget* control);
     // Whether a screen reader is listening.
     virtual bool screenReaderListening() const;
+    // Whether a screen reader is running on the desktop and speaking.
+    virtual bool screenReaderOn() { return false; }
+    // The Hungarian voice, made when first asked for.
+    virtual Speaker& speaker() = 0;
     virtual void showHelp(int context) = 0;
     // Closes the help viewer's window, if one is open.
     virtual void closeHelp() {}
@@ -54,9 +61,13 @@ Services& services();
 // Puts a set of services in place (not owned); nullptr takes it away.
 void setServices(Services* replacement);
 
-// The box DesktopServices shows, for anyone who wants to look at it without blocking.
+// The box DesktopServices shows, for anyone who wants to look at it without blocking. The
+// actions of the parent's window marked by keepInMessageBoxes work in it too.
 std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const QString& text,
                                             const QString& title, Icon icon);
+// Lets an action of a window (one added to the window) be used by its key also while a
+// message box of the window is open.
+void keepInMessageBoxes(QAction* action);
 
 class DesktopServices : public Services {
   public:
@@ -66,10 +77,14 @@ class DesktopServices : public Services {
     void showHelp(int context) override;
     void closeHelp() override;
     void endProgram() override;
+    bool screenReaderOn() override { return screenReader_.on(); }
+    Speaker& speaker() override;
     HelpViewer& help() { return help_; }
 
   private:
     HelpViewer help_;
+    ScreenReaderStatus screenReader_;
+    std::unique_ptr<Speaker> speaker_;
 };
 
 } // namespace kerbu

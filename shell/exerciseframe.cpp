@@ -42,6 +42,18 @@ void ExerciseFrame::build(FormWindow& window, QWidget* body) {
     QAction* practise = options->addAction(QStringLiteral("&Practise the mistakes"));
     practise->setObjectName(QStringLiteral("mnuPractise"));
     practise->setEnabled(false);
+    // Off when the program starts; the choice holds in every window until it ends.
+    QAction* readAloud = options->addAction(QStringLiteral("&Read aloud"));
+    readAloud->setObjectName(QStringLiteral("mnuReadAloud"));
+    readAloud->setCheckable(true);
+    readAloud->setChecked(program_.readAloud);
+    // The key works in every exercise window and in its message boxes, Read aloud on or off.
+    QAction* again = options->addAction(QStringLiteral("Say &again"));
+    again->setObjectName(QStringLiteral("mnuSayAgain"));
+    again->setShortcut(sayAgainKey);
+    window.addAction(again);
+    keepInMessageBoxes(again);
+    options->setToolTipsVisible(true);
     QMenu* help = menuBar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     QAction* how = help->addAction(QStringLiteral("&How to..."));
@@ -57,7 +69,31 @@ void ExerciseFrame::build(FormWindow& window, QWidget* body) {
         if (auto* exercise = qobject_cast<ExerciseWindow*>(&window); exercise && !checked)
             exercise->clearHint();
     });
+    Speaker& speaker = services().speaker();
+    // Where the voice cannot be used, both items are greyed and say why.
+    const auto cannotSpeak = [readAloud, again](const QString& why) {
+        for (QAction* action : {readAloud, again}) {
+            action->setEnabled(false);
+            action->setToolTip(why);
+            action->setStatusTip(why);
+        }
+        readAloud->setChecked(false);
+    };
+    if (!speaker.problem().isEmpty())
+        cannotSpeak(speaker.problem());
+    QObject::connect(&speaker, &Speaker::problemFound, readAloud,
+                     [this, cannotSpeak](const QString& why) {
+                         program_.readAloud = false;
+                         cannotSpeak(why);
+                     });
+    QObject::connect(readAloud, &QAction::triggered, &window, [this](bool checked) {
+        program_.readAloud = checked;
+        // The voice is made ready in the background, so the first word comes without delay.
+        if (checked)
+            services().speaker().prepare();
+    });
     if (auto* exercise = qobject_cast<ExerciseWindow*>(&window)) {
+        QObject::connect(again, &QAction::triggered, exercise, &ExerciseWindow::sayAgain);
         QObject::connect(list, &QAction::triggered, exercise, &ExerciseWindow::showMistakes);
         QObject::connect(practise, &QAction::triggered, exercise,
                          &ExerciseWindow::practiseMistakes);

@@ -3,11 +3,16 @@
 #include "engine/framedesign.h"
 #include "platform/formwindow.h"
 
+#include <QKeySequence>
 #include <QPointer>
 
 class QAction;
 
 namespace kerbu {
+
+// Says the last Hungarian text again: a function key that no window takes, that types no
+// letter, and that screen readers leave alone.
+inline const QKeySequence sayAgainKey{Qt::Key_F5};
 
 // The frame every exercise window carries: the Options and Help menus, Close, and the
 // block of buttons that go straight to another exercise.

@@ -177,8 +177,9 @@ QString Sobre::aboutText() const {
         "for foreigners, with the kind permission of the textbook's authors and its "
         "publisher.");
     const QString paragraph2 = QStringLiteral(
-        "     The program may be copied and given to learners free of charge, unchanged and "
-        "together with this notice. News and new versions: https://kerbu.example.org");
+        "     Kerbu is free software: you may copy it, give it on and change it under the GNU "
+        "General Public License, version 3 or any later version. It comes with no warranty; "
+        "the licence is in the file LICENSE that comes with it.");
     const QString paragraph3 =
         QStringLiteral("     If you have any remark or suggestion, or you just want to let us "
                        "know you are using the program, please contact me:  ");

@@ -13,6 +13,7 @@ expected=(
     bin/kerbu
     share/applications/$id.desktop
     share/metainfo/$id.metainfo.xml
+    share/doc/kerbu/copyright
     share/icons/hicolor/scalable/apps/$id.svg
 )
 for size in 16 24 32 48 64 128 256; do
@@ -28,6 +29,10 @@ desktop-file-validate "$work/usr/share/applications/$id.desktop"
 grep -q '^Categories=.*Education;.*Languages;' "$work/usr/share/applications/$id.desktop" ||
     { echo "desktop entry lacks the categories"; status=1; }
 appstreamcli validate --no-net "$work/usr/share/metainfo/$id.metainfo.xml"
+# Free software, GPL-3.0-or-later, said alike everywhere; no made-up address.
+grep -q '<project_license>GPL-3.0-or-later<' "$work/usr/share/metainfo/$id.metainfo.xml" &&
+    grep -q '^License: GPL-3.0-or-later' "$work/usr/share/doc/kerbu/copyright" ||
+    { echo "the AppStream data or the copyright file do not say GPL-3.0-or-later"; status=1; }
 
 # The installed program starts and keeps running until it is stopped.
 runs() {
@@ -41,10 +46,12 @@ runs "$work/usr/bin/kerbu"
 (cd "$build" && cpack -G DEB -B "$work/deb" >/dev/null)
 deb=$(ls "$work"/deb/kerbu_*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
-for dep in libqt6widgets6 libqt6svg6 fonts-liberation; do
+for dep in libqt6widgets6 libqt6svg6 fonts-liberation libespeak-ng1 espeak-ng-data libpulse0; do
     grep -q "$dep" <<<"$depends" || { echo "the package does not depend on $dep"; status=1; }
 done
 dpkg-deb -f "$deb" Recommends | grep -q qt6-wayland || { echo "the package does not recommend qt6-wayland"; status=1; }
+! cat <(dpkg-deb -f "$deb") "$work/usr/share/metainfo/$id.metainfo.xml" | grep -q example.org ||
+    { echo "the package or the AppStream data name an example.org address"; status=1; }
 dpkg-deb -x "$deb" "$work/root"
 runs "$work/root/usr/bin/kerbu"
 [ $status -eq 0 ] && echo "installed tree and package are complete"

@@ -147,8 +147,8 @@ class HintsTest : public test::Suite {
         QStringList captions;
         for (const QAction* item : window->findChild<QMenu*>("mnuOptions")->actions())
             captions << item->text();
-        QCOMPARE(captions,
-                 QStringList({"On&Top", "&Hints", "&Mistakes...", "&Practise the mistakes"}));
+        QCOMPARE(captions, QStringList({"On&Top", "&Hints", "&Mistakes...",
+                                        "&Practise the mistakes", "&Read aloud", "Say &again"}));
         QVERIFY(!window->findChild<QAction*>("mnuHints")->isChecked());
         window->findChild<QAction*>("mnuHints")->trigger();
         window = test::openWindow("k04d5");

@@ -18,7 +18,16 @@ void RecordingServices::announce(QWidget* control) {
     Services::announce(control);
 }
 
+Speaker& RecordingServices::speaker() {
+    return *speaker_;
+}
+
+RecordingSpeaker& RecordingServices::recordedSpeaker() {
+    return *speaker_;
+}
+
 void RecordingServices::clear() {
+    speaker_ = std::make_unique<RecordingSpeaker>();
     messages.clear();
     onTopCalls.clear();
     helpTopics.clear();

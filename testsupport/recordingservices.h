@@ -7,6 +7,21 @@
 
 namespace kerbu {
 
+// Keeps what it is asked to say instead of saying it; a problem can be put in its way.
+class RecordingSpeaker : public Speaker {
+    Q_OBJECT
+  public:
+    void prepare() override { ++prepared; }
+    void say(const QStringList& texts) override {
+        if (problem().isEmpty())
+            said.push_back(texts);
+    }
+    void fail(const QString& why) { setProblem(why); }
+
+    std::vector<QStringList> said;
+    int prepared = 0;
+};
+
 // Records every request instead of blocking or ending anything. Used by the tests,
 // the gallery and the benchmarks, which drive the windows by program.
 class RecordingServices : public Services {
@@ -24,6 +39,9 @@ class RecordingServices : public Services {
     void announce(QWidget* control) override;
     void endProgram() override { ++ends; }
     bool screenReaderListening() const override { return screenReader; }
+    bool screenReaderOn() override { return screenReader; }
+    Speaker& speaker() override;
+    RecordingSpeaker& recordedSpeaker();
 
     void clear();
 
@@ -36,6 +54,9 @@ class RecordingServices : public Services {
     bool screenReader = false;
     // Called for each message box while it is "open", before the call returns.
     std::function<void(const Message&)> onMessage;
+
+  private:
+    std::unique_ptr<RecordingSpeaker> speaker_ = std::make_unique<RecordingSpeaker>();
 };
 
 } // namespace kerbu

@@ -19,7 +19,12 @@ QString Drill::answerOf(int item) const {
 }
 
 Item Drill::item() const {
-    return {.number = current_, .word = word(), .right = solution(), .label = word()};
+    return {.number = current_,
+            .word = word(),
+            .right = solution(),
+            .label = word(),
+            .say = word(),
+            .sayRight = solution()};
 }
 
 int Drill::runLength() const {
@@ -50,6 +55,7 @@ Verdict Drill::answer(const Answer& given, Random& random) {
         verdict.hint = Hint::forWord(verdict.typed, solution(), word());
         return verdict;
     }
+    verdict.say = solution();
     pool_.useUp(current_);
     ++solved_;
     if (solved_ < runLength()) {

@@ -73,7 +73,9 @@ Item GapText::item() const {
     return {.number = current_,
             .word = text(g.word),
             .right = text(g.whole ? g.whole : g.expected),
-            .label = label(current_)};
+            .label = label(current_),
+            .say = text(g.word),
+            .sayRight = text(g.whole ? g.whole : g.word) + (g.whole ? QString() : expected())};
 }
 
 QString GapText::label(int number) const {
@@ -119,6 +121,9 @@ Verdict GapText::answer(const Answer& given, Random&) {
         verdict.hint = Hint::forWord(typed, withBox ? text(g.whole) : expected(), text(g.word));
         return verdict;
     }
+    // The word in front with the ending as accepted.
+    verdict.say = withBox ? text(g.whole)
+                          : text(g.word) + (g.check == GapCheck::Exact ? given.typed : expected());
     solved_[std::size_t(current_)] = true;
     ++solvedCount_;
     if (solvedCount_ < size()) {

@@ -37,6 +37,10 @@ struct Item {
     QString word{};  // the base word, the person shown, or the word in front of the gap
     QString right{}; // its whole right form
     QString label{}; // how the Mistakes list names it
+    // Said aloud: as the item is shown (the base word, the person, the word in front of the
+    // gap), and by Solution (the whole word or sentence).
+    QString say{};
+    QString sayRight{};
 };
 
 // What one answer did.
@@ -47,6 +51,7 @@ struct Verdict {
     std::optional<QString> rewrite{};
     bool capitalWarning = false; // the first letter has been made a capital: say so first
     Hint::Result hint{};         // of a wrong answer: the likeliest mistake
+    QString say{};               // of a right answer: the whole form accepted, said aloud
 };
 
 // One exercise's run as every exercise window asks it: the item now asked, the answer

@@ -64,6 +64,7 @@ Verdict SentenceDrill::answer(const Answer& given, Random& random) {
         verdict.hint = Hint::forSentence(sentence, solution(), withPronoun());
         return verdict;
     }
+    verdict.say = sentence;
     if (inRound()) {
         pool_.useUp(current_);
         verdict.outcome = Outcome::Right;
@@ -121,7 +122,9 @@ Item SentenceDrill::item() const {
     return {.number = current_,
             .word = person(),
             .right = solution(),
-            .label = QStringLiteral("Picture %1 %2").arg(picture() + 1).arg(person())};
+            .label = QStringLiteral("Picture %1 %2").arg(picture() + 1).arg(person()),
+            .say = person().remove(QLatin1Char('(')).remove(QLatin1Char(')')),
+            .sayRight = solution()};
 }
 
 int SentenceDrill::picture() const {

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "espeakvoice.h"
+#include "soundoutput.h"
+#include "speaker.h"
+
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <thread>
+
+namespace kerbu {
+
+// The Hungarian voice heard through the sound server. Everything slow (loading the voice
+// and the sound library, opening the output, making and playing the sound) is done on one
+// thread of its own, started at the first use; the windows only hand it texts.
+class EspeakSpeaker : public Speaker {
+    Q_OBJECT
+  public:
+    using MakeOutput = std::function<std::unique_ptr<SoundOutput>()>;
+    explicit EspeakSpeaker(QString library = QStringLiteral("espeak-ng"),
+                           MakeOutput makeOutput = {});
+    ~EspeakSpeaker() override;
+
+    void prepare() override;
+    void say(const QStringList& texts) override;
+
+  private:
+    void run();
+    // Loads the voice and opens the output: empty when both are ready.
+    QString setUp();
+    // Says one text unless a newer step comes; false where the output failed.
+    bool speak(const QString& text, unsigned step);
+
+    QString library_;
+    MakeOutput makeOutput_;
+    std::unique_ptr<EspeakVoice> voice_;
+    std::unique_ptr<SoundOutput> output_;
+
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::deque<QString> queue_;
+    unsigned step_ = 0; // counts the steps, so the thread sees when its step is cut short
+    bool quit_ = false;
+    std::thread thread_;
+};
+
+} // namespace kerbu

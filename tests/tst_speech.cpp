@@ -1,0 +1,207 @@
+// The Hungarian voice: what each window asks it to say, the say-again key, the menu items
+// where the voice cannot be used, a screen reader running, and the real voice itself.
+#include "platform/espeakspeaker.h"
+#include "shell/exerciseframe.h"
+#include "testsupport/harness.h"
+
+#include <QMessageBox>
+#include <QSignalSpy>
+
+using namespace kerbu;
+
+namespace {
+
+QAction* item(FormWindow* window, const char* name) {
+    return window->findChild<QAction*>(QString::fromLatin1(name));
+}
+
+// What the voice was asked to say since the last look, steps joined by " / ", texts by " | ".
+QString heard() {
+    auto& said = test::recorder().recordedSpeaker().said;
+    QStringList steps;
+    for (const QStringList& step : said)
+        steps << step.join(" | ");
+    said.clear();
+    return steps.join(" / ");
+}
+
+} // namespace
+
+class SpeechTest : public test::Suite {
+    Q_OBJECT
+
+  private slots:
+    // With Read aloud on: Start says the item's word, Solution the whole right form, a
+    // right answer the form accepted and then the next word, the key the last text again.
+    void windowsSayTheHungarian_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("solution");
+        QTest::addColumn<QString>("right");
+        const auto row = [](const char* window, const char* start, const char* solution,
+                            const char* right) {
+            QTest::newRow(window) << window << start << solution << right;
+        };
+        row("k04d1a", "étterem", "étterembe", "étterembe | lift");
+        row("k04d1b", "szekrény", "szekrényre", "szekrényre | tér");
+        row("k04d2a", "toll", "tollat", "tollat | autó");
+        row("k04d2b", "huszonhárom", "huszonhármat", "huszonhármat | kilencven");
+        row("k04d2c", "bolgár", "bolgárt", "bolgárt | arab");
+        row("k04d3", "Kati", "Kati a bankba megy.", "Kati a bankba megy. | én");
+        row("k04d4", "piros", "pirosat", "pirosat | zöld");
+        row("k04d5", "ing", "inget", "inget | Kék");
+    }
+    void windowsSayTheHungarian() {
+        QFETCH(QString, window);
+        FormWindow* shown = test::openWindow(window);
+        item(shown, "mnuReadAloud")->trigger();
+        QVERIFY(test::recorder().recordedSpeaker().prepared > 0);
+        test::button(shown, test::Role::Start)->click();
+        QTEST(heard(), "start");
+        test::button(shown, test::Role::Solution)->click();
+        QTEST(heard(), "solution");
+        test::answerRight(shown);
+        QFETCH(QString, right);
+        QCOMPARE(heard(), right);
+        QTest::keyClick(shown->focusWidget(), Qt::Key_F5);
+        QCOMPARE(heard(), right.section(" | ", 1)); // the next word
+        // Switched off, nothing is said by itself; the key still says the last text.
+        item(shown, "mnuReadAloud")->trigger();
+        test::answerRight(shown);
+        QCOMPARE(heard(), QString());
+        QTest::keyClick(shown->focusWidget(), Qt::Key_F5);
+        QVERIFY(!heard().isEmpty());
+    }
+
+    // Read aloud holds from window to window. The sentence of 3 is said as accepted:
+    // blanks collapsed, the capital put in.
+    void theSentenceIsSaidAsTyped() {
+        item(test::openWindow("k04d1a"), "mnuReadAloud")->trigger();
+        FormWindow* shown = test::openWindow("k04d3");
+        QVERIFY(item(shown, "mnuReadAloud")->isChecked());
+        test::button(shown, test::Role::Start)->click();
+        heard();
+        test::type(test::box(shown, test::Role::Ending), "kati  a bankba megy.");
+        test::enter(test::box(shown, test::Role::Ending));
+        QCOMPARE(heard(), QString("Kati a bankba megy. | én"));
+    }
+
+    // With a screen reader running, the voice waits for the key, so as not to speak over
+    // what the screen reader says of the same step. The key works also while a message box
+    // of the window is open: so a screen reader user hears the Hungarian on demand.
+    void aScreenReaderIsNotSpokenOver() {
+        test::recorder().screenReader = true;
+        FormWindow* shown = test::openWindow("k04d1a");
+        item(shown, "mnuReadAloud")->trigger();
+        test::button(shown, test::Role::Start)->click();
+        test::button(shown, test::Role::Solution)->click();
+        QCOMPARE(heard(), QString());
+        const auto box = makeMessageBox(shown, "Wrong.", "Kerbu", Icon::Exclamation);
+        box->open();
+        box->activateWindow();
+        QTRY_VERIFY(QApplication::activeWindow() == box.get());
+        QTest::keyClick(box.get(), Qt::Key_F5);
+        QCOMPARE(heard(), QString("étterembe"));
+        test::recorder().screenReader = false;
+    }
+
+    // Where the voice cannot be used, both items are greyed in every window and say why;
+    // the key says nothing.
+    void aMissingVoiceGreysTheItems() {
+        FormWindow* shown = test::openWindow("k04d1a");
+        item(shown, "mnuReadAloud")->trigger();
+        test::recorder().recordedSpeaker().fail("No sound server answers.");
+        for (const char* name : {"k04d1a", "k04d4"}) {
+            FormWindow* window = test::openWindow(name);
+            for (const char* action : {"mnuReadAloud", "mnuSayAgain"}) {
+                QVERIFY(!item(window, action)->isEnabled());
+                QCOMPARE(item(window, action)->toolTip(), QString("No sound server answers."));
+            }
+            QVERIFY(!item(window, "mnuReadAloud")->isChecked());
+            test::button(window, test::Role::Start)->click();
+            QTest::keyClick(window->focusWidget(), Qt::Key_F5);
+        }
+        QCOMPARE(heard(), QString());
+    }
+
+    // The real speaker finds out at the first use, off the windows' thread, and says why.
+    void theRealSpeakerSaysWhatIsMissing_data() {
+        QTest::addColumn<QString>("library");
+        QTest::addColumn<QByteArray>("server");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("voice") << "espeak-ng-missing" << QByteArray() << "The voice is not";
+        QTest::newRow("server") << "espeak-ng" << QByteArray("unix:/none") << "No sound server";
+    }
+    void theRealSpeakerSaysWhatIsMissing() {
+        QFETCH(QString, library);
+        QFETCH(QByteArray, server);
+        QFETCH(QString, why);
+        if (!server.isEmpty())
+            qputenv("PULSE_SERVER", server);
+        EspeakSpeaker speaker(library);
+        QSignalSpy found(&speaker, &Speaker::problemFound);
+        speaker.say({"szálloda"});
+        QVERIFY(found.wait(10000));
+        QVERIFY2(speaker.problem().startsWith(why), qPrintable(speaker.problem()));
+        speaker.say({"szállodába"});
+        qunsetenv("PULSE_SERVER");
+    }
+
+    // The real voice says every word of the lesson, base word and answer, in a plausible
+    // time at the learners' rate.
+    void theVoiceSaysTheLessonsWords() {
+        EspeakVoice voice;
+        QCOMPARE(voice.load(), QString());
+        for (const test::WordListData& list : test::lessonData().lists) {
+            for (const test::WordEntry& entry : list.items) {
+                for (const QString& word : {entry.word, entry.answer}) {
+                    int samples = 0;
+                    QVERIFY(voice.synthesize(word, [&samples](const short*, int count) {
+                        samples += count;
+                        return true;
+                    }));
+                    const double seconds = double(samples) / voice.sampleRate();
+                    QVERIFY2(seconds > 0.2 && seconds < 3, qPrintable(word));
+                }
+            }
+        }
+    }
+
+    // The voice keeps the vowels' length where the spelling has an accent: each vowel of
+    // the word (the row's name) in espeak-ng's phonemes, long (with ː after it) or short.
+    void theVoiceMarksLongVowels_data() {
+        QTest::addColumn<QString>("lengths");
+        for (const char* row : {"hetet ss", "hétet ls", "szállodába lsls", "kór l", "kor s",
+                                "bankba ss", "hármat ls", "tizet ss"})
+            QTest::newRow(QByteArray(row).split(' ')[0]) << QString(row).section(' ', 1);
+    }
+    void theVoiceMarksLongVowels() {
+        EspeakVoice voice;
+        QCOMPARE(voice.load(), QString());
+        const QString ipa = voice.phonemes(QString::fromUtf8(QTest::currentDataTag()));
+        QString lengths;
+        for (qsizetype i = 0; i < ipa.size(); ++i) {
+            if (QStringLiteral("aeiouyɛɒɑøɔ").contains(ipa[i]))
+                lengths += ipa.mid(i + 1, 1) == QStringLiteral("ː") ? 'l' : 's';
+        }
+        QTEST(lengths, "lengths");
+    }
+
+    // Access keys stay unique within each menu of every exercise window.
+    void accessKeysAreUnique() {
+        for (const QString& name : test::exercises) {
+            FormWindow* window = test::openWindow(name);
+            for (QMenu* menu : window->findChildren<QMenu*>()) {
+                QSet<QChar> keys;
+                for (QAction* action : menu->actions()) {
+                    const QChar key = action->text().section('&', 1).front().toLower();
+                    QVERIFY2(!key.isNull() && !keys.contains(key), qPrintable(action->text()));
+                    keys.insert(key);
+                }
+            }
+        }
+    }
+};
+
+QTEST_MAIN(SpeechTest)
+#include "tst_speech.moc"
