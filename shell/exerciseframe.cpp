@@ -3,6 +3,7 @@
 #include "engine/exercisewindow.h"
 #include "engine/texts.h"
 #include "lesson.h"
+#include "platform/accessibletext.h"
 #include "platform/services.h"
 #include "program.h"
 
@@ -72,12 +73,9 @@ void ExerciseFrame::build(FormWindow& window, QWidget* body) {
     Speaker& speaker = services().speaker();
     // Where the voice cannot be used, both items are greyed and say why.
     const auto cannotSpeak = [readAloud, again](const QString& why) {
-        for (QAction* action : {readAloud, again}) {
-            action->setEnabled(false);
-            action->setToolTip(why);
-            action->setStatusTip(why);
-        }
         readAloud->setChecked(false);
+        greyWithReason(readAloud, why);
+        greyWithReason(again, why);
     };
     if (!speaker.problem().isEmpty())
         cannotSpeak(speaker.problem());
