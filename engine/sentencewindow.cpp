@@ -46,8 +46,8 @@ void SentenceWindow::showItem(bool afterRight) {
     const int k = drill_->picture();
     if (k < 0)
         return;
-    // The person without the brackets the label shows it in.
-    const QString person = drill_->person().remove(QLatin1Char('(')).remove(QLatin1Char(')'));
+    // The person without the brackets the label shows it in, as the voice says it.
+    const QString person = drill_->item().say;
     const QString shown = QStringLiteral("Picture of %1, with %2").arg(drill_->shows(), person);
     boxes_->picture->setAccessibleName(shown);
     boxes_->person->setAccessibleName(QStringLiteral("Person: ") + person);
