@@ -45,10 +45,8 @@ QString EspeakSpeaker::setUp() {
 }
 
 void EspeakSpeaker::run() {
-    const QString why = setUp();
-    if (!why.isEmpty()) {
-        QMetaObject::invokeMethod(
-            this, [this, why] { setProblem(why); }, Qt::QueuedConnection);
+    if (const QString why = setUp(); !why.isEmpty()) {
+        report(why);
         return;
     }
     unsigned lastStep = 0;
@@ -61,7 +59,8 @@ void EspeakSpeaker::run() {
         queue_.pop_front();
         const unsigned step = step_;
         lock.unlock();
-        // A new step: the tail of the last one still waiting in the output goes.
+        // A new step, also one that cut the last short: what of the last one is still
+        // waiting in the output goes unheard.
         if (step != lastStep)
             output_->flush();
         lastStep = step;
@@ -70,9 +69,7 @@ void EspeakSpeaker::run() {
         if (!heard) {
             queue_.clear();
             lock.unlock();
-            QMetaObject::invokeMethod(
-                this, [this] { setProblem(QStringLiteral("The sound server stopped.")); },
-                Qt::QueuedConnection);
+            report(QStringLiteral("The sound server stopped."));
             return;
         }
     }
@@ -91,12 +88,13 @@ bool EspeakSpeaker::speak(const QString& text, unsigned step) {
             written = current() && output_->write(samples + done, std::min(slice, count - done));
         return written;
     });
-    if (!written && !current()) {
-        // Cut short by a newer step: what is still in the output goes unheard.
-        output_->flush();
-        return true;
-    }
-    return written;
+    // Cut short by a newer step is no failure of the output.
+    return written || !current();
+}
+
+void EspeakSpeaker::report(const QString& why) {
+    QMetaObject::invokeMethod(
+        this, [this, why] { setProblem(why); }, Qt::QueuedConnection);
 }
 
 } // namespace kerbu

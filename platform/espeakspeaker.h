@@ -32,6 +32,8 @@ class EspeakSpeaker : public Speaker {
     QString setUp();
     // Says one text unless a newer step comes; false where the output failed.
     bool speak(const QString& text, unsigned step);
+    // Tells the windows' thread why the voice cannot be used.
+    void report(const QString& why);
 
     QString library_;
     MakeOutput makeOutput_;
