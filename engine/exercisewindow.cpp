@@ -2,6 +2,7 @@
 
 #include "center.h"
 #include "engine/model/keys.h"
+#include "hintline.h"
 #include "mistakeswindow.h"
 #include "platform/colours.h"
 #include "platform/controls.h"
@@ -47,7 +48,7 @@ void ExerciseWindow::buildRunControls(QWidget* body, const RunDesign& design) {
     hint.look = {.points = 9.75, .bold = false, .align = Qt::AlignLeft | Qt::AlignTop};
     hint.visible = false;
     hint.accessibleName = QStringLiteral("Hint");
-    c.hint = makeLabel(body, hint);
+    c.hint = new HintLine(body, hint);
     controls_ = c;
     setDefaultButton(c.next);
     connect(c.start, &QPushButton::clicked, this, &ExerciseWindow::startClicked);
@@ -139,7 +140,9 @@ void ExerciseWindow::nextClicked() {
             return;
     }
     if (verdict.outcome == Outcome::Wrong) {
-        mistakes_.wrong(asked.number, asked.label, verdict.typed);
+        // The marks of the hint go with the try into the list, while Hints are on.
+        mistakes_.wrong(asked.number, asked.label, verdict.typed,
+                        state_.hintsWanted ? verdict.hint.marks : MarkedText());
         wrongAnswer(run.focusAfterWrong ? answerBox() : nullptr, verdict.hint);
         return;
     }
@@ -165,15 +168,15 @@ void ExerciseWindow::wrongAnswer(QWidget* then, const Hint::Result& hint) {
     // Qt has no way to make a screen reader say a text at once; the hint goes into the
     // name of the answer box, which is said as the focus comes back to it from the message.
     if (answerBox_)
-        answerBox_->setAccessibleName(hinted ? item_ + QStringLiteral(". Hint: ") + hint.text
+        answerBox_->setAccessibleName(hinted ? item_ + QStringLiteral(". Hint: ") +
+                                                   HintLine::spokenHint(hint.marks, hint.text)
                                              : item_);
     message(shared().msgWrong, Icon::Exclamation, QString(), then);
     // The message box ran an event loop of its own, in which the window may have gone.
     if (!isLoaded() || !hinted)
         return;
-    QLabel* line = controls_->hint;
-    line->setText(hint.text);
-    line->setAccessibleName(QStringLiteral("Hint: ") + hint.text);
+    HintLine* line = controls_->hint;
+    line->showHint(hint.marks, hint.text);
     line->show();
     // A screen reader says the new hint, also to a learner who does not see it.
     services().announce(line);
@@ -202,7 +205,15 @@ void ExerciseWindow::accomplish(const RunRules& run) {
 
 void ExerciseWindow::solutionClicked() {
     say({model_->item().sayRight});
+    // With the Hints on, the line says why the answer is so, from behind the message on.
+    const QString why = state_.hintsWanted ? model_->why() : QString();
+    if (!why.isEmpty()) {
+        controls_->hint->showWhy(why);
+        controls_->hint->show();
+    }
     message(shared().msgSolution + model_->solution(), Icon::Information, QString(), answerBox());
+    if (!why.isEmpty() && isLoaded())
+        services().announce(controls_->hint);
 }
 
 void ExerciseWindow::charClicked() {

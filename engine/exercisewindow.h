@@ -19,6 +19,7 @@ class QPushButton;
 namespace kerbu {
 
 class FocusNote;
+class HintLine;
 class MistakesWindow;
 
 // A message box of a run: its text (empty: the shared msgDone), its icon and its title
@@ -157,7 +158,7 @@ class ExerciseWindow : public FormWindow {
         QPushButton* solution{};
         QPushButton* charButton{};
         QLabel* chart{};
-        QLabel* hint{};
+        HintLine* hint{};
         FocusNote* rightNote{}; // made when first needed
     };
     const RunControls& controls() const { return *controls_; }

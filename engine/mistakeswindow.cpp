@@ -1,12 +1,17 @@
 #include "mistakeswindow.h"
 
+#include "hintline.h"
+
 #include "engine/model/mistakes.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QScreen>
+#include <QStyledItemDelegate>
 #include <QTableView>
+#include <QTextDocument>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <array>
@@ -55,6 +60,38 @@ QRect besideRect(const QRect& frame, const QSize& wanted, const QRect& screen) {
     return roomiest->place;
 }
 
+namespace {
+
+// The Typed cell with the letters a hint marked, as the Hints line marks them.
+class MarkedDelegate : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const QVariant marks = index.data(MistakeLog::MarksRole);
+        if (!marks.isValid()) {
+            QStyledItemDelegate::paint(painter, option, index);
+            return;
+        }
+        QStyleOptionViewItem cell = option;
+        initStyleOption(&cell, index);
+        cell.text.clear();
+        cell.widget->style()->drawControl(QStyle::CE_ItemViewItem, &cell, painter, cell.widget);
+        QTextDocument text;
+        text.setDefaultFont(cell.font);
+        text.setDocumentMargin(2);
+        text.setHtml(markedHtml(marks.value<MarkedText>()));
+        painter->save();
+        painter->setClipRect(cell.rect);
+        painter->translate(cell.rect.left(),
+                           cell.rect.top() + (cell.rect.height() - text.size().height()) / 2);
+        text.drawContents(painter);
+        painter->restore();
+    }
+};
+
+} // namespace
+
 MistakesWindow::MistakesWindow(MistakeLog& log, QWidget* exercise)
     : QWidget(exercise, Qt::Tool), log_(log), exercise_(exercise) {
     setObjectName(QStringLiteral("mistakes"));
@@ -68,6 +105,7 @@ MistakesWindow::MistakesWindow(MistakeLog& log, QWidget* exercise)
     view_->setObjectName(QStringLiteral("mistakeList"));
     view_->setAccessibleName(QStringLiteral("Wrong tries"));
     view_->setModel(&log_);
+    view_->setItemDelegateForColumn(MistakeLog::TypedColumn, new MarkedDelegate(view_));
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view_->setSelectionBehavior(QAbstractItemView::SelectRows);
     view_->setWordWrap(false);

@@ -20,6 +20,7 @@ inline constexpr QColor paleYellow{255, 255, 187}; // 2/a's endings, question an
 inline constexpr QColor eggshell{255, 255, 238};   // 2/a's Plus explanation
 inline constexpr QColor green{0, 255, 0};          // the person of exercise 3
 inline constexpr QColor grey{128, 128, 128};       // the character chart's letters
+inline constexpr QColor markRed{160, 0, 0};        // the letters a hint marks
 
 // The gaps of 4 and 5: open and solved, for the accusative and for the place endings
 inline constexpr QColor lightYellow{255, 255, 192};

@@ -8,6 +8,8 @@
 // A failing run writes what it saw beside the test, in flow-<name>.txt.
 #include "testsupport/harness.h"
 
+#include <QTextDocumentFragment>
+
 #include <QAbstractButton>
 #include <QClipboard>
 #include <QDir>
@@ -69,7 +71,12 @@ QMap<QString, QString> look(FormWindow* window) {
         else if (auto* edit = qobject_cast<QTextEdit*>(w))
             shown = oneLine(text = edit->toPlainText());
         else if (auto* label = qobject_cast<QLabel*>(w))
-            shown = label->pixmap().isNull() ? oneLine(text = label->text()) : picture(label);
+            shown = !label->pixmap().isNull() ? picture(label)
+                    : label->textFormat() == Qt::RichText
+                        ? oneLine(text = QTextDocumentFragment::fromHtml(label->text())
+                                             .toPlainText()
+                                             .remove(QChar(0x2060)))
+                        : oneLine(text = label->text());
         else
             continue;
         QString line = (w->isVisibleTo(window->body()) ? "" : "hidden ") +

@@ -181,10 +181,22 @@ void hint(const QString& id) {
     } else if (auto* gaps = qobject_cast<GapWindow*>(window)) {
         gaps->gap(gaps->text().current())->setText(slip(gaps->text().expected()));
     } else if (auto* sentence = qobject_cast<SentenceWindow*>(window)) {
-        sentence->control<QLineEdit>(QStringLiteral("Text1"))
-            ->setText(sentence->drill().solution().chopped(1));
+        // The place with the ending of the other question.
+        QString typed = sentence->drill().solution();
+        if (typed.contains(QStringLiteral("ban ")))
+            typed.replace(QStringLiteral("ban "), QStringLiteral("ba "));
+        else
+            typed.replace(QStringLiteral("ba "), QStringLiteral("ban "));
+        sentence->control<QLineEdit>(QStringLiteral("Text1"))->setText(typed);
     }
     click(window, "Command2");
+    save(window, shotName);
+    // Then Solution, and why the answer is so.
+    shotName = window->objectName() + QStringLiteral("-8-why");
+    for (QPushButton* button : window->findChildren<QPushButton*>()) {
+        if (button->text() == QStringLiteral("Sol&ution"))
+            button->click();
+    }
     save(window, shotName);
 }
 

@@ -1,5 +1,7 @@
 #include "drill.h"
 
+#include "why.h"
+
 namespace kerbu {
 
 bool isRightAnswer(const QString& word, const QString& ending, const QString& answer) {
@@ -25,6 +27,10 @@ Item Drill::item() const {
             .label = word(),
             .say = word(),
             .sayRight = solution()};
+}
+
+QString Drill::why() const {
+    return Why::forWord(word(), solution()).text;
 }
 
 int Drill::runLength() const {

@@ -48,6 +48,7 @@ class Drill : public RunModel {
     Item item() const override;
     // The whole answer of the word asked.
     QString solution() const override { return answerOf(current_); }
+    QString why() const override;
     Phase phase() const override { return phase_; }
     int runLength() const override;
     int solved() const override { return solved_; }

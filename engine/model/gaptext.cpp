@@ -1,5 +1,7 @@
 #include "gaptext.h"
 
+#include "why.h"
+
 #include "pool.h"
 
 #include <algorithm>
@@ -91,6 +93,13 @@ Answer GapText::shown(int number) const {
         return {.front = withBox ? text(g.word) : QString(), .typed = QString()};
     const QString ending = text(g.expected);
     return {.front = withBox ? text(g.whole).chopped(ending.size()) : QString(), .typed = ending};
+}
+
+QString GapText::why() const {
+    const Gap& g = gap(current_);
+    return Why::forWord(text(g.word), g.check == GapCheck::WithWordBox ? text(g.whole)
+                                                                       : text(g.word) + expected())
+        .text;
 }
 
 bool GapText::isSolved(int gap) const {

@@ -53,6 +53,7 @@ class GapText : public RunModel {
 
     Item item() const override;
     QString solution() const override;
+    QString why() const override;
     Phase phase() const override { return phase_; }
     int runLength() const override { return size(); }
     int solved() const override { return solvedCount_; }

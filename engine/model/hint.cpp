@@ -1,14 +1,17 @@
 #include "hint.h"
 
+#include "endings.h"
 #include "vowels.h"
 
 #include <QStringList>
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <vector>
 
 namespace kerbu {
 
+using endings::Case;
 using vowels::withoutAccents;
 
 namespace {
@@ -19,12 +22,6 @@ QString nfc(const QString& text) {
 
 QString withoutStops(QString text) {
     return text.remove(QLatin1Char('.'));
-}
-
-// The last word of a base word: "a Gellérthegy" is about Gellérthegy, "Három zsemle"
-// about zsemle.
-QString lastWord(const QString& word) {
-    return word.section(QLatin1Char(' '), -1);
 }
 
 // How many letters must change, be added or be dropped to turn one text into the other.
@@ -81,52 +78,74 @@ Hint::Result capitalOrStop(const QString& typed, const QString& answer, bool sen
     return {Hint::Kind::CapitalOrStop, QStringLiteral("No full stop belongs here.")};
 }
 
-// The case endings of the lesson, and what each answers.
-enum class Case { None, Into, Onto, Object };
-
-Case caseOfEnding(const QString& text) {
-    if (text.endsWith(QLatin1String("ba")) || text.endsWith(QLatin1String("be")))
-        return Case::Into;
-    if (text.endsWith(QLatin1String("ra")) || text.endsWith(QLatin1String("re")))
-        return Case::Onto;
-    if (text.endsWith(QLatin1Char('t')))
-        return Case::Object;
-    return Case::None;
+// The letters of the ending at the end of `typed`, marked.
+MarkedText endingMarked(const QString& typed, const QString& ending) {
+    const int letters = int(MarkedText::lettersOf(typed).size());
+    const int endingLetters = int(MarkedText::lettersOf(ending).size());
+    return MarkedText::ranged(typed, letters - endingLetters, endingLetters);
 }
 
-// The answer without its case ending: -ba, -ra, or the object -t with its linking vowel.
-QString stemOf(const QString& answer, Case c) {
-    if (c != Case::Object)
-        return answer.chopped(2);
-    const QString stem = answer.chopped(1);
-    return !stem.isEmpty() && QStringLiteral("aeoö").contains(stem.back()) ? stem.chopped(1) : stem;
-}
-
-// -ba/-be typed where the exercise asks for -ra/-re and back, or either of them where it
-// asks for the object -t.
+// The ending of another question where the exercise asks one: -ban/-ben or -n/-on/-en/-ön
+// (hol?) for -ba/-be or -ra/-re (hova?) and back, either of them for the object -t and
+// back. The learner's word must be the word asked, whatever its accents.
 Hint::Result wrongCase(const QString& typed, const QString& answer, const QString& word) {
-    const Case asked = caseOfEnding(answer);
-    const Case used = caseOfEnding(typed);
-    if (asked == Case::None || used == Case::None || used == Case::Object || used == asked)
+    const Case asked = endings::caseOf(answer);
+    if (asked == Case::None)
         return {};
-    const QString typedStem = withoutAccents(typed.chopped(2));
-    const bool sameWord = typedStem == withoutAccents(stemOf(answer, asked)) ||
-                          typedStem == withoutAccents(answer.chopped(1)) ||
-                          typedStem == withoutAccents(word);
-    if (!sameWord)
-        return {};
-    switch (asked) {
-    case Case::Into:
-        return {Hint::Kind::WrongCase, QStringLiteral("This exercise asks for -ba or -be, which "
-                                                      "answer hova? (into where?).")};
-    case Case::Onto:
-        return {Hint::Kind::WrongCase, QStringLiteral("This exercise asks for -ra or -re, which "
-                                                      "answer hova? (onto where?).")};
-    default:
-        return {Hint::Kind::WrongCase,
-                QStringLiteral("This exercise asks for the object ending -t, which answers "
-                               "mit? (what?).")};
+    const QStringList same{withoutAccents(endings::stemOf(answer, asked)),
+                           withoutAccents(answer.chopped(1)), withoutAccents(word)};
+    for (const Case used : {Case::In, Case::Into, Case::Onto, Case::Object, Case::On}) {
+        for (const QString& form : endings::family(used).forms) {
+            if (!typed.endsWith(form) || !same.contains(withoutAccents(typed.chopped(form.size()))))
+                continue;
+            if (used == asked)
+                return {};
+            const auto hova = [](Case c) { return c == Case::Into || c == Case::Onto; };
+            QString text;
+            if (asked == Case::Object)
+                text = QStringLiteral("This exercise asks for the object ending -t, which "
+                                      "answers mit? (what?).");
+            else if (hova(asked) && hova(used))
+                text = QStringLiteral("This exercise asks for %1, which answer %2.")
+                           .arg(endings::family(asked).orList, endings::family(asked).question);
+            else
+                text = QStringLiteral("%1 answer%2 %3; here the question is %4, %5.")
+                           .arg(endings::family(used).slashed,
+                                used == Case::Object ? QStringLiteral("s") : QString(),
+                                endings::family(used).question.section(QLatin1Char(' '), 0, 0),
+                                endings::family(asked).question, endings::family(asked).slashed);
+            return {Hint::Kind::WrongCase, text, endingMarked(typed, form)};
+        }
     }
+    return {};
+}
+
+// Two rules at once in one word: what happens to the base word before the ending, and
+// the ending itself (its harmony, or the linking vowel of the object -t).
+Hint::Result twoThings(const QString& typed, const QString& answer, const QString& word) {
+    const Case asked = endings::caseOf(answer);
+    if (asked == Case::None || word.isEmpty())
+        return {};
+    const QString stem = endings::stemOf(answer, asked);
+    const QString ending = answer.mid(stem.size());
+    const auto stemThing = endings::stemChange(word, stem);
+    if (!stemThing || stemThing->isEmpty())
+        return {};
+    for (const QString& form : endings::family(asked).forms) {
+        if (!typed.endsWith(form) || typed.chopped(form.size()) != word || form == ending)
+            continue;
+        QString endingThing;
+        if (asked == Case::Object && form.size() != ending.size())
+            endingThing = ending.size() > form.size()
+                              ? QStringLiteral("the -t needs a linking vowel here")
+                              : QStringLiteral("the -t follows the word without a linking vowel");
+        else
+            endingThing =
+                QStringLiteral("%1 takes -%2, not -%3").arg(endings::lastWord(word), ending, form);
+        return {Hint::Kind::TwoThings,
+                QStringLiteral("Two things: %1, and %2.").arg(*stemThing, endingThing)};
+    }
+    return {};
 }
 
 // három and étterem lose their last vowel before the ending (hármat, éttermet); the
@@ -143,7 +162,7 @@ Hint::Result droppedVowel(const QString& typed, const QString& answer, const QSt
     return {Hint::Kind::DroppedVowel,
             QStringLiteral("The last %1 of %2 drops out before the ending.")
                 .arg(word.at(last))
-                .arg(lastWord(word))};
+                .arg(endings::lastWord(word))};
 }
 
 // The base word ends in a or e, the answer lengthens it to á or é, and the learner kept
@@ -172,59 +191,6 @@ const std::array<QStringList, 5> harmonies{
     QStringList{QStringLiteral("ot"), QStringLiteral("at"), QStringLiteral("et"),
                 QStringLiteral("öt")}};
 
-QChar vowelOf(const QString& ending) {
-    const auto found = std::find_if(ending.begin(), ending.end(), vowels::isVowel);
-    return found != ending.end() ? *found : QChar();
-}
-
-// Why `word` takes `right`: from its last vowels, as the ending follows them (and the
-// last part of a compound word).
-QString whyTheEnding(const QString& word, const QString& right, const QString& wrong) {
-    const QString takes = QStringLiteral("%1 takes -%2").arg(word, right);
-    const QStringList backPair{QStringLiteral("at"), QStringLiteral("ot")};
-    if (backPair.contains(right) && backPair.contains(wrong))
-        return QStringLiteral("Both -at and -ot go with back vowels: %1.").arg(takes);
-    std::vector<QChar> found;
-    std::copy_if(word.begin(), word.end(), std::back_inserter(found), vowels::isVowel);
-    if (found.empty())
-        return takes + QLatin1Char('.');
-    const QChar last = found.back().toLower();
-    const QChar ending = vowelOf(right);
-    if (vowels::isBack(ending)) {
-        if (vowels::isBack(last))
-            return QStringLiteral("%1: its last vowel, %2, is a back vowel.").arg(takes).arg(last);
-        const auto before = std::find_if(found.rbegin(), found.rend(),
-                                         [](QChar c) { return !vowels::isNeutral(c); });
-        if (vowels::isNeutral(last) && before != found.rend() && vowels::isBack(*before))
-            return QStringLiteral("%1: its %2 does not decide, and the %3 before it is a back "
-                                  "vowel.")
-                .arg(takes)
-                .arg(last)
-                .arg(before->toLower());
-        if (std::none_of(found.begin(), found.end(), vowels::isBack))
-            return QStringLiteral("%1, although it has front vowels only: learn the word with "
-                                  "its ending.")
-                .arg(takes);
-        return takes + QLatin1Char('.');
-    }
-    if (vowels::isRounded(ending))
-        return vowels::isRounded(last)
-                   ? QStringLiteral("%1: its last vowel, %2, is a rounded front vowel.")
-                         .arg(takes)
-                         .arg(last)
-                   : takes + QLatin1Char('.');
-    if (vowels::isBack(last))
-        return takes + QLatin1Char('.');
-    if (std::any_of(found.begin(), found.end(), vowels::isBack))
-        return QStringLiteral("%1: the last part of this compound word has front vowels only.")
-            .arg(takes);
-    if (vowels::isRounded(last) && vowels::isRounded(vowelOf(wrong)))
-        return QStringLiteral("%1, not -%2, although its last vowel is %3.")
-            .arg(takes, wrong)
-            .arg(last);
-    return QStringLiteral("%1: it has front vowels only.").arg(takes);
-}
-
 Hint::Result harmony(const QString& typed, const QString& answer, const QString& word) {
     for (const QStringList& family : harmonies) {
         for (const QString& right : family) {
@@ -233,8 +199,9 @@ Hint::Result harmony(const QString& typed, const QString& answer, const QString&
             const QString stem = answer.chopped(right.size());
             for (const QString& wrong : family) {
                 if (wrong != right && typed == stem + wrong) {
-                    const QString named = lastWord(word.isEmpty() ? stem : word);
-                    return {Hint::Kind::Harmony, whyTheEnding(named, right, wrong)};
+                    const QString named = endings::lastWord(word.isEmpty() ? stem : word);
+                    return {Hint::Kind::Harmony,
+                            endings::whyTheEnding(named, right, wrong) + QLatin1Char('.')};
                 }
             }
         }
@@ -273,7 +240,7 @@ Hint::Result accents(const QString& typed, const QString& answer, const QString&
                 QStringLiteral("Look at the accents: the long %1 of %2 becomes short before "
                                "the ending.")
                     .arg(typed.at(shortened))
-                    .arg(lastWord(word))};
+                    .arg(endings::lastWord(word))};
     struct Kind {
         Change change;
         const char* one;
@@ -344,6 +311,102 @@ Hint::Result letters(const QString& typed, const QString& answer) {
     return {Hint::Kind::Letters, count + QStringLiteral("; it is right up to \"%1\".").arg(part)};
 }
 
+// What a sentence's word is, as a hint names it.
+QString roleName(WordRole role) {
+    switch (role) {
+    case WordRole::Person:
+        return QStringLiteral("the person");
+    case WordRole::Pronoun:
+        return QStringLiteral("the pronoun");
+    case WordRole::Article:
+        return QStringLiteral("the article");
+    case WordRole::Verb:
+        return QStringLiteral("the verb");
+    default:
+        return QStringLiteral("the place");
+    }
+}
+
+QString lowerFirst(QString text) {
+    if (!text.isEmpty())
+        text[0] = text.front().toLower();
+    return text;
+}
+
+// The words of a sentence, without its full stop.
+QStringList wordsOf(const QString& sentence) {
+    QString bare = sentence;
+    if (bare.endsWith(QLatin1Char('.')))
+        bare.chop(1);
+    return bare.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+// The hint for the first word of the sentence that is not the right one, named by what
+// it is and with what to look at, never the word itself; where a rule of the words
+// explains it, that word's marks.
+struct WordHint {
+    QString text{};
+    int word = -1;
+    MarkedText marks{};
+};
+
+WordHint wrongWord(const QStringList& typed, const QStringList& right,
+                   std::span<const WordRole> roles, const SentenceKey& key) {
+    // A sentence far from the right one gets no word named.
+    if (std::abs(typed.size() - right.size()) > 1)
+        return {};
+    qsizetype k = 0;
+    while (k < typed.size() && k < right.size() && typed.at(k) == right.at(k))
+        ++k;
+    if (typed.size() == right.size() + 1 && typed.mid(k + 1) == right.mid(k))
+        return {QStringLiteral("Word %1 is one too many.").arg(k + 1)};
+    if (k >= qsizetype(roles.size()))
+        return {};
+    const WordRole role = roles[std::size_t(k)];
+    if (typed.size() + 1 == right.size() && typed.mid(k) == right.mid(k + 1)) {
+        const QString missing = roleName(role);
+        return {
+            k == 0
+                ? QStringLiteral("The sentence begins with %1, which is missing.").arg(missing)
+                : QStringLiteral("After word %1 comes %2, which is missing.").arg(k).arg(missing)};
+    }
+    const QString typedWord = typed.value(k);
+    const bool place = role != WordRole::Person && role != WordRole::Pronoun &&
+                       role != WordRole::Article && role != WordRole::Verb;
+    const Hint::Result inWord =
+        Hint::forWord(typedWord, right.at(k), place ? key.place : QString());
+    const QString person = QString(key.person).remove(QLatin1Char('(')).remove(QLatin1Char(')'));
+    const bool told = inWord.kind != Hint::Kind::Letters && inWord.kind != Hint::Kind::None;
+    if (told && (place || inWord.kind == Hint::Kind::Accents))
+        return {QStringLiteral("Word %1, %2: %3")
+                    .arg(k + 1)
+                    .arg(roleName(role), lowerFirst(inWord.text)),
+                int(k), inWord.marks};
+    switch (role) {
+    case WordRole::Person:
+        return {QStringLiteral("Look at word %1: the sentence is about the person shown, %2.")
+                    .arg(k + 1)
+                    .arg(person)};
+    case WordRole::Pronoun:
+        return {QStringLiteral("Look at word %1: the pronoun goes with the person shown, %2, "
+                               "or is left out.")
+                    .arg(k + 1)
+                    .arg(person)};
+    case WordRole::Article:
+        return {QStringLiteral("Look at word %1, the article: az goes before a vowel, a before "
+                               "a consonant.")
+                    .arg(k + 1)};
+    case WordRole::Verb:
+        return {
+            QStringLiteral("Look at word %1, the verb: it goes with %2.").arg(k + 1).arg(person)};
+    default: {
+        return {QStringLiteral("Look at word %1, the place: its ending answers %2.")
+                    .arg(k + 1)
+                    .arg(endings::family(endings::caseOf(role)).question)};
+    }
+    }
+}
+
 } // namespace
 
 Hint::Result Hint::forWord(const QString& typedText, const QString& answerText,
@@ -353,29 +416,64 @@ Hint::Result Hint::forWord(const QString& typedText, const QString& answerText,
     const QString word = nfc(wordText);
     if (typed == answer)
         return {};
-    if (Result r = capitalOrStop(typed, answer, false); r.kind != Kind::None)
-        return r;
-    for (auto rule : {wrongCase, droppedVowel, shortVowel, harmony, accents, linkingVowel}) {
-        if (Result r = rule(typed, answer, word); r.kind != Kind::None)
-            return r;
+    Result found = capitalOrStop(typed, answer, false);
+    for (auto rule :
+         {wrongCase, twoThings, droppedVowel, shortVowel, harmony, accents, linkingVowel}) {
+        if (found.kind != Kind::None)
+            break;
+        found = rule(typed, answer, word);
     }
-    return letters(typed, answer);
+    if (found.kind == Kind::None)
+        found = letters(typed, answer);
+    // The letters the rule is about, or else the fewest letters that make the difference.
+    if (!found.marks.hasMarks())
+        found.marks = MarkedText::compared(typed, answer);
+    return found;
 }
 
-Hint::Result Hint::forSentence(const QString& typedText, const QString& plain,
-                               const QString& withPronoun) {
+Hint::Result Hint::forSentence(const QString& typedText, const SentenceKey& key) {
     const QString typed = nfc(typedText);
-    // The form the learner was nearer to.
-    const QString answer = lettersApart(typed, nfc(plain)) <= lettersApart(typed, nfc(withPronoun))
-                               ? nfc(plain)
-                               : nfc(withPronoun);
+    // The form the learner was nearer to: the one with as many words, else the one with
+    // fewer letters to change.
+    const auto words = [](const QString& text) { return wordsOf(text).size(); };
+    const bool plainNearer =
+        words(typed) == words(key.plain) && words(typed) != words(key.withPronoun) ? true
+        : words(typed) == words(key.withPronoun) && words(typed) != words(key.plain)
+            ? false
+            : lettersApart(typed, nfc(key.plain)) <= lettersApart(typed, nfc(key.withPronoun));
+    const QString answer = plainNearer ? nfc(key.plain) : nfc(key.withPronoun);
+    std::span<const WordRole> roles = key.roles;
+    if (plainNearer && key.plain != key.withPronoun && !roles.empty())
+        roles = roles.subspan(1);
     if (typed == answer)
         return {};
-    if (Result r = capitalOrStop(typed, answer, true); r.kind != Kind::None)
-        return r;
-    if (Result r = accents(typed, answer, QString()); r.kind != Kind::None)
-        return r;
-    return letters(typed, answer);
+    Result found = capitalOrStop(typed, answer, true);
+    const QStringList typedWords = wordsOf(typed);
+    const QStringList rightWords = wordsOf(answer);
+    WordHint wordHint;
+    if (found.kind == Kind::None && typedWords != rightWords) {
+        // The same words in another order, whatever their capitals.
+        QStringList sortedTyped =
+            typedWords.join(QLatin1Char(' ')).toLower().split(QLatin1Char(' '));
+        QStringList sortedRight =
+            rightWords.join(QLatin1Char(' ')).toLower().split(QLatin1Char(' '));
+        sortedTyped.sort();
+        sortedRight.sort();
+        if (sortedTyped == sortedRight)
+            found = {Kind::WordOrder, QStringLiteral("The words are right, but in another order.")};
+        else if (wordHint = wrongWord(typedWords, rightWords, roles, key); !wordHint.text.isEmpty())
+            found = {Kind::Word, wordHint.text};
+    }
+    if (found.kind == Kind::None)
+        found = accents(typed, answer, QString());
+    if (found.kind == Kind::None)
+        found = letters(typed, answer);
+    // Right words in another order have no wrong letters to mark.
+    if (found.kind != Kind::WordOrder)
+        found.marks = MarkedText::byWords(typed, answer);
+    if (wordHint.word >= 0 && wordHint.marks.hasMarks())
+        found.marks.markWord(wordHint.word, wordHint.marks);
+    return found;
 }
 
 } // namespace kerbu

@@ -65,12 +65,13 @@ void MistakeLog::clear() {
     reset(0, false, 0, false);
 }
 
-void MistakeLog::wrong(int item, const QString& label, const QString& typed) {
+void MistakeLog::wrong(int item, const QString& label, const QString& typed,
+                       const MarkedText& marks) {
     if (!running_)
         return;
     const int row = rowCount();
     beginInsertRows({}, row, row);
-    tries_.push_back({item, label, typed.left(keptLength), QString()});
+    tries_.push_back({item, label, typed.left(keptLength), QString(), marks});
     endInsertRows();
     emit changed();
 }
@@ -131,10 +132,15 @@ QVariant MistakeLog::data(const QModelIndex& index, int role) const {
     const QString& text = index.column() == ItemColumn    ? t.label
                           : index.column() == TypedColumn ? t.typed
                                                           : t.right;
+    const bool marked = index.column() == TypedColumn && t.marks.hasMarks();
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::AccessibleTextRole:
         return shownSafely(text);
+    case Qt::AccessibleTextRole:
+        return marked ? QStringLiteral("%1, marked: %2").arg(shownSafely(text), t.marks.spoken())
+                      : shownSafely(text);
+    case MarksRole:
+        return marked ? QVariant::fromValue(t.marks) : QVariant();
     case Qt::ToolTipRole:
         return text.size() > 40 ? shownSafely(text, 120) : QVariant();
     default:

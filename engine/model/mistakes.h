@@ -1,5 +1,7 @@
 #pragma once
 
+#include "marks.h"
+
 #include <QAbstractTableModel>
 #include <QString>
 #include <vector>
@@ -18,13 +20,15 @@ class MistakeLog : public QAbstractTableModel {
     Q_OBJECT
   public:
     enum Column { ItemColumn, TypedColumn, RightColumn, ColumnCount };
+    // The Typed cell's marks, where a hint marked its letters.
+    static constexpr int MarksRole = Qt::UserRole + 1;
 
     // A new run of `length` items, `alreadyRight` of them answered before it began; a
     // round of the missed items says so in its score line.
     void begin(int length, bool round, int alreadyRight = 0);
     // No run: the window opened, or Plus was chosen.
     void clear();
-    void wrong(int item, const QString& label, const QString& typed);
+    void wrong(int item, const QString& label, const QString& typed, const MarkedText& marks = {});
     void right(int item, const QString& answer);
     // The run is accomplished.
     void finish();
@@ -51,6 +55,7 @@ class MistakeLog : public QAbstractTableModel {
         QString label{};
         QString typed{};
         QString right{};
+        MarkedText marks{};
     };
     void reset(int length, bool round, int alreadyRight, bool running);
 

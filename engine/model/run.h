@@ -71,8 +71,9 @@ class RunModel {
     virtual void startRound(const std::vector<int>& missed, Random& random) = 0;
 
     virtual Item item() const = 0;
-    // What Solution shows.
+    // What Solution shows, and why it is so (said with the Hints on).
     virtual QString solution() const = 0;
+    virtual QString why() const = 0;
     virtual Phase phase() const = 0;
     // How many items the run asks, and how many of them are right already.
     virtual int runLength() const = 0;

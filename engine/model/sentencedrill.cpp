@@ -1,5 +1,7 @@
 #include "sentencedrill.h"
 
+#include "why.h"
+
 #include <algorithm>
 
 namespace kerbu {
@@ -61,7 +63,7 @@ Verdict SentenceDrill::answer(const Answer& given, Random& random) {
     const bool right = isShown() && !sentence.isEmpty() &&
                        (sameText(sentence, solution()) || sameText(sentence, withPronoun()));
     if (!right) {
-        verdict.hint = Hint::forSentence(sentence, solution(), withPronoun());
+        verdict.hint = Hint::forSentence(sentence, key(current_));
         return verdict;
     }
     verdict.say = sentence;
@@ -150,6 +152,22 @@ QString SentenceDrill::solution() const {
 
 QString SentenceDrill::withPronoun() const {
     return isShown() ? QString::fromUtf16(sentences_[std::size_t(current_)].mond1) : QString();
+}
+
+SentenceKey SentenceDrill::key(int sentence) const {
+    if (sentence < 0 || sentence >= size())
+        return {};
+    const Sentence& s = sentences_[std::size_t(sentence)];
+    const auto k = std::size_t(std::clamp(s.picture, 0, int(pictures_.size()) - 1));
+    return {.plain = QString::fromUtf16(s.mond),
+            .withPronoun = QString::fromUtf16(s.mond1),
+            .roles = s.roles,
+            .place = pictures_.empty() ? QString() : QString::fromUtf16(pictures_[k].hat),
+            .person = QString::fromUtf16(s.person)};
+}
+
+QString SentenceDrill::why() const {
+    return isShown() ? Why::forSentence(key(current_)).text : QString();
 }
 
 QString SentenceDrill::mainWords() const {

@@ -4,6 +4,7 @@
 #include "run.h"
 
 #include <QString>
+#include <array>
 #include <span>
 #include <vector>
 
@@ -11,12 +12,13 @@ namespace kerbu {
 
 // One sentence about a picture: `mond` as the learner may write it without the pronoun,
 // `mond1` with it (where the person is named, both are the same sentence), which picture
-// it is about and the person shown beside it.
+// it is about, the person shown beside it, and what each word of `mond1` is.
 struct Sentence {
     const char16_t* mond{};
     const char16_t* mond1{};
     int picture{};
     const char16_t* person{};
+    std::array<WordRole, 4> roles{};
 };
 
 // One picture: the place (`hat`) and the verb (`ig`) its sentences are made of, and what
@@ -58,6 +60,7 @@ class SentenceDrill : public RunModel {
     // The sentence without its pronoun. Empty once it has been answered in this Restart
     // run.
     QString solution() const override;
+    QString why() const override;
     Phase phase() const override { return phase_; }
     int runLength() const override;
     int solved() const override { return 0; }
@@ -70,6 +73,8 @@ class SentenceDrill : public RunModel {
     QString shows() const;
     QString person() const;
     QString withPronoun() const;
+    // What a sentence's answer is checked against, for the hints.
+    SentenceKey key(int sentence) const;
     // The message of a click on the picture: the verb and the place of the current
     // sentence's picture, of the second one before Start.
     QString mainWords() const;

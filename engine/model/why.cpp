@@ -1,0 +1,159 @@
+#include "why.h"
+
+#include "endings.h"
+#include "vowels.h"
+
+#include <QStringList>
+#include <algorithm>
+#include <vector>
+
+namespace kerbu {
+
+using endings::Case;
+
+namespace {
+
+// clang-format off
+constexpr LearnedWord learnedWords[] = {
+    {.word = u"híd", .answer = u"hídra", .why = "it has the front vowel í only, yet takes the back endings"},
+    {.word = u"híd", .answer = u"hidat", .why = "it has the front vowel í only, yet takes -at, and its í turns short"},
+    {.word = u"huszonhét", .answer = u"huszonhetet", .why = "the last part, hét, decides the ending, and its é turns short"},
+    {.word = u"könyv", .answer = u"könyvet", .why = "it takes -et, not -öt"},
+    {.word = u"föld", .answer = u"földet", .why = "it takes -et, not -öt"},
+    {.word = u"zöld", .answer = u"zöldet", .why = "it takes -et, not -öt"},
+};
+// clang-format on
+
+// The letters after which the -t may follow a word at once: j, l, ly, n, ny, r, s, sz, z,
+// zs. After any other consonant it takes a linking vowel.
+bool mayTakeTAtOnce(const QString& last) {
+    static const QStringList letters{"j", "l", "ly", "n", "ny", "r", "s", "sz", "z", "zs"};
+    return letters.contains(last);
+}
+
+// The consonant a word ends in, a two-letter one (sz, gy) whole.
+QString lastConsonant(const QString& stem) {
+    static const QStringList pairs{"cs", "dz", "gy", "ly", "ny", "sz", "ty", "zs"};
+    const QString two = stem.right(2);
+    return pairs.contains(two) ? two : stem.right(1);
+}
+
+bool isBackWord(const std::vector<QChar>& found) {
+    if (found.empty())
+        return false;
+    const auto decides =
+        std::find_if(found.rbegin(), found.rend(), [](QChar c) { return !vowels::isNeutral(c); });
+    return vowels::isBack(found.back()) ||
+           (vowels::isNeutral(found.back()) && decides != found.rend() && vowels::isBack(*decides));
+}
+
+// Whether the ending's vowel is the one vowel harmony gives the word: back vowels for a
+// word whose deciding vowel is back, -ö- after a rounded last vowel where the ending has
+// such a form, else -e-. -at and -ot both go with back vowels.
+bool harmonyHolds(const QString& word, const QString& ending, Case c) {
+    const QChar vowel = endings::vowelOf(ending);
+    if (vowel.isNull())
+        return true;
+    std::vector<QChar> found;
+    std::copy_if(word.begin(), word.end(), std::back_inserter(found),
+                 [](QChar ch) { return vowels::isVowel(ch.toLower()); });
+    if (isBackWord(found))
+        return vowels::isBack(vowel);
+    const bool threeWays = c == Case::Object || c == Case::On;
+    const bool rounded = threeWays && !found.empty() && vowels::isRounded(found.back().toLower());
+    return !vowels::isBack(vowel) && vowels::isRounded(vowel) == rounded;
+}
+
+} // namespace
+
+std::span<const LearnedWord> Why::learned() {
+    return learnedWords;
+}
+
+Why Why::forWord(const QString& wordText, const QString& answerText) {
+    const QString word = wordText.normalized(QString::NormalizationForm_C);
+    const QString answer = answerText.normalized(QString::NormalizationForm_C);
+    const QString base = endings::lastWord(word);
+    const QString whole = endings::lastWord(answer);
+    for (const LearnedWord& l : learnedWords) {
+        if (base.compare(QString::fromUtf16(l.word), Qt::CaseInsensitive) == 0 &&
+            whole.compare(QString::fromUtf16(l.answer), Qt::CaseInsensitive) == 0)
+            return {true, QStringLiteral("%1: learn %2 with its ending: %3.")
+                              .arg(whole, base, QString::fromUtf8(l.why))};
+    }
+    const Case c = endings::caseOf(answer);
+    const QString stem = endings::stemOf(answer, c);
+    const QString ending = answer.mid(stem.size());
+    const auto change = endings::stemChange(word, stem);
+    // An ending without a vowel has no harmony to speak of.
+    QStringList parts;
+    if (!endings::vowelOf(ending).isNull() || (c != Case::Object && c != Case::On))
+        parts << endings::whyTheEnding(base, ending);
+    bool explained = c != Case::None && change.has_value() && harmonyHolds(base, ending, c);
+    if (change && !change->isEmpty())
+        parts << *change;
+    // A final a or e always becomes long before an ending.
+    if (change && change->isEmpty() && (base.endsWith(QLatin1Char('a')) || base.endsWith('e')))
+        explained = false;
+    if ((c == Case::Object || c == Case::On) && !stem.isEmpty()) {
+        const bool linking = !endings::vowelOf(ending).isNull();
+        const QString after = lastConsonant(stem);
+        if (vowels::isVowel(stem.back())) {
+            explained = explained && !linking;
+            parts << QStringLiteral("after a vowel the -%1 follows at once").arg(ending);
+        } else if (c == Case::Object && mayTakeTAtOnce(after)) {
+            parts << (linking
+                          ? QStringLiteral("after %1 this word takes a linking vowel").arg(after)
+                          : QStringLiteral("after %1 the -t may follow at once").arg(after));
+        } else {
+            explained = explained && linking;
+            parts << QStringLiteral("after %1 the ending takes a linking vowel").arg(after);
+        }
+    }
+    return {explained, QStringLiteral("%1: %2.").arg(whole, parts.join(QStringLiteral("; ")))};
+}
+
+Why Why::forSentence(const SentenceKey& key) {
+    QString bare = key.withPronoun;
+    bare.chop(bare.endsWith(QLatin1Char('.')) ? 1 : 0);
+    const QStringList words = bare.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (words.size() != qsizetype(key.roles.size()))
+        return {};
+    const QString person = QString(key.person).remove(QLatin1Char('(')).remove(QLatin1Char(')'));
+    // The verb first, then the place, then the article.
+    QString verb;
+    QString place;
+    QString article;
+    bool explained = true;
+    for (qsizetype k = 0; k < words.size(); ++k) {
+        const QString& w = words.at(k);
+        switch (key.roles[std::size_t(k)]) {
+        case WordRole::Verb:
+            verb = QStringLiteral("%1 goes with %2").arg(w, person);
+            break;
+        case WordRole::Article: {
+            const bool vowelNext = k + 1 < words.size() && vowels::isVowel(words.at(k + 1).front());
+            explained = explained && (w.toLower() == QLatin1String("az")) == vowelNext;
+            article = vowelNext ? QStringLiteral("az comes before a vowel")
+                                : QStringLiteral("a comes before a consonant");
+            break;
+        }
+        case WordRole::Person:
+        case WordRole::Pronoun:
+            explained = explained && w.compare(person, Qt::CaseInsensitive) == 0;
+            break;
+        default: {
+            const WordRole role = key.roles[std::size_t(k)];
+            const Case asked = endings::caseOf(role);
+            explained = explained && forWord(key.place, w).explained && endings::caseOf(w) == asked;
+            place = QStringLiteral("%1 answers %2").arg(w, endings::family(asked).question);
+        }
+        }
+    }
+    QStringList parts{verb, place, article};
+    parts.removeAll(QString());
+    return {explained && !verb.isEmpty() && !place.isEmpty(),
+            parts.join(QStringLiteral("; ")) + QLatin1Char('.')};
+}
+
+} // namespace kerbu
