@@ -23,6 +23,23 @@ QString missing(int count, const QString& where) {
            where;
 }
 
+// The fewest things to change, add or drop that turn the first i of n things into the
+// first j of m, for every i and j; `same(i, j)` compares thing i with thing j.
+template <typename Same>
+std::vector<std::vector<int>> editCosts(std::size_t n, std::size_t m, Same same) {
+    std::vector<std::vector<int>> cost(n + 1, std::vector<int>(m + 1));
+    for (std::size_t i = 0; i <= n; ++i)
+        cost[i][0] = int(i);
+    for (std::size_t j = 0; j <= m; ++j)
+        cost[0][j] = int(j);
+    for (std::size_t i = 1; i <= n; ++i) {
+        for (std::size_t j = 1; j <= m; ++j)
+            cost[i][j] = std::min({cost[i - 1][j - 1] + (same(i - 1, j - 1) ? 0 : 1),
+                                   cost[i - 1][j] + 1, cost[i][j - 1] + 1});
+    }
+    return cost;
+}
+
 bool isBlank(const QString& letter) {
     return letter == QLatin1String(" ");
 }
@@ -95,21 +112,10 @@ MarkedText MarkedText::byWords(const QString& typed, const QString& answer) {
             text += marked.letters_[std::size_t(typedWords[k].first + i)].text;
         return text;
     };
-    // The fewest words to change, add or drop; a changed word costs less the nearer it is.
     const std::size_t n = typedWords.size();
     const std::size_t m = std::size_t(right.size());
-    std::vector<std::vector<int>> cost(n + 1, std::vector<int>(m + 1));
-    for (std::size_t i = 0; i <= n; ++i)
-        cost[i][0] = int(i);
-    for (std::size_t j = 0; j <= m; ++j)
-        cost[0][j] = int(j);
-    for (std::size_t i = 1; i <= n; ++i) {
-        for (std::size_t j = 1; j <= m; ++j) {
-            const int change = wordOf(i - 1) == right[qsizetype(j - 1)] ? 0 : 1;
-            cost[i][j] =
-                std::min({cost[i - 1][j - 1] + change, cost[i - 1][j] + 1, cost[i][j - 1] + 1});
-        }
-    }
+    const auto cost = editCosts(
+        n, m, [&](std::size_t i, std::size_t j) { return wordOf(i) == right[qsizetype(j)]; });
     // Back from the end: a word too many or missing is taken as late as it can be, where
     // a reader of the sentence from its start finds it.
     std::size_t i = n;
@@ -145,18 +151,8 @@ void MarkedText::compare(int first, int count, const QStringList& answer) {
     auto typedAt = [&](std::size_t i) -> const QString& {
         return letters_[std::size_t(first) + i].text;
     };
-    std::vector<std::vector<int>> cost(n + 1, std::vector<int>(m + 1));
-    for (std::size_t i = 0; i <= n; ++i)
-        cost[i][0] = int(i);
-    for (std::size_t j = 0; j <= m; ++j)
-        cost[0][j] = int(j);
-    for (std::size_t i = 1; i <= n; ++i) {
-        for (std::size_t j = 1; j <= m; ++j) {
-            const int change = typedAt(i - 1) == answer[qsizetype(j - 1)] ? 0 : 1;
-            cost[i][j] =
-                std::min({cost[i - 1][j - 1] + change, cost[i - 1][j] + 1, cost[i][j - 1] + 1});
-        }
-    }
+    const auto cost = editCosts(
+        n, m, [&](std::size_t i, std::size_t j) { return typedAt(i) == answer[qsizetype(j)]; });
     // Back from the end: a letter right, letters missing, a changed letter, or a letter too
     // many. Missing letters come first, so a vowel kept before an ending is marked as one
     // too many and the ending's letters as missing after it (háromt for hármat).
