@@ -81,6 +81,9 @@ class MarkedDelegate : public QStyledItemDelegate {
         text.setDefaultFont(cell.font);
         text.setDocumentMargin(2);
         text.setHtml(markedHtml(marks.value<MarkedText>()));
+        // A sentence too long for the cell shows just its marked words.
+        if (text.idealWidth() > cell.rect.width())
+            text.setHtml(markedHtml(marks.value<MarkedText>(), true));
         painter->save();
         painter->setClipRect(cell.rect);
         painter->translate(cell.rect.left(),

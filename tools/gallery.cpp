@@ -209,7 +209,7 @@ void mistakes(const QString& id) {
                          ? window->control<QLineEdit>(QStringLiteral("Text2"))
                          : window->control<QLineEdit>(QStringLiteral("Text1"));
     shotName = window->objectName() + QStringLiteral("-9-wrong");
-    for (const char* typed : {"Az autoban ulok.", "Az autóba ülök."}) {
+    for (const char* typed : {"Kati a bankban megy.", "Kati a bankba megyek."}) {
         box->setText(QString::fromUtf8(typed));
         click(window, "Command2");
     }
