@@ -51,6 +51,7 @@ class HintsTest : public test::Suite {
         QTest::newRow("1/a object") << "bankot" << "bankba" << "bank" << K::WrongCase << "-t answers mit?; here the question is hova? (into where?), -ba/-be.";
         QTest::newRow("5 gap hova?") << "ba" << "ban" << "taxi" << K::WrongCase << "-ba/-be answer hova?; here the question is hol? (in where?), -ban/-ben.";
         QTest::newRow("5 gap object") << "et" << "on" << "Hat asztal" << K::WrongCase << "-t answers mit?; here the question is hol? (on where?), -n/-on/-en/-ön.";
+        QTest::newRow("5 gap on for in") << "on" << "ban" << "taxi" << K::WrongCase << "-n/-on/-en/-ön answer hol? (on where?); here the question is hol? (in where?), -ban/-ben.";
         QTest::newRow("2/a hol?") << "postán" << "postát" << "posta" << K::WrongCase << "This exercise asks for the object ending -t, which answers mit? (what?).";
         // two rules in one word
         QTest::newRow("2/b hét") << "hétt" << "hetet" << "hét" << K::TwoThings << "Two things: the long é of hét turns short, and the -t needs a linking vowel here.";

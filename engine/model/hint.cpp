@@ -108,12 +108,17 @@ Hint::Result wrongCase(const QString& typed, const QString& answer, const QStrin
             else if (hova(asked) && hova(used))
                 text = QStringLiteral("This exercise asks for %1, which answer %2.")
                            .arg(endings::family(asked).orList, endings::family(asked).question);
-            else
-                text = QStringLiteral("%1 answer%2 %3; here the question is %4, %5.")
-                           .arg(endings::family(used).slashed,
-                                used == Case::Object ? QStringLiteral("s") : QString(),
-                                endings::family(used).question.section(QLatin1Char(' '), 0, 0),
-                                endings::family(asked).question, endings::family(asked).slashed);
+            else {
+                // hol? against hol? needs the gloss that tells in from on.
+                const QString usedQuestion = endings::family(used).question;
+                const QString word = usedQuestion.section(QLatin1Char(' '), 0, 0);
+                text =
+                    QStringLiteral("%1 answer%2 %3; here the question is %4, %5.")
+                        .arg(endings::family(used).slashed,
+                             used == Case::Object ? QStringLiteral("s") : QString(),
+                             endings::family(asked).question.startsWith(word) ? usedQuestion : word,
+                             endings::family(asked).question, endings::family(asked).slashed);
+            }
             return {Hint::Kind::WrongCase, text, endingMarked(typed, form)};
         }
     }
