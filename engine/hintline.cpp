@@ -1,5 +1,6 @@
 #include "hintline.h"
 
+#include "engine/model/mistakes.h"
 #include "platform/colours.h"
 
 #include <QRegularExpression>
@@ -17,12 +18,8 @@ QString shownLetter(const QString& letter, bool& rightToLeft) {
     constexpr qsizetype accents = 4;
     QString shown;
     for (const QChar c : letter.left(accents)) {
-        const QChar::Category category = c.category();
-        const bool hidden = category == QChar::Other_Control || category == QChar::Other_Format ||
-                            category == QChar::Separator_Line ||
-                            category == QChar::Separator_Paragraph;
-        shown += hidden ? QChar(QChar::ReplacementCharacter) : c;
-        rightToLeft = rightToLeft || c.direction() == QChar::DirR || c.direction() == QChar::DirAL;
+        shown += isHiddenCharacter(c) ? QChar(QChar::ReplacementCharacter) : c;
+        rightToLeft = rightToLeft || isRightToLeft(c);
     }
     if (!shown.isEmpty() && shown.back().isHighSurrogate())
         shown.chop(1);

@@ -12,7 +12,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const std::array<Family, 5> families{{
+const std::array<Family, 5> allFamilies{{
     {Case::In, {"ban", "ben"}, "-ban or -ben", "-ban/-ben", "hol? (in where?)"},
     {Case::Into, {"ba", "be"}, "-ba or -be", "-ba/-be", "hova? (into where?)"},
     {Case::Onto, {"ra", "re"}, "-ra or -re", "-ra/-re", "hova? (onto where?)"},
@@ -26,15 +26,19 @@ const std::array<Family, 5> families{{
 
 } // namespace
 
+std::span<const Family> families() {
+    return allFamilies;
+}
+
 const Family& family(Case c) {
     static const Family none{};
-    const auto found =
-        std::find_if(families.begin(), families.end(), [c](const Family& f) { return f.c == c; });
-    return found != families.end() ? *found : none;
+    const auto found = std::find_if(allFamilies.begin(), allFamilies.end(),
+                                    [c](const Family& f) { return f.c == c; });
+    return found != allFamilies.end() ? *found : none;
 }
 
 Case caseOf(const QString& answer) {
-    for (const Family& f : families) {
+    for (const Family& f : allFamilies) {
         if (std::any_of(f.forms.begin(), f.forms.end(),
                         [&](const QString& form) { return answer.endsWith(form); }))
             return f.c;
@@ -137,6 +141,19 @@ QString whyTheEnding(const QString& word, const QString& right, const QString& w
     return QStringLiteral("%1: it has front vowels only").arg(takes);
 }
 
+QChar lengthened(QChar last) {
+    return last == QLatin1Char('a')   ? QChar(u'á')
+           : last == QLatin1Char('e') ? QChar(u'é')
+                                      : QChar();
+}
+
+qsizetype droppingVowel(const QString& word) {
+    qsizetype last = word.size() - 1;
+    while (last > 0 && !vowels::isVowel(word.at(last)))
+        --last;
+    return last > 0 && last < word.size() - 1 ? last : -1;
+}
+
 std::optional<QString> stemChange(const QString& wordText, const QString& stem) {
     if (stem == wordText)
         return QString();
@@ -146,9 +163,7 @@ std::optional<QString> stemChange(const QString& wordText, const QString& stem) 
         return std::nullopt;
     const QString changed = stem.mid(front.size());
     const QChar last = word.back();
-    const QChar longer = last == QLatin1Char('a')   ? QChar(u'á')
-                         : last == QLatin1Char('e') ? QChar(u'é')
-                                                    : QChar();
+    const QChar longer = lengthened(last);
     if (!longer.isNull() && changed == word.chopped(1) + longer)
         return QStringLiteral("the %1 at the end of %2 becomes %3").arg(last).arg(word).arg(longer);
     if (changed.size() == word.size() &&
@@ -163,11 +178,8 @@ std::optional<QString> stemChange(const QString& wordText, const QString& stem) 
             return QStringLiteral("the long %1 of %2 turns short").arg(word.at(at)).arg(word);
         return std::nullopt;
     }
-    qsizetype lastVowel = word.size() - 1;
-    while (lastVowel > 0 && !vowels::isVowel(word.at(lastVowel)))
-        --lastVowel;
-    if (lastVowel > 0 && lastVowel < word.size() - 1 &&
-        changed == word.left(lastVowel) + word.mid(lastVowel + 1))
+    const qsizetype lastVowel = droppingVowel(word);
+    if (lastVowel > 0 && changed == word.left(lastVowel) + word.mid(lastVowel + 1))
         return QStringLiteral("the last %1 of %2 drops out").arg(word.at(lastVowel)).arg(word);
     return std::nullopt;
 }

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <span>
 
 // The case endings of the lesson and what the hints and the explanations say of them.
 namespace kerbu::endings {
@@ -22,6 +23,8 @@ struct Family {
 };
 
 const Family& family(Case c);
+// Every family, -ban/-ben before -ba/-be.
+std::span<const Family> families();
 // The case of a stored answer, or of an ending alone, by how it ends.
 Case caseOf(const QString& answer);
 // The case of a place in a sentence, by its stored role.
@@ -37,6 +40,13 @@ QChar vowelOf(const QString& ending);
 // Why `word` takes the ending `right`, where `wrong` is the other ending (empty: none),
 // from its last vowels; one clause, without a full stop.
 QString whyTheEnding(const QString& word, const QString& right, const QString& wrong = {});
+
+// The long vowel a final a or e of a word becomes before an ending (á, é); none for any
+// other last letter.
+QChar lengthened(QChar last);
+// Where the last vowel of a word stands if it drops out before an ending (három, étterem):
+// a vowel with consonants after it, not the first letter; -1 if none.
+qsizetype droppingVowel(const QString& word);
 
 // What the base word goes through before the ending, where `stem` is the answer without
 // its ending: "the a at the end of szoba becomes á", "the long é of hét turns short",

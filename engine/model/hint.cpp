@@ -5,7 +5,6 @@
 
 #include <QStringList>
 #include <algorithm>
-#include <array>
 #include <cstdlib>
 #include <vector>
 
@@ -78,13 +77,6 @@ Hint::Result capitalOrStop(const QString& typed, const QString& answer, bool sen
     return {Hint::Kind::CapitalOrStop, QStringLiteral("No full stop belongs here.")};
 }
 
-// The letters of the ending at the end of `typed`, marked.
-MarkedText endingMarked(const QString& typed, const QString& ending) {
-    const int letters = int(MarkedText::lettersOf(typed).size());
-    const int endingLetters = int(MarkedText::lettersOf(ending).size());
-    return MarkedText::ranged(typed, letters - endingLetters, endingLetters);
-}
-
 // The ending of another question where the exercise asks one: -ban/-ben or -n/-on/-en/-ön
 // (hol?) for -ba/-be or -ra/-re (hova?) and back, either of them for the object -t and
 // back. The learner's word must be the word asked, whatever its accents.
@@ -119,7 +111,8 @@ Hint::Result wrongCase(const QString& typed, const QString& answer, const QStrin
                              endings::family(asked).question.startsWith(word) ? usedQuestion : word,
                              endings::family(asked).question, endings::family(asked).slashed);
             }
-            return {Hint::Kind::WrongCase, text, endingMarked(typed, form)};
+            return {Hint::Kind::WrongCase, text,
+                    MarkedText::lastMarked(typed, int(MarkedText::lettersOf(form).size()))};
         }
     }
     return {};
@@ -156,10 +149,8 @@ Hint::Result twoThings(const QString& typed, const QString& answer, const QStrin
 // három and étterem lose their last vowel before the ending (hármat, éttermet); the
 // learner kept it.
 Hint::Result droppedVowel(const QString& typed, const QString& answer, const QString& word) {
-    qsizetype last = word.size() - 1;
-    while (last > 0 && !vowels::isVowel(word.at(last)))
-        --last;
-    if (last <= 0 || last == word.size() - 1)
+    const qsizetype last = endings::droppingVowel(word);
+    if (last < 0)
         return {};
     const QString dropped = word.left(last) + word.mid(last + 1);
     if (!answer.startsWith(dropped) || answer.startsWith(word) || !typed.startsWith(word))
@@ -176,9 +167,7 @@ Hint::Result shortVowel(const QString& typed, const QString& answer, const QStri
     if (word.size() < 2 || typed.size() < word.size() || !typed.startsWith(word))
         return {};
     const QChar last = word.back();
-    const QChar longer = last == QLatin1Char('a')   ? QChar(u'á')
-                         : last == QLatin1Char('e') ? QChar(u'é')
-                                                    : QChar();
+    const QChar longer = endings::lengthened(last);
     if (longer.isNull() || !answer.startsWith(word.chopped(1) + longer))
         return {};
     return {Hint::Kind::ShortVowel, QStringLiteral("The %1 at the end of the word becomes %2 "
@@ -187,23 +176,16 @@ Hint::Result shortVowel(const QString& typed, const QString& answer, const QStri
                                         .arg(longer)};
 }
 
-// Endings that only vowel harmony tells apart, and -at and -ot, which it does not.
-const std::array<QStringList, 5> harmonies{
-    QStringList{QStringLiteral("ba"), QStringLiteral("be")},
-    QStringList{QStringLiteral("ra"), QStringLiteral("re")},
-    QStringList{QStringLiteral("ban"), QStringLiteral("ben")},
-    QStringList{QStringLiteral("on"), QStringLiteral("en"), QStringLiteral("ön")},
-    QStringList{QStringLiteral("ot"), QStringLiteral("at"), QStringLiteral("et"),
-                QStringLiteral("öt")}};
-
+// The ending of the other vowel harmony within its family, or -at for -ot and back (the
+// endings without a vowel take no part).
 Hint::Result harmony(const QString& typed, const QString& answer, const QString& word) {
-    for (const QStringList& family : harmonies) {
-        for (const QString& right : family) {
-            if (!answer.endsWith(right))
+    for (const endings::Family& family : endings::families()) {
+        for (const QString& right : family.forms) {
+            if (!answer.endsWith(right) || endings::vowelOf(right).isNull())
                 continue;
             const QString stem = answer.chopped(right.size());
-            for (const QString& wrong : family) {
-                if (wrong != right && typed == stem + wrong) {
+            for (const QString& wrong : family.forms) {
+                if (wrong != right && !endings::vowelOf(wrong).isNull() && typed == stem + wrong) {
                     const QString named = endings::lastWord(word.isEmpty() ? stem : word);
                     return {Hint::Kind::Harmony,
                             endings::whyTheEnding(named, right, wrong) + QLatin1Char('.')};
@@ -280,16 +262,17 @@ Hint::Result accents(const QString& typed, const QString& answer, const QString&
     return {Hint::Kind::Accents, QStringLiteral("Look at the accents: %1.").arg(listed(parts))};
 }
 
+// The object -t with its linking vowel missing, or with one where it takes none.
 Hint::Result linkingVowel(const QString& typed, const QString& answer, const QString&) {
     if (!answer.endsWith(QLatin1Char('t')) || !typed.endsWith(QLatin1Char('t')))
         return {};
-    static const QString linking = QStringLiteral("oaeö");
-    if (answer.size() >= 2 && linking.contains(answer.at(answer.size() - 2)) &&
-        typed == answer.chopped(2) + QLatin1Char('t'))
+    const auto linked = [](const QString& text) {
+        return text.size() - endings::stemOf(text, Case::Object).size() == 2;
+    };
+    if (linked(answer) && typed == endings::stemOf(answer, Case::Object) + QLatin1Char('t'))
         return {Hint::Kind::LinkingVowel,
                 QStringLiteral("Here the -t needs a linking vowel in front of it.")};
-    if (typed.size() >= 2 && linking.contains(typed.at(typed.size() - 2)) &&
-        typed.chopped(2) + QLatin1Char('t') == answer)
+    if (linked(typed) && endings::stemOf(typed, Case::Object) + QLatin1Char('t') == answer)
         return {Hint::Kind::LinkingVowel,
                 QStringLiteral("Here the -t follows the word without a linking vowel.")};
     return {};
@@ -376,8 +359,7 @@ WordHint wrongWord(const QStringList& typed, const QStringList& right,
                 : QStringLiteral("After word %1 comes %2, which is missing.").arg(k).arg(missing)};
     }
     const QString typedWord = typed.value(k);
-    const bool place = role != WordRole::Person && role != WordRole::Pronoun &&
-                       role != WordRole::Article && role != WordRole::Verb;
+    const bool place = endings::caseOf(role) != Case::None;
     const Hint::Result inWord =
         Hint::forWord(typedWord, right.at(k), place ? key.place : QString());
     const QString person = QString(key.person).remove(QLatin1Char('(')).remove(QLatin1Char(')'));
@@ -458,13 +440,12 @@ Hint::Result Hint::forSentence(const QString& typedText, const SentenceKey& key)
     WordHint wordHint;
     if (found.kind == Kind::None && typedWords != rightWords) {
         // The same words in another order, whatever their capitals.
-        QStringList sortedTyped =
-            typedWords.join(QLatin1Char(' ')).toLower().split(QLatin1Char(' '));
-        QStringList sortedRight =
-            rightWords.join(QLatin1Char(' ')).toLower().split(QLatin1Char(' '));
-        sortedTyped.sort();
-        sortedRight.sort();
-        if (sortedTyped == sortedRight)
+        const auto sorted = [](const QStringList& words) {
+            QStringList small = words.join(QLatin1Char(' ')).toLower().split(QLatin1Char(' '));
+            small.sort();
+            return small;
+        };
+        if (sorted(typedWords) == sorted(rightWords))
             found = {Kind::WordOrder, QStringLiteral("The words are right, but in another order.")};
         else if (wordHint = wrongWord(typedWords, rightWords, roles, key); !wordHint.text.isEmpty())
             found = {Kind::Word, wordHint.text};

@@ -79,39 +79,41 @@ MarkedText MarkedText::compared(const QString& typed, const QString& answer) {
     return marked;
 }
 
-MarkedText MarkedText::ranged(const QString& typed, int from, int count) {
+MarkedText MarkedText::lastMarked(const QString& typed, int count) {
     MarkedText marked = unmarked(typed);
-    const int end = std::min(from + count, int(marked.letters_.size()));
-    for (int i = std::max(from, 0); i < end; ++i)
-        marked.letters_[std::size_t(i)].wrong = true;
+    // The end of a text cut short is not shown, nor marked.
+    if (!marked.cut_) {
+        const int size = int(marked.letters_.size());
+        for (int i = std::max(size - count, 0); i < size; ++i)
+            marked.letters_[std::size_t(i)].wrong = true;
+    }
     return marked;
 }
 
 MarkedText MarkedText::byWords(const QString& typed, const QString& answer) {
     MarkedText marked = unmarked(typed);
     marked.byWords_ = true;
-    // Where each typed word stands among the letters.
+    // Where each typed word stands among the letters, and its text.
     struct Span {
         int first;
         int count;
     };
     std::vector<Span> typedWords;
+    QStringList typedText;
     for (int i = 0; i < int(marked.letters_.size()); ++i) {
-        const int word = marked.letters_[std::size_t(i)].word;
-        if (word < 0)
+        const Letter& l = marked.letters_[std::size_t(i)];
+        if (l.word < 0)
             continue;
-        if (int(typedWords.size()) <= word)
+        if (int(typedWords.size()) <= l.word) {
             typedWords.push_back({i, 0});
+            typedText << QString();
+        }
         ++typedWords.back().count;
+        typedText.back() += l.text;
     }
     const QStringList right =
         answer.normalized(QString::NormalizationForm_C).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    auto wordOf = [&](std::size_t k) {
-        QString text;
-        for (int i = 0; i < typedWords[k].count; ++i)
-            text += marked.letters_[std::size_t(typedWords[k].first + i)].text;
-        return text;
-    };
+    const auto wordOf = [&](std::size_t k) -> const QString& { return typedText[qsizetype(k)]; };
     const std::size_t n = typedWords.size();
     const std::size_t m = std::size_t(right.size());
     const auto cost = editCosts(

@@ -26,8 +26,8 @@ class MarkedText {
     // The letters of `typed` against the letters of `answer`: the fewest changes that
     // turn one into the other, marked in `typed`.
     static MarkedText compared(const QString& typed, const QString& answer);
-    // The letters from..from+count-1 of `typed` marked, as a rule names them.
-    static MarkedText ranged(const QString& typed, int from, int count);
+    // The last `count` letters of `typed` marked, as a rule names them (an ending).
+    static MarkedText lastMarked(const QString& typed, int count);
     // Word by word: the words of `typed` against the words of `answer` (one blank between
     // words), each pair of words compared letter by letter, a word too many marked whole.
     static MarkedText byWords(const QString& typed, const QString& answer);

@@ -9,12 +9,18 @@ namespace {
 // A pasted essay is kept only as far as the list can ever show it.
 constexpr qsizetype keptLength = 200;
 
+} // namespace
+
 bool isRightToLeft(QChar c) {
     const QChar::Direction d = c.direction();
     return d == QChar::DirR || d == QChar::DirAL;
 }
 
-} // namespace
+bool isHiddenCharacter(QChar c) {
+    const QChar::Category category = c.category();
+    return category == QChar::Other_Control || category == QChar::Other_Format ||
+           category == QChar::Separator_Line || category == QChar::Separator_Paragraph;
+}
 
 QString shownSafely(const QString& text, int length) {
     QString shown;
@@ -22,14 +28,11 @@ QString shownSafely(const QString& text, int length) {
     const QString start = text.left(length + 1);
     for (qsizetype i = 0; i < start.size(); ++i) {
         const QChar c = start.at(i);
-        const QChar::Category category = c.category();
         // A surrogate only as half of a pair; the pair cut at the end goes below.
         const bool paired =
             (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) ||
             (c.isLowSurrogate() && i > 0 && start.at(i - 1).isHighSurrogate());
-        const bool hidden = category == QChar::Other_Control || category == QChar::Other_Format ||
-                            category == QChar::Separator_Line ||
-                            category == QChar::Separator_Paragraph || (c.isSurrogate() && !paired);
+        const bool hidden = isHiddenCharacter(c) || (c.isSurrogate() && !paired);
         shown += hidden ? QChar(QChar::ReplacementCharacter) : c;
         rightToLeft = rightToLeft || isRightToLeft(c);
     }

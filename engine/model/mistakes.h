@@ -12,6 +12,11 @@ namespace kerbu {
 // characters become U+FFFD, a long text ends in "…", right-to-left text is set apart so
 // it cannot turn the cells around it.
 QString shownSafely(const QString& text, int length = 40);
+// A character that is not shown as itself: a control or formatting character, a line or
+// paragraph separator.
+bool isHiddenCharacter(QChar c);
+// A character written from right to left (Hebrew, Arabic).
+bool isRightToLeft(QChar c);
 
 // The wrong tries of the current run, for the Mistakes list: the item, what was typed and
 // the right form once the item has been answered right, and how far the run is. It lives
