@@ -16,8 +16,8 @@
 // "--quick" does a few of each, to see that it all still works.
 
 #include "engine/exercisewindow.h"
-#include "engine/model/pool.h"
-#include "engine/model/random.h"
+#include "model/pool.h"
+#include "model/random.h"
 #include "measure.h"
 #include "platform/espeakspeaker.h"
 #include "platform/formwindow.h"

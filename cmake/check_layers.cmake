@@ -1,5 +1,5 @@
 # The layers of the program include only what lies below them:
-#   model (engine/model) <- platform <- engine <- exercises <- shell <- app
+#   model <- platform <- engine <- exercises <- shell <- app
 # test support may use all of these, the tools all but the tests. The model knows no
 # window: of Qt it includes Qt Core alone, in any spelling of an include. Included from the
 # top CMakeLists.txt it stops the configuration at a wrong include; run with
@@ -16,17 +16,29 @@ set(_kerbu_below_app model platform engine exercises shell)
 set(_kerbu_below_testsupport model platform engine exercises shell)
 set(_kerbu_below_tools model platform engine exercises shell testsupport)
 set(_kerbu_all_folders model platform engine exercises shell app testsupport tests tools bench)
-set(_kerbu_folder_model engine/model)
 
-# The layer a "folder/..." include names: engine/model/ is the model's.
+# The layer a "folder/..." include names.
 function(_kerbu_layer_of header out_var)
   set(layer "")
-  if(header MATCHES "^engine/model/")
-    set(layer model)
-  elseif(header MATCHES "^([a-z]+)/")
+  if(header MATCHES "^([a-z]+)/")
     set(layer "${CMAKE_MATCH_1}")
   endif()
   set(${out_var} "${layer}" PARENT_SCOPE)
+endfunction()
+
+# Each library has a folder of its own at the top of the tree: a folder with a build file
+# of its own inside a layer's folder is a library hidden in the layer above it.
+function(kerbu_nested_libraries root out_var)
+  set(nested "")
+  foreach(layer model platform engine exercises shell app testsupport)
+    file(GLOB_RECURSE builds "${root}/${layer}/*/CMakeLists.txt")
+    foreach(build ${builds})
+      get_filename_component(folder "${build}" DIRECTORY)
+      file(RELATIVE_PATH name "${root}" "${folder}")
+      list(APPEND nested "${name}/: a library inside ${layer}/")
+    endforeach()
+  endforeach()
+  set(${out_var} "${nested}" PARENT_SCOPE)
 endfunction()
 
 # Sets out_var to the list of wrong includes below root, as "file: include" lines. qt_core
@@ -34,11 +46,7 @@ endfunction()
 function(kerbu_wrong_includes root qt_core out_var)
   set(wrong "")
   foreach(layer model platform engine exercises shell app testsupport tools)
-    set(folder "${layer}")
-    if(DEFINED _kerbu_folder_${layer})
-      set(folder "${_kerbu_folder_${layer}}")
-    endif()
-    file(GLOB sources "${root}/${folder}/*.h" "${root}/${folder}/*.cpp")
+    file(GLOB_RECURSE sources "${root}/${layer}/*.h" "${root}/${layer}/*.cpp")
     foreach(source ${sources})
       file(RELATIVE_PATH name "${root}" "${source}")
       file(STRINGS "${source}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<]")
@@ -67,10 +75,11 @@ function(kerbu_wrong_includes root qt_core out_var)
   set(${out_var} "${wrong}" PARENT_SCOPE)
 endfunction()
 
-function(_kerbu_stop_at_wrong wrong)
+function(_kerbu_stop_at_wrong)
+  set(wrong ${ARGN})
   if(wrong)
     string(REPLACE ";" "\n  " wrong "${wrong}")
-    message(FATAL_ERROR "Includes against the layers:\n  ${wrong}")
+    message(FATAL_ERROR "Against the layers:\n  ${wrong}")
   endif()
 endfunction()
 
@@ -79,7 +88,8 @@ if(CMAKE_SCRIPT_MODE_FILE)
     message(FATAL_ERROR "Name Qt Core's include folder with -DQT_CORE=")
   endif()
   kerbu_wrong_includes("${ROOT}" "${QT_CORE}" wrong)
-  _kerbu_stop_at_wrong("${wrong}")
+  kerbu_nested_libraries("${ROOT}" nested)
+  _kerbu_stop_at_wrong(${wrong} ${nested})
   if(SELFTEST)
     # An exercise reaching up into the shell, the engine into the exercises, the model
     # into the platform, and the model including widgets in each spelling: all caught,
@@ -87,12 +97,13 @@ if(CMAKE_SCRIPT_MODE_FILE)
     set(planted_lines
         "exercises/planted.cpp" "#include \"shell/windows.h\""
         "engine/planted.h" "#include \"exercises/k04d1a.h\""
-        "engine/model/planted1.h" "#include \"platform/services.h\""
-        "engine/model/planted2.h" "#include <QWidget>"
-        "engine/model/planted3.h" "#include <QtWidgets/QWidget>"
-        "engine/model/planted4.h" "#include <QtGui/qcolor.h>"
-        "engine/model/planted5.h" "#  include <qwidget.h>"
-        "engine/model/planted6.h" "#include <QtWidgets>")
+        "model/planted1.h" "#include \"platform/services.h\""
+        "model/planted2.h" "#include <QWidget>"
+        "model/planted3.h" "#include <QtWidgets/QWidget>"
+        "model/planted4.h" "#include <QtGui/qcolor.h>"
+        "model/planted5.h" "#  include <qwidget.h>"
+        "model/planted6.h" "#include <QtWidgets>"
+        "model/hints/planted7.h" "#include <QWidget>")
     string(RANDOM LENGTH 8 tag)
     set(planted "${CMAKE_CURRENT_BINARY_DIR}/layers-${tag}")
     set(count 0)
@@ -101,13 +112,24 @@ if(CMAKE_SCRIPT_MODE_FILE)
       file(WRITE "${planted}/${file}" "${line}\n")
       math(EXPR count "${count} + 1")
     endwhile()
-    file(WRITE "${planted}/engine/model/fine.h"
+    file(WRITE "${planted}/model/fine.h"
          "#include <QString>\n#include <QtCore/QStringList>\n#include <vector>\n#include \"run.h\"\n")
     kerbu_wrong_includes("${planted}" "${QT_CORE}" caught)
-    file(REMOVE_RECURSE "${planted}")
     list(LENGTH caught found)
     if(NOT found EQUAL count)
+      file(REMOVE_RECURSE "${planted}")
       message(FATAL_ERROR "The layer check caught ${found} of ${count} planted wrong includes: ${caught}")
+    endif()
+    # A library's folder nested in the folder of a library above it, as the models once
+    # stood inside the engine's folder: caught, and a layer's plain subfolder is not.
+    file(WRITE "${planted}/engine/model/CMakeLists.txt" "add_library(kerbu_model STATIC)\n")
+    file(WRITE "${planted}/shell/parts/CMakeLists.txt" "add_library(kerbu_parts STATIC)\n")
+    file(WRITE "${planted}/platform/pictures/readme.txt" "no build file here\n")
+    kerbu_nested_libraries("${planted}" nested)
+    file(REMOVE_RECURSE "${planted}")
+    list(LENGTH nested found)
+    if(NOT found EQUAL 2)
+      message(FATAL_ERROR "The layer check caught ${found} of 2 planted nested libraries: ${nested}")
     endif()
   endif()
   message(STATUS "The layers include only what lies below them.")
@@ -120,5 +142,6 @@ else()
     endif()
   endforeach()
   kerbu_wrong_includes("${PROJECT_SOURCE_DIR}" "${KERBU_QT_CORE_INCLUDE}" wrong)
-  _kerbu_stop_at_wrong("${wrong}")
+  kerbu_nested_libraries("${PROJECT_SOURCE_DIR}" nested)
+  _kerbu_stop_at_wrong(${wrong} ${nested})
 endif()

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/model/drill.h"
-#include "engine/model/keys.h"
+#include "model/drill.h"
+#include "model/keys.h"
 #include "exercisewindow.h"
 #include "platform/controls.h"
 

@@ -1,7 +1,7 @@
 #include "exercisewindow.h"
 
 #include "center.h"
-#include "engine/model/keys.h"
+#include "model/keys.h"
 #include "hintline.h"
 #include "mistakeswindow.h"
 #include "platform/colours.h"

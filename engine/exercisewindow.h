@@ -1,11 +1,11 @@
 #pragma once
 
-#include "engine/model/mistakes.h"
-#include "engine/model/run.h"
+#include "model/mistakes.h"
+#include "model/run.h"
 #include "framedesign.h"
 #include "platform/formwindow.h"
 #include "platform/services.h"
-#include "texts.h"
+#include "model/texts.h"
 
 #include <QPointer>
 #include <memory>

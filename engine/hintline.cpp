@@ -1,6 +1,6 @@
 #include "hintline.h"
 
-#include "engine/model/mistakes.h"
+#include "model/mistakes.h"
 #include "platform/colours.h"
 
 #include <QRegularExpression>

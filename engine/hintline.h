@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/model/marks.h"
+#include "model/marks.h"
 #include "platform/controls.h"
 
 #include <QLabel>

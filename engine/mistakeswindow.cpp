@@ -2,7 +2,7 @@
 
 #include "hintline.h"
 
-#include "engine/model/mistakes.h"
+#include "model/mistakes.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

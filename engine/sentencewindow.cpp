@@ -1,6 +1,6 @@
 #include "sentencewindow.h"
 
-#include "engine/model/keys.h"
+#include "model/keys.h"
 
 #include <QFrame>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/model/sentencedrill.h"
+#include "model/sentencedrill.h"
 #include "exercisewindow.h"
 #include "platform/controls.h"
 

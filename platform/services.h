@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/model/random.h"
+#include "model/random.h"
 #include "helpviewer.h"
 #include "screenreader.h"
 #include "speaker.h"

@@ -1,7 +1,7 @@
 #include "alap.h"
 
 #include "engine/center.h"
-#include "engine/texts.h"
+#include "model/texts.h"
 #include "lesson.h"
 #include "platform/anibutton.h"
 #include "platform/colours.h"

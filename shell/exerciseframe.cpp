@@ -1,7 +1,7 @@
 #include "exerciseframe.h"
 
 #include "engine/exercisewindow.h"
-#include "engine/texts.h"
+#include "model/texts.h"
 #include "lesson.h"
 #include "platform/accessibletext.h"
 #include "platform/services.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/texts.h"
+#include "model/texts.h"
 #include "windows.h"
 
 #include <memory>

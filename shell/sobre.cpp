@@ -1,7 +1,7 @@
 #include "sobre.h"
 
 #include "engine/center.h"
-#include "engine/texts.h"
+#include "model/texts.h"
 #include "platform/colours.h"
 #include "platform/controls.h"
 #include "platform/panel3d.h"

@@ -1,7 +1,7 @@
 // The Hints line: what each rule says for real items of the lesson, and how the windows
 // show it.
 #include "engine/hintline.h"
-#include "engine/model/why.h"
+#include "model/why.h"
 #include "testsupport/harness.h"
 #include <QAccessible>
 

@@ -8,7 +8,7 @@
 
 #include "engine/drillwindow.h"
 #include "engine/gapwindow.h"
-#include "engine/model/hint.h"
+#include "model/hint.h"
 #include "exercises/k04d3.h"
 #include "platform/controls.h"
 #include "platform/formwindow.h"
