@@ -12,8 +12,7 @@ DrillWindow::DrillWindow(const QString& name, DrillDesign design, const DrillRul
     : ExerciseWindow({.name = name,
                       .titleSuffix = rules.titleSuffix,
                       .background = design.background,
-                      .frame = std::move(frame),
-                      .rules = {rules.run}},
+                      .frame = std::move(frame)},
                      std::make_unique<Drill>(rules.list), state),
       design_(std::move(design)), wordKeys_(rules.wordKeys), endingKeys_(rules.endingKeys),
       recordIsTextBox_(rules.recordIsTextBox), drill_(static_cast<Drill*>(&runModel())) {}
@@ -65,7 +64,7 @@ void DrillWindow::buildControls(QWidget* body) {
             box->setTranslator([keys](QChar c) { return translateKey(keys, c); });
     }
     b.word->setCaretToEndOnFocus(true);
-    connect(b.plus, &QPushButton::clicked, this, &DrillWindow::plusClicked);
+    connect(b.plus, &QPushButton::clicked, this, &ExerciseWindow::plusClicked);
     boxes_ = b;
 }
 
@@ -79,7 +78,7 @@ void DrillWindow::showItem(bool afterRight) {
     announceItem(boxes_->ending, QStringLiteral("Ending for ") + drill_->word(), afterRight);
 }
 
-void DrillWindow::runBegun(bool) {
+void DrillWindow::runBegun() {
     if (boxes_->recordLabel)
         boxes_->recordLabel->clear();
     else
@@ -88,22 +87,11 @@ void DrillWindow::runBegun(bool) {
 
 void DrillWindow::answeredRight(int item, Outcome) {
     appendRecord(drill_->answerOf(item) + QStringLiteral("; "));
-    boxes_->word->clear();
-    boxes_->ending->clear();
 }
 
-void DrillWindow::plusClicked() {
-    clearHint();
-    mistakes().clear();
-    QPushButton* start = controls().start;
-    start->setEnabled(true);
-    setCaption(start, QStringLiteral("&Start"));
-    boxes_->word->clear();
-    boxes_->ending->clear();
-    drill_->choosePlus();
-    boxes_->plusNote->hide();
-    boxes_->plus->hide();
-    start->setFocus(Qt::OtherFocusReason);
+void DrillWindow::showPlus(bool shown) {
+    boxes_->plusNote->setVisible(shown);
+    boxes_->plus->setVisible(shown);
 }
 
 void DrillWindow::appendRecord(const QString& text) {

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "exercisewindow.h"
 #include "model/drill.h"
 #include "model/keys.h"
-#include "exercisewindow.h"
 #include "platform/controls.h"
 
 #include <optional>
@@ -33,7 +33,6 @@ struct DrillRules {
     KeyTable endingKeys = KeyTable::None;
     // The record is a locked, scrolling text box instead of a label.
     bool recordIsTextBox = false;
-    RunRules run{};
 };
 
 // The window of a word-ending drill: a base word in the word box, the learner types the
@@ -49,17 +48,14 @@ class DrillWindow : public ExerciseWindow {
     QLineEdit* answerBox() const override;
     QLineEdit* frontBox() const override;
 
-    // The extended variant: back to not started; the Plus button goes until the window
-    // opens again.
-    void plusClicked();
-
   protected:
     void buildControls(QWidget* body) override;
     void onUnload() override;
     // The word drawn into the word box, and said as the ending box's name.
     void showItem(bool afterRight) override;
-    void runBegun(bool round) override;
+    void runBegun() override;
     void answeredRight(int item, Outcome outcome) override;
+    void showPlus(bool shown) override;
 
   private:
     void appendRecord(const QString& text);

@@ -1,9 +1,9 @@
 #include "exercisewindow.h"
 
 #include "center.h"
-#include "model/keys.h"
 #include "hintline.h"
 #include "mistakeswindow.h"
+#include "model/keys.h"
 #include "platform/colours.h"
 #include "platform/controls.h"
 #include "platform/focusnote.h"
@@ -12,17 +12,13 @@ namespace kerbu {
 
 ExerciseWindow::ExerciseWindow(ExerciseSetup setup, std::unique_ptr<RunModel> model,
                                ProgramState& state)
-    : FormWindow(setup.name), setup_(std::move(setup)), state_(state), model_(std::move(model)) {
+    : FormWindow(setup.name), setup_(std::move(setup)), state_(state),
+      run_(std::move(model), runRulesOf(setup_.name), state, setup_.titleSuffix) {
     setClientSize(9210, 5880);
     setBackground(setup_.background);
 }
 
 ExerciseWindow::~ExerciseWindow() = default;
-
-const RunRules& ExerciseWindow::runRules() const {
-    const auto kind = std::size_t(model_->runKind());
-    return setup_.rules.at(kind < setup_.rules.size() ? kind : 0);
-}
 
 void ExerciseWindow::buildRunControls(QWidget* body, const RunDesign& design) {
     RunControls c;
@@ -59,16 +55,13 @@ void ExerciseWindow::buildRunControls(QWidget* body, const RunDesign& design) {
 }
 
 void ExerciseWindow::onLoad() {
-    mistakes_.clear();
     answerBox_ = nullptr;
     item_.clear();
-    lastSaid_.clear();
     center(this);
     loadParts();
-    model_->open();
-    texts(state_);
-    shared().msgTitle += setup_.titleSuffix;
-    setWindowTitle(shared().msgTitle);
+    const RunState opened = run_.open();
+    setWindowTitle(run_.caption());
+    show(opened);
 }
 
 void ExerciseWindow::onUnload() {
@@ -79,150 +72,132 @@ void ExerciseWindow::onUnload() {
 }
 
 void ExerciseWindow::startClicked() {
-    clearHint();
-    const Outcome outcome = model_->start(services().random());
-    const RunRules& run = runRules();
-    if (!run.runTitle.isEmpty())
-        shared().msgTitle = run.runTitle;
-    if (!run.runWrong.isEmpty())
-        shared().msgWrong = run.runWrong;
-    mistakes_.begin(model_->runLength(), false, model_->solved());
-    runBegun(false);
-    if (outcome == Outcome::Accomplished)
-        accomplish(run);
-    else
-        beginRun(run.startEnablesSolution, startFocus());
-}
-
-void ExerciseWindow::practiseMistakes() {
-    if (!mistakes_.canPractise())
-        return;
-    clearHint();
-    const std::vector<int> missed = mistakes_.missed();
-    model_->startRound(missed, services().random());
-    mistakes_.begin(static_cast<int>(missed.size()), true);
-    runBegun(true);
-    beginRun(true, answerBox());
-    // The list comes up beside the window, without taking the keyboard, so the learner
-    // sees which round this is.
-    listWindow()->showBeside(false);
-}
-
-void ExerciseWindow::beginRun(bool solutionOn, QWidget* focus) {
-    const RunRules& run = runRules();
-    controls_->next->setEnabled(true);
-    if (solutionOn)
-        controls_->solution->setEnabled(true);
-    if (run.startEmptiesBox)
-        answerBox()->clear();
-    showItem(false);
-    say({model_->item().say});
-    giveFocus(focus);
-    if (run.startGreyed)
-        controls_->start->setEnabled(false);
+    show(run_.start(services().random()));
 }
 
 void ExerciseWindow::nextClicked() {
-    // The rules of the run this answer belongs to: the last answer of 3's ordered run
-    // turns the model to its Restart run.
-    const RunRules& run = runRules();
-    const Item asked = model_->item();
     QLineEdit* front = frontBox();
-    const Verdict verdict = model_->answer({front ? front->text() : QString(), answerBox()->text()},
-                                           services().random());
-    if (verdict.rewrite)
-        answerBox()->setText(*verdict.rewrite);
-    if (verdict.capitalWarning) {
-        services().beep();
-        message(shared().msgCapital, Icon::Exclamation);
-        // A message box runs an event loop of its own, in which the window may have gone.
-        if (!isLoaded())
-            return;
-    }
-    if (verdict.outcome == Outcome::Wrong) {
-        // The marks of the hint go with the try into the list, while Hints are on.
-        mistakes_.wrong(asked.number, asked.label, verdict.typed,
-                        state_.hintsWanted ? verdict.hint.marks : MarkedText());
-        wrongAnswer(run.focusAfterWrong ? answerBox() : nullptr, verdict.hint);
-        return;
-    }
-    mistakes_.right(asked.number, asked.right);
-    if (verdict.outcome == Outcome::Accomplished)
-        mistakes_.finish();
-    clearHint();
-    answeredRight(asked.number, verdict.outcome);
-    if (verdict.outcome == Outcome::Accomplished) {
-        say({verdict.say});
-        accomplish(run);
-        return;
-    }
-    showItem(true);
-    say({verdict.say, model_->item().say});
-    if (run.focusAfterRight)
-        giveFocus(answerBox());
-}
-
-void ExerciseWindow::wrongAnswer(QWidget* then, const Hint::Result& hint) {
-    services().beep();
-    const bool hinted = state_.hintsWanted && hint.kind != Hint::Kind::None;
-    // Qt has no way to make a screen reader say a text at once; the hint goes into the
-    // name of the answer box, which is said as the focus comes back to it from the message.
-    if (answerBox_)
-        answerBox_->setAccessibleName(hinted ? item_ + QStringLiteral(". Hint: ") +
-                                                   HintLine::spokenHint(hint.marks, hint.text)
-                                             : item_);
-    message(shared().msgWrong, Icon::Exclamation, QString(), then);
-    // The message box ran an event loop of its own, in which the window may have gone.
-    if (!isLoaded() || !hinted)
-        return;
-    HintLine* line = controls_->hint;
-    line->showHint(hint.marks, hint.text);
-    line->show();
-    // A screen reader says the new hint, also to a learner who does not see it.
-    services().announce(line);
-}
-
-void ExerciseWindow::accomplish(const RunRules& run) {
-    const RunControls& c = *controls_;
-    if (run.startFocusedBeforeDone) {
-        c.next->setEnabled(false);
-        c.start->setEnabled(true);
-        c.start->setFocus(Qt::OtherFocusReason);
-    }
-    message(run.done.text.isEmpty() ? shared().msgDone : run.done.text, run.done.icon,
-            run.done.title);
-    // The message box ran an event loop of its own, in which the window may have gone.
-    if (!isLoaded())
-        return;
-    c.next->setEnabled(false);
-    if (!run.solutionStaysAfterDone)
-        c.solution->setEnabled(false);
-    c.start->setEnabled(true);
-    setCaption(c.start, QStringLiteral("&Restart"));
-    c.start->setFocus(Qt::OtherFocusReason);
-    showNoItem();
+    show(
+        run_.answer({front ? front->text() : QString(), answerBox()->text()}, services().random()));
 }
 
 void ExerciseWindow::solutionClicked() {
-    say({model_->item().sayRight});
-    // With the Hints on, the line says why the answer is so, from behind the message on.
-    const QString why = state_.hintsWanted ? model_->why() : QString();
-    if (!why.isEmpty()) {
-        controls_->hint->showWhy(why);
-        controls_->hint->show();
-    }
-    message(shared().msgSolution + model_->solution(), Icon::Information, QString(), answerBox());
-    if (!why.isEmpty() && isLoaded())
-        services().announce(controls_->hint);
+    show(run_.solution());
 }
 
 void ExerciseWindow::charClicked() {
-    QLabel* chart = controls_->chart;
-    const bool shown = chart->isHidden();
-    chart->setVisible(shown);
-    const CharFocus focus = runRules().charFocus;
-    if (focus == CharFocus::ToAnswer || (focus == CharFocus::ToAnswerWhenShown && shown))
-        giveFocus(answerBox());
+    show(run_.charPressed());
+}
+
+void ExerciseWindow::plusClicked() {
+    show(run_.plus());
+}
+
+void ExerciseWindow::practiseMistakes() {
+    show(run_.practise(services().random()));
+}
+
+void ExerciseWindow::show(RunState state) {
+    for (;;) {
+        if (!controls_)
+            return;
+        render(state);
+        if (!state.message)
+            return;
+        message(state.message->text, state.message->icon, state.message->title,
+                focusTarget(state.afterMessage));
+        // A message box runs an event loop of its own, in which the window may have gone.
+        if (!isLoaded())
+            return;
+        state = run_.messageAnswered();
+    }
+}
+
+void ExerciseWindow::render(const RunState& s) {
+    if (s.line == Line::Hidden)
+        clearHint();
+    if (s.begun != Begun::No)
+        runBegun();
+    if (s.rightItem >= 0)
+        answeredRight(s.rightItem, s.rightOutcome);
+    if (s.answerText)
+        answerBox()->setText(*s.answerText);
+    if (s.emptyBoxes) {
+        answerBox()->clear();
+        if (QLineEdit* front = frontBox())
+            front->clear();
+    }
+    // What turns on comes first and what turns off last, so that the focus never has to
+    // leave a control that is greyed under it for one that happens to be next.
+    renderButtons(s.buttons, true);
+    switch (s.shown) {
+    case Shown::Same:
+        break;
+    case Shown::Item:
+    case Shown::ItemAfterRight:
+        showItem(s.shown == Shown::ItemAfterRight);
+        break;
+    case Shown::NoItem:
+        showNoItem();
+        break;
+    }
+    say(s.say);
+    if (s.focus != Focus::Stays)
+        giveFocus(focusTarget(s.focus));
+    renderButtons(s.buttons, false);
+    if (s.showList)
+        listWindow()->showBeside(false);
+    renderLine(s);
+    if (s.beep)
+        services().beep();
+}
+
+void ExerciseWindow::renderButtons(const RunButtons& b, bool turningOn) {
+    const RunControls& c = *controls_;
+    for (auto [button, on] : {std::pair{c.start, b.startOn}, std::pair{c.next, b.nextOn},
+                              std::pair{c.solution, b.solutionOn}}) {
+        if (on == turningOn)
+            button->setEnabled(on);
+    }
+    if (!turningOn)
+        return;
+    setCaption(c.start, b.restart ? QStringLiteral("&Restart") : QStringLiteral("&Start"));
+    c.chart->setVisible(b.chartShown);
+    showPlus(b.plusShown);
+}
+
+void ExerciseWindow::renderLine(const RunState& s) {
+    // Qt has no way to make a screen reader say a text at once; a hint goes into the name
+    // of the answer box, which is said as the focus comes back to it from the message.
+    if (s.boxName != BoxName::Same && answerBox_)
+        answerBox_->setAccessibleName(s.boxName == BoxName::WithHint
+                                          ? item_ + QStringLiteral(". Hint: ") +
+                                                HintLine::spokenHint(s.marks, s.lineText)
+                                          : item_);
+    HintLine* line = controls_->hint;
+    if (s.line == Line::Hint)
+        line->showHint(s.marks, s.lineText);
+    else if (s.line == Line::Why)
+        line->showWhy(s.lineText);
+    if (s.line == Line::Hint || s.line == Line::Why)
+        line->show();
+    // A screen reader says the new hint, also to a learner who does not see it.
+    if (s.announceLine)
+        services().announce(line);
+}
+
+QWidget* ExerciseWindow::focusTarget(Focus focus) const {
+    switch (focus) {
+    case Focus::Stays:
+        break;
+    case Focus::Start:
+        return controls_->start;
+    case Focus::Answer:
+        return answerBox();
+    case Focus::First:
+        return firstBox();
+    }
+    return nullptr;
 }
 
 MistakesWindow* ExerciseWindow::mistakesWindow() const {
@@ -235,7 +210,7 @@ void ExerciseWindow::showMistakes() {
 
 MistakesWindow* ExerciseWindow::listWindow() {
     if (!list_)
-        list_ = new MistakesWindow(mistakes_, this);
+        list_ = new MistakesWindow(run_.mistakes(), this);
     return list_;
 }
 
@@ -244,23 +219,14 @@ void ExerciseWindow::clearHint() {
         controls_->hint->hide();
 }
 
-void ExerciseWindow::say(QStringList step) {
-    step.removeAll(QString());
-    if (step.isEmpty())
-        return;
-    lastSaid_ = step.last();
-    if (state_.readAloud && !services().screenReaderOn())
+void ExerciseWindow::say(const QStringList& step) {
+    if (!step.isEmpty() && state_.readAloud && !services().screenReaderOn())
         services().speaker().say(step);
 }
 
-void ExerciseWindow::setSayAgain(const QString& text) {
-    if (!text.isEmpty())
-        lastSaid_ = text;
-}
-
 void ExerciseWindow::sayAgain() {
-    if (!lastSaid_.isEmpty())
-        services().speaker().say({lastSaid_});
+    if (const QString text = run_.sayAgain(); !text.isEmpty())
+        services().speaker().say({text});
 }
 
 void ExerciseWindow::message(const QString& text, Icon icon, const QString& title, QWidget* then) {

@@ -17,10 +17,6 @@ Look textLook(Qt::Alignment align, bool punctuation = false) {
 
 } // namespace
 
-RunRules gapRules() {
-    return {.startGreyed = false, .focusAfterWrong = true};
-}
-
 GapWindow::GapWindow(ExerciseSetup setup, GapDesign design, std::span<const Gap> gaps,
                      QString solutionPrefix, ProgramState& state)
     : ExerciseWindow(std::move(setup), std::make_unique<GapText>(gaps, std::move(solutionPrefix)),
@@ -28,13 +24,17 @@ GapWindow::GapWindow(ExerciseSetup setup, GapDesign design, std::span<const Gap>
       design_(std::move(design)), text_(static_cast<GapText*>(&runModel())) {}
 
 TextBox* GapWindow::gap(int number) const {
-    return control<TextBox>(QStringLiteral("Text14"), number);
+    if (!boxes_ || number < 0 || number >= int(boxes_->gaps.size()))
+        return nullptr;
+    return boxes_->gaps[std::size_t(number)];
 }
 
 QLineEdit* GapWindow::frontBox() const {
-    for (const WordBox& w : design_.wordBoxes) {
-        if (w.gap == text_->current())
-            return control<QLineEdit>(QString::fromLatin1(w.name));
+    if (!boxes_)
+        return nullptr;
+    for (std::size_t n = 0; n < design_.wordBoxes.size(); ++n) {
+        if (design_.wordBoxes[n].gap == text_->current())
+            return boxes_->words[n];
     }
     return nullptr;
 }
@@ -44,6 +44,7 @@ const GapColours& GapWindow::colours(int number) const {
 }
 
 void GapWindow::buildControls(QWidget* body) {
+    Boxes boxes;
     ControlDesign title = exerciseTitle(design_.title);
     title.left = 240;
     title.width = 2895;
@@ -97,6 +98,7 @@ void GapWindow::buildControls(QWidget* body) {
         box->setTranslator(hunkey);
         paint(box, colours(number).open);
         connect(box, &TextBox::gotFocus, this, [this, number] { gapFocused(number); });
+        boxes.gaps.push_back(box);
     }
     for (std::size_t n = 0; n < design_.wordBoxes.size(); ++n) {
         const WordBox& w = design_.wordBoxes[n];
@@ -114,7 +116,9 @@ void GapWindow::buildControls(QWidget* body) {
         const KeyTable keys = w.keys;
         box->setTranslator([keys](QChar c) { return translateKey(keys, c); });
         box->setCaretToEndOnFocus(true);
+        boxes.words.push_back(box);
     }
+    boxes_ = std::move(boxes);
 
     int tab = int(design_.focusOrder.size());
     ControlDesign next = commandButton(design_.next);
@@ -148,6 +152,7 @@ bool GapWindow::eventFilter(QObject* watched, QEvent* event) {
 void GapWindow::onUnload() {
     // The Char button lives on for a moment after the window's controls are gone.
     controls().charButton->removeEventFilter(this);
+    boxes_.reset();
     ExerciseWindow::onUnload();
 }
 
@@ -168,10 +173,10 @@ void GapWindow::showGaps() {
         box->setText(text_->shown(number).typed);
         paint(box, colours(number).open);
     }
-    for (const WordBox& w : design_.wordBoxes) {
-        auto* box = control<QLineEdit>(QString::fromLatin1(w.name));
+    for (std::size_t n = 0; n < design_.wordBoxes.size(); ++n) {
+        TextBox* box = boxes_->words[n];
         box->setEnabled(true);
-        box->setText(text_->shown(w.gap).front);
+        box->setText(text_->shown(design_.wordBoxes[n].gap).front);
     }
     // In a round the gaps right at the first try stand filled in and locked.
     for (int number = 0; number < gapCount(); ++number) {
@@ -183,13 +188,12 @@ void GapWindow::showGaps() {
 void GapWindow::gapFocused(int number) {
     if (locking_)
         return;
-    text_->enter(number);
-    setSayAgain(text_->item().say);
+    entered(number);
     if (announcedBox() != gap(number))
         announceItem(gap(number), text_->label(number));
 }
 
-void GapWindow::runBegun(bool) {
+void GapWindow::runBegun() {
     if (text_->openedAfresh())
         showGaps();
 }

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "exercisewindow.h"
 #include "model/gaptext.h"
 #include "model/keys.h"
-#include "exercisewindow.h"
 #include "platform/controls.h"
 
 #include <span>
@@ -66,10 +66,6 @@ struct GapDesign {
     bool charActsOnFocus = false; // Char acts when it receives the focus, not on a click
 };
 
-// How a gap text runs: Start stays on and takes the focus back to the first gap, a wrong
-// answer goes back into its gap.
-RunRules gapRules();
-
 // A text with gaps: the learner fills them in any order, each checked on its own; a right
 // ending locks its gap, colours it and moves on to the next open gap.
 class GapWindow : public ExerciseWindow {
@@ -80,6 +76,7 @@ class GapWindow : public ExerciseWindow {
 
     const GapText& text() const { return *text_; }
     int gapCount() const { return text_->size(); }
+    // A gap's box while the window is loaded; nullptr else.
     TextBox* gap(int number) const;
     // The current gap, and the word box in front of it where it has one.
     QLineEdit* answerBox() const override { return gap(text_->current()); }
@@ -90,10 +87,10 @@ class GapWindow : public ExerciseWindow {
     void onUnload() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showItem(bool afterRight) override;
-    void runBegun(bool round) override;
+    void runBegun() override;
     void answeredRight(int item, Outcome outcome) override;
     // Start goes back to the first gap, where it is open.
-    QWidget* startFocus() const override { return gap(0); }
+    QWidget* firstBox() const override { return gap(0); }
 
   private:
     void gapFocused(int number);
@@ -105,6 +102,12 @@ class GapWindow : public ExerciseWindow {
 
     GapDesign design_;
     GapText* text_;
+    // The gaps in their order and the word boxes of the design, while the window is loaded.
+    struct Boxes {
+        std::vector<TextBox*> gaps{};
+        std::vector<TextBox*> words{};
+    };
+    std::optional<Boxes> boxes_;
     // While a solved gap is disabled, the focus that moves on by itself is not the learner's.
     bool locking_ = false;
 };

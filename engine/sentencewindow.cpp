@@ -59,12 +59,6 @@ void SentenceWindow::showItem(bool afterRight) {
     boxes_->person->setText(drill_->person());
 }
 
-void SentenceWindow::answeredRight(int, Outcome outcome) {
-    // At the end of a run the sentence stays until the message has been read.
-    if (outcome == Outcome::Right)
-        boxes_->answer->clear();
-}
-
 void SentenceWindow::showNoItem() {
     boxes_->picture->clear();
     boxes_->answer->clear();
@@ -72,7 +66,7 @@ void SentenceWindow::showNoItem() {
 }
 
 void SentenceWindow::pictureClicked() {
-    message(drill_->mainWords(), Icon::Information, QString(), boxes_->answer);
+    showMainWords();
 }
 
 } // namespace kerbu

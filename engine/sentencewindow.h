@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/sentencedrill.h"
 #include "exercisewindow.h"
+#include "model/sentencedrill.h"
 #include "platform/controls.h"
 
 #include <QPixmap>
@@ -47,7 +47,6 @@ class SentenceWindow : public ExerciseWindow {
     void buildControls(QWidget* body) override;
     void onUnload() override;
     void showItem(bool afterRight) override;
-    void answeredRight(int item, Outcome outcome) override;
     void showNoItem() override;
 
   private:

@@ -132,18 +132,7 @@ FrameDesign K04d1a::frame() {
 // Start gives the run texts of its own; the end says so with the stop icon, and
 // Solution still answers afterwards.
 static DrillRules rules() {
-    const QString runTitle = QStringLiteral("Dezavi!  ---  4. lecke: 1a");
-    return {
-        .titleSuffix = QStringLiteral(": 1/a"),
-        .list = {items, 12},
-        .run = {.runTitle = runTitle,
-                .runWrong = QStringLiteral("It's wrong. Try again."),
-                .done = {.text = QStringLiteral("The exercise has been accomplished. If you want "
-                                                "to restart it, click the \"Restart\" button."),
-                         .icon = Icon::Stop,
-                         .title = runTitle},
-                .solutionStaysAfterDone = true},
-    };
+    return {.titleSuffix = QStringLiteral(": 1/a"), .list = {items, 12}};
 }
 
 K04d1a::K04d1a(ProgramState& state)

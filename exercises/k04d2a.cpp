@@ -198,8 +198,7 @@ DrillRules accusativeRules(const QString& titleSuffix, WordList list, KeyTable w
             .list = list,
             .wordKeys = wordKeys,
             .endingKeys = endingKeys,
-            .recordIsTextBox = true,
-            .run = {.charFocus = CharFocus::Stays}};
+            .recordIsTextBox = true};
 }
 
 } // namespace

@@ -108,29 +108,6 @@ SentenceDesign design() {
     };
 }
 
-const QString endMessage =
-    QStringLiteral("You have reached the end of the exercice. If you want to restart it (with "
-                   "variable persons) click the \"Restart\" button.");
-
-// The pictures in order, then the Restart run with variable persons: Restart stays on to
-// skip a sentence, Solution stays greyed.
-std::vector<RunRules> rules() {
-    const RunRules ordered{.focusAfterRight = false,
-                           .focusAfterWrong = true,
-                           .done = {.text = endMessage, .icon = Icon::Exclamation},
-                           .startFocusedBeforeDone = true,
-                           .charFocus = CharFocus::ToAnswerWhenShown};
-    RunRules restart = ordered;
-    restart.startGreyed = false;
-    restart.startEnablesSolution = false;
-    restart.startEmptiesBox = true;
-    restart.focusAfterRight = true;
-    restart.done.icon = Icon::Stop;
-    restart.startFocusedBeforeDone = false;
-    restart.solutionStaysAfterDone = true;
-    return {ordered, restart};
-}
-
 FrameDesign frame() {
     FrameDesign f = standardFrame(colours::paleOrange, 3);
     f.howTo = {howto::startNextOrEnter, howto::picture, howto::chart};
@@ -143,8 +120,7 @@ K04d3::K04d3(ProgramState& state)
     : SentenceWindow({.name = "k04d3",
                       .titleSuffix = ": 3.",
                       .background = colours::lightGrey,
-                      .frame = frame(),
-                      .rules = rules()},
+                      .frame = frame()},
                      design(), {.sentences = sentences, .pictures = pictures, .orderedCount = 6},
                      state) {}
 

@@ -90,11 +90,13 @@ FrameDesign frame() {
 } // namespace
 
 K04d4::K04d4(ProgramState& state)
-    : GapWindow({.name = "k04d4",
-                 .titleSuffix = ": 4.",
-                 .background = colours::lightGrey,
-                 .frame = frame(),
-                 .rules = {gapRules()}},
-                design(), gaps, QString(), state) {}
+    : GapWindow(
+          {
+              .name = "k04d4",
+              .titleSuffix = ": 4.",
+              .background = colours::lightGrey,
+              .frame = frame(),
+          },
+          design(), gaps, QString(), state) {}
 
 } // namespace kerbu

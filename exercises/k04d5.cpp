@@ -121,13 +121,6 @@ GapDesign design() {
             .charActsOnFocus = true};
 }
 
-// Solution still answers after the text is done.
-RunRules rules() {
-    RunRules r = gapRules();
-    r.solutionStaysAfterDone = true;
-    return r;
-}
-
 FrameDesign frame() {
     FrameDesign f = standardFrame(colours::paleOrange, 100);
     f.heading.left = 4920;
@@ -142,8 +135,7 @@ K04d5::K04d5(ProgramState& state)
     : GapWindow({.name = "k04d5",
                  .titleSuffix = ": 5.",
                  .background = colours::lightGrey,
-                 .frame = frame(),
-                 .rules = {rules()}},
+                 .frame = frame()},
                 design(), gaps, QStringLiteral("-"), state) {}
 
 } // namespace kerbu

@@ -4,8 +4,12 @@
 
 namespace kerbu {
 
+QString joinedAnswer(const QString& word, const QString& ending) {
+    return trimBlanks(word) + trimBlanks(ending);
+}
+
 bool isRightAnswer(const QString& word, const QString& ending, const QString& answer) {
-    return sameText(trimBlanks(word) + trimBlanks(ending), answer);
+    return sameText(joinedAnswer(word, ending), answer);
 }
 
 Drill::Drill(WordList list) : list_(list), pool_(static_cast<int>(list.items.size())) {}
@@ -56,8 +60,8 @@ Outcome Drill::start(Random& random) {
 }
 
 Verdict Drill::answer(const Answer& given, Random& random) {
-    Verdict verdict{.typed = trimBlanks(given.front) + trimBlanks(given.typed)};
-    if (!sameText(verdict.typed, solution())) {
+    Verdict verdict{.typed = joinedAnswer(given.front, given.typed)};
+    if (!isRightAnswer(given.front, given.typed, solution())) {
         verdict.hint = Hint::forWord(verdict.typed, solution(), word());
         return verdict;
     }
@@ -77,13 +81,11 @@ Verdict Drill::answer(const Answer& given, Random& random) {
 }
 
 void Drill::startRound(const std::vector<int>& missed, Random& random) {
-    round_ = roundOf(missed, size());
+    round_ = pool_.beginRound(missed);
     if (!inRound()) {
         start(random);
         return;
     }
-    pool_.refill();
-    pool_.keepOnly(round_);
     solved_ = 0;
     phase_ = Phase::Waiting;
     draw(random);

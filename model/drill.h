@@ -22,8 +22,11 @@ struct WordList {
     int normalCount{};
 };
 
-// The answer check of every word drill: both parts with their leading and trailing
-// blanks removed, joined, and compared exactly with the stored answer.
+// The answer of a word drill as the check reads it: both parts with their leading and
+// trailing blanks removed, joined.
+QString joinedAnswer(const QString& word, const QString& ending);
+// The answer check of every word drill: the joined answer compared exactly with the
+// stored one.
 bool isRightAnswer(const QString& word, const QString& ending, const QString& answer);
 
 // One word drill: the learner starts a run, answers the word asked until every word of
@@ -43,7 +46,7 @@ class Drill : public RunModel {
     // At random, each once; the next start runs the variant again.
     void startRound(const std::vector<int>& missed, Random& random) override;
     // The extended variant, from now on: back to not started, every word available.
-    void choosePlus();
+    void choosePlus() override;
 
     Item item() const override;
     // The whole answer of the word asked.

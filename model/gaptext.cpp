@@ -2,8 +2,6 @@
 
 #include "why.h"
 
-#include "pool.h"
-
 #include <algorithm>
 
 namespace kerbu {
@@ -17,10 +15,10 @@ QString text(const char16_t* stored) {
 } // namespace
 
 GapText::GapText(std::span<const Gap> gaps, QString solutionPrefix)
-    : gaps_(gaps), solutionPrefix_(std::move(solutionPrefix)), solved_(gaps.size(), false) {}
+    : gaps_(gaps), solutionPrefix_(std::move(solutionPrefix)), solved_(int(gaps.size())) {}
 
 void GapText::open() {
-    solved_.assign(solved_.size(), false);
+    solved_.refill();
     solvedCount_ = 0;
     phase_ = Phase::NotStarted;
     restartRun_ = false;
@@ -32,7 +30,7 @@ Outcome GapText::start(Random&) {
     afresh_ = restartRun_ || round_;
     round_ = false;
     if (afresh_) {
-        solved_.assign(solved_.size(), false);
+        solved_.refill();
         // A new run counts from nothing, also when the last one was left half done.
         solvedCount_ = 0;
         current_ = 0;
@@ -43,12 +41,9 @@ Outcome GapText::start(Random&) {
 }
 
 void GapText::startRound(const std::vector<int>& missed, Random&) {
-    const std::vector<int> round = roundOf(missed, size());
+    const std::vector<int> round = solved_.beginRound(missed);
     if (round.empty())
         return;
-    solved_.assign(solved_.size(), true);
-    for (const int gap : round)
-        solved_[std::size_t(gap)] = false;
     solvedCount_ = size() - static_cast<int>(round.size());
     current_ = *std::min_element(round.begin(), round.end());
     phase_ = Phase::Waiting;
@@ -103,7 +98,7 @@ QString GapText::why() const {
 }
 
 bool GapText::isSolved(int gap) const {
-    return gap >= 0 && gap < size() && solved_[std::size_t(gap)];
+    return gap >= 0 && gap < size() && solved_.isUsedUp(gap);
 }
 
 bool GapText::isRight(const Answer& given) const {
@@ -133,7 +128,7 @@ Verdict GapText::answer(const Answer& given, Random&) {
     // The word in front with the ending as accepted.
     verdict.say = withBox ? text(g.whole)
                           : text(g.word) + (g.check == GapCheck::Exact ? given.typed : expected());
-    solved_[std::size_t(current_)] = true;
+    solved_.useUp(current_);
     ++solvedCount_;
     if (solvedCount_ < size()) {
         next();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pool.h"
 #include "run.h"
 
 #include <QString>
@@ -46,7 +47,7 @@ class GapText : public RunModel {
     // Whether the last Start or round opened every gap afresh.
     bool openedAfresh() const { return afresh_; }
     // The learner moved into a gap: an open one becomes the current gap.
-    void enter(int gap);
+    void enter(int gap) override;
     // The word box in front of the current gap (front) and the gap. A right one solves
     // the gap and moves on.
     Verdict answer(const Answer& given, Random& random) override;
@@ -75,7 +76,7 @@ class GapText : public RunModel {
 
     std::span<const Gap> gaps_;
     QString solutionPrefix_;
-    std::vector<bool> solved_;
+    ItemPool solved_; // a solved gap is used up
     int current_ = 0;
     int solvedCount_ = 0;
     Phase phase_ = Phase::NotStarted;

@@ -24,11 +24,25 @@ void ItemPool::keepOnly(const std::vector<int>& items) {
     }
 }
 
+namespace {
+
+// The items of a round: those of `items` that exist among `size`, each once, in order.
 std::vector<int> roundOf(const std::vector<int>& items, int size) {
     std::vector<int> round;
     for (const int item : items) {
         if (item >= 0 && item < size && std::find(round.begin(), round.end(), item) == round.end())
             round.push_back(item);
+    }
+    return round;
+}
+
+} // namespace
+
+std::vector<int> ItemPool::beginRound(const std::vector<int>& missed) {
+    std::vector<int> round = roundOf(missed, size());
+    if (!round.empty()) {
+        refill();
+        keepOnly(round);
     }
     return round;
 }

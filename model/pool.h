@@ -17,6 +17,9 @@ class ItemPool {
     void useUp(int item);
     // Every item but these is used up.
     void keepOnly(const std::vector<int>& items);
+    // A round over the missed items that exist, each once: every other item is used up.
+    // Returns the round's items; none (and the pool as it was) where none exists.
+    std::vector<int> beginRound(const std::vector<int>& missed);
     bool isUsedUp(int item) const;
     // An available item from 0 to upper, each with the same chance; -1 if none is left.
     int draw(Random& random, int upper) const;
@@ -25,8 +28,5 @@ class ItemPool {
   private:
     std::vector<bool> used_;
 };
-
-// The items of a round: those of `items` that exist among `size`, each once, in order.
-std::vector<int> roundOf(const std::vector<int>& items, int size);
 
 } // namespace kerbu

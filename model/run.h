@@ -78,8 +78,16 @@ class RunModel {
     // How many items the run asks, and how many of them are right already.
     virtual int runLength() const = 0;
     virtual int solved() const = 0;
-    // Which of the exercise's runs is on, where it has more than one kind of run.
+    // Which of the exercise's runs is on, where it has more than one kind of run, and how
+    // many kinds it has.
     virtual int runKind() const { return 0; }
+    virtual int runKinds() const { return 1; }
+
+    // What only some exercises have: the learner moves into another item (a gap), the
+    // extended variant (Plus), the main words of the picture.
+    virtual void enter(int) {}
+    virtual void choosePlus() {}
+    virtual QString mainWords() const { return QString(); }
 };
 
 // The answer checks' blanks: only the blank itself (code 32) is removed around an answer.

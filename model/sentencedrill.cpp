@@ -26,6 +26,7 @@ SentenceDrill::SentenceDrill(std::span<const Sentence> sentences, std::span<cons
 void SentenceDrill::open() {
     // The window opens on the second sentence; Start goes back to the first.
     current_ = 1;
+    orderedRight_ = 0;
     round_.clear();
     pool_.refill();
     run_ = Run::Ordered;
@@ -47,7 +48,14 @@ Outcome SentenceDrill::start(Random& random) {
     if (run_ == Run::Restart)
         return draw(random);
     current_ = 0;
+    orderedRight_ = 0;
     return Outcome::Right;
+}
+
+int SentenceDrill::solved() const {
+    if (inRound())
+        return roundSolved_;
+    return run_ == Run::Ordered ? orderedRight_ : restartRight_;
 }
 
 Verdict SentenceDrill::answer(const Answer& given, Random& random) {
@@ -84,24 +92,25 @@ Verdict SentenceDrill::answer(const Answer& given, Random& random) {
         verdict.outcome = Outcome::Right;
         if (current_ < orderedCount_ - 1) {
             ++current_;
+            ++orderedRight_;
             return verdict;
         }
+        orderedRight_ = 0;
         phase_ = Phase::Accomplished;
         run_ = Run::Restart;
         verdict.outcome = Outcome::Accomplished;
         return verdict;
     }
     pool_.useUp(current_);
+    ++restartRight_;
     verdict.outcome = draw(random);
     return verdict;
 }
 
 void SentenceDrill::startRound(const std::vector<int>& missed, Random& random) {
-    round_ = roundOf(missed, size());
+    round_ = pool_.beginRound(missed);
     if (!inRound())
         return;
-    pool_.refill();
-    pool_.keepOnly(round_);
     roundSolved_ = 0;
     phase_ = Phase::Waiting;
     current_ = pool_.draw(random, size() - 1);
@@ -116,6 +125,7 @@ Outcome SentenceDrill::draw(Random& random) {
     }
     phase_ = Phase::Accomplished;
     drawn_ = 0;
+    restartRight_ = 0;
     pool_.refill();
     return Outcome::Accomplished;
 }

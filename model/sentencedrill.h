@@ -63,8 +63,11 @@ class SentenceDrill : public RunModel {
     QString why() const override;
     Phase phase() const override { return phase_; }
     int runLength() const override;
-    int solved() const override { return 0; }
+    // The sentences answered right in the run: the ordered run, the Restart run (however
+    // often Restart has skipped a sentence in it), or the round.
+    int solved() const override;
     int runKind() const override { return int(run_); }
+    int runKinds() const override { return 2; }
 
     Run run() const { return run_; }
     int current() const { return current_; }
@@ -77,7 +80,7 @@ class SentenceDrill : public RunModel {
     SentenceKey key(int sentence) const;
     // The message of a click on the picture: the verb and the place of the current
     // sentence's picture, of the second one before Start.
-    QString mainWords() const;
+    QString mainWords() const override;
     // Sentences the Restart run has drawn.
     int drawn() const { return drawn_; }
     std::span<const Sentence> sentences() const { return sentences_; }
@@ -94,6 +97,8 @@ class SentenceDrill : public RunModel {
     ItemPool pool_;
     std::vector<int> round_;
     int roundSolved_ = 0;
+    int orderedRight_ = 0;
+    int restartRight_ = 0; // outlasts a closed window, as drawn_ does
     int current_ = 0;
     int drawn_ = 0;
     Run run_ = Run::Ordered;

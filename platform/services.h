@@ -1,7 +1,8 @@
 #pragma once
 
-#include "model/random.h"
 #include "helpviewer.h"
+#include "model/random.h"
+#include "model/runrules.h"
 #include "screenreader.h"
 #include "speaker.h"
 
@@ -15,8 +16,6 @@ class QMessageBox;
 class QWidget;
 
 namespace kerbu {
-
-enum class Icon { Stop = 16, Exclamation = 48, Information = 64 };
 
 // What the windows ask of the desktop: modal message boxes, the beep, random numbers,
 // keeping a window on top, the help viewer, the Hungarian voice and ending the program. The windows
