@@ -61,7 +61,7 @@ void ExerciseWindow::onLoad() {
     loadParts();
     const RunState opened = run_.open();
     setWindowTitle(run_.caption());
-    show(opened);
+    showState(opened);
 }
 
 void ExerciseWindow::onUnload() {
@@ -72,40 +72,40 @@ void ExerciseWindow::onUnload() {
 }
 
 void ExerciseWindow::startClicked() {
-    show(run_.start(services().random()));
+    showState(run_.start(services().random()));
 }
 
 void ExerciseWindow::nextClicked() {
     QLineEdit* front = frontBox();
-    show(
+    showState(
         run_.answer({front ? front->text() : QString(), answerBox()->text()}, services().random()));
 }
 
 void ExerciseWindow::solutionClicked() {
-    show(run_.solution());
+    showState(run_.solution());
 }
 
 void ExerciseWindow::charClicked() {
-    show(run_.charPressed());
+    showState(run_.charPressed());
 }
 
 void ExerciseWindow::plusClicked() {
-    show(run_.plus());
+    showState(run_.plus());
 }
 
 void ExerciseWindow::practiseMistakes() {
-    show(run_.practise(services().random()));
+    showState(run_.practise(services().random()));
 }
 
-void ExerciseWindow::show(RunState state) {
+void ExerciseWindow::showState(RunState state) {
     for (;;) {
         if (!controls_)
             return;
         render(state);
         if (!state.message)
             return;
-        message(state.message->text, state.message->icon, state.message->title,
-                focusTarget(state.afterMessage));
+        tell(state.message->text, state.message->title, state.message->icon,
+             focusTarget(state.afterMessage));
         // A message box runs an event loop of its own, in which the window may have gone.
         if (!isLoaded())
             return;
@@ -227,10 +227,6 @@ void ExerciseWindow::say(const QStringList& step) {
 void ExerciseWindow::sayAgain() {
     if (const QString text = run_.sayAgain(); !text.isEmpty())
         services().speaker().say({text});
-}
-
-void ExerciseWindow::message(const QString& text, Icon icon, const QString& title, QWidget* then) {
-    tell(text, title.isEmpty() ? shared().msgTitle : title, icon, then);
 }
 
 void ExerciseWindow::announceItem(QWidget* box, const QString& item, bool afterRight) {

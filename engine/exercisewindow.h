@@ -113,16 +113,13 @@ class ExerciseWindow : public FormWindow {
     // The Plus button and its note, where the window has them.
     virtual void showPlus(bool shown) { Q_UNUSED(shown) }
 
-    // The texts every window shares, and the program's state they belong to.
-    SharedTexts& shared() const { return state_.texts; }
-    ProgramState& state() const { return state_; }
     RunModel& runModel() { return run_.model(); }
     // Passes an event's state on to be shown, and the moments after its message boxes.
-    void show(RunState state);
+    void showState(RunState state);
     // The learner moved into another item's box (a gap).
     void entered(int item) { run_.enter(item); }
     // The main words of the picture, in a message.
-    void showMainWords() { show(run_.picture()); }
+    void showMainWords() { showState(run_.picture()); }
 
     // The controls every exercise window has, while it is loaded.
     struct RunControls {
@@ -141,10 +138,6 @@ class ExerciseWindow : public FormWindow {
     // opens, with the shared texts afresh and the window's suffix appended; the caption.
     void onLoad() override;
     void onUnload() override;
-    // A message box; an empty title is the shared window title of the moment. When it
-    // closes, the focus goes to `then` if the window is still there and it can take it.
-    void message(const QString& text, Icon icon, const QString& title = QString(),
-                 QWidget* then = nullptr);
     // What a screen reader says of the box the learner answers in: the item to work on,
     // "Right." before it after a right answer. A wrong answer while Hints are on adds the
     // hint, said when the focus comes back to the box from the message.
