@@ -46,26 +46,14 @@ std::unique_ptr<RunModel> modelOf(const QString& exercise) {
     return std::make_unique<GapText>(gaps, exercise == QLatin1String("k04d5") ? "-" : "");
 }
 
+// ": 1/a", ": 1/b.", ... ": 3.", as the windows append it to their captions.
 QString suffixOf(const QString& exercise) {
-    const QString number = exercise.mid(4);
-    return exercise == QLatin1String("k04d1a")
-               ? QStringLiteral(": 1/a")
-               : QStringLiteral(": %1.").arg(
-                     number.size() > 1 ? number.left(1) + '/' + number.mid(1) : number);
+    const QString n = exercise.mid(4);
+    return n == "1a" ? ": 1/a" : ": " + (n.size() > 1 ? n.left(1) + '/' + n.mid(1) : n) + '.';
 }
 
 QString focusName(Focus focus) {
-    switch (focus) {
-    case Focus::Stays:
-        break;
-    case Focus::Start:
-        return QStringLiteral("Start");
-    case Focus::Answer:
-        return QStringLiteral("answer");
-    case Focus::First:
-        return QStringLiteral("first box");
-    }
-    return QStringLiteral("stays");
+    return QStringList{"stays", "Start", "answer", "first box"}[int(focus)];
 }
 
 // The state in words, the buttons first, then what else the step does, in its order.
