@@ -2,6 +2,7 @@
 
 #include "endings.h"
 #include "vowels.h"
+#include "words.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -321,14 +322,6 @@ QString lowerFirst(QString text) {
     return text;
 }
 
-// The words of a sentence, without its full stop.
-QStringList wordsOf(const QString& sentence) {
-    QString bare = sentence;
-    if (bare.endsWith(QLatin1Char('.')))
-        bare.chop(1);
-    return bare.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-}
-
 // The hint for the first word of the sentence that is not the right one, named by what
 // it is and with what to look at, never the word itself; where a rule of the words
 // explains it, that word's marks.
@@ -362,7 +355,7 @@ WordHint wrongWord(const QStringList& typed, const QStringList& right,
     const bool place = endings::caseOf(role) != Case::None;
     const Hint::Result inWord =
         Hint::forWord(typedWord, right.at(k), place ? key.place : QString());
-    const QString person = QString(key.person).remove(QLatin1Char('(')).remove(QLatin1Char(')'));
+    const QString person = personNamed(key.person);
     const bool told = inWord.kind != Hint::Kind::Letters && inWord.kind != Hint::Kind::None;
     if (told && (place || inWord.kind == Hint::Kind::Accents))
         return {QStringLiteral("Word %1, %2: %3")

@@ -1,6 +1,7 @@
 #include "sentencedrill.h"
 
 #include "why.h"
+#include "words.h"
 
 #include <algorithm>
 
@@ -135,7 +136,7 @@ Item SentenceDrill::item() const {
             .word = person(),
             .right = solution(),
             .label = QStringLiteral("Picture %1 %2").arg(picture() + 1).arg(person()),
-            .say = person().remove(QLatin1Char('(')).remove(QLatin1Char(')')),
+            .say = personNamed(person()),
             .sayRight = solution()};
 }
 

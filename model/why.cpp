@@ -2,6 +2,7 @@
 
 #include "endings.h"
 #include "vowels.h"
+#include "words.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -114,12 +115,10 @@ Why Why::forWord(const QString& wordText, const QString& answerText) {
 }
 
 Why Why::forSentence(const SentenceKey& key) {
-    QString bare = key.withPronoun;
-    bare.chop(bare.endsWith(QLatin1Char('.')) ? 1 : 0);
-    const QStringList words = bare.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const QStringList words = wordsOf(key.withPronoun);
     if (words.size() != qsizetype(key.roles.size()))
         return {};
-    const QString person = QString(key.person).remove(QLatin1Char('(')).remove(QLatin1Char(')'));
+    const QString person = personNamed(key.person);
     // The verb first, then the place, then the article.
     QString verb;
     QString place;
