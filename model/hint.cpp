@@ -1,5 +1,6 @@
 #include "hint.h"
 
+#include "editcosts.h"
 #include "endings.h"
 #include "vowels.h"
 #include "words.h"
@@ -26,20 +27,12 @@ QString withoutStops(QString text) {
 
 // How many letters must change, be added or be dropped to turn one text into the other.
 int lettersApart(const QString& a, const QString& b) {
-    std::vector<int> row(std::size_t(b.size()) + 1);
-    for (std::size_t j = 0; j < row.size(); ++j)
-        row[j] = int(j);
-    for (qsizetype i = 1; i <= a.size(); ++i) {
-        int diagonal = row[0];
-        row[0] = int(i);
-        for (qsizetype j = 1; j <= b.size(); ++j) {
-            const int above = row[std::size_t(j)];
-            const int change = diagonal + (a.at(i - 1) == b.at(j - 1) ? 0 : 1);
-            row[std::size_t(j)] = std::min({change, above + 1, row[std::size_t(j - 1)] + 1});
-            diagonal = above;
-        }
-    }
-    return row.back();
+    return editCosts(std::size_t(a.size()), std::size_t(b.size()),
+                     [&](std::size_t i, std::size_t j) {
+                         return a.at(qsizetype(i)) == b.at(qsizetype(j));
+                     })
+        .back()
+        .back();
 }
 
 qsizetype commonStart(const QString& a, const QString& b) {
