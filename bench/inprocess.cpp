@@ -16,9 +16,9 @@
 // "--quick" does a few of each, to see that it all still works.
 
 #include "engine/exercisewindow.h"
+#include "measure.h"
 #include "model/pool.h"
 #include "model/random.h"
-#include "measure.h"
 #include "platform/espeakspeaker.h"
 #include "platform/formwindow.h"
 #include "shell/application.h"

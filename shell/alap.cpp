@@ -1,8 +1,8 @@
 #include "alap.h"
 
 #include "engine/center.h"
-#include "model/texts.h"
 #include "lesson.h"
+#include "model/texts.h"
 #include "platform/anibutton.h"
 #include "platform/colours.h"
 #include "platform/controls.h"
@@ -90,7 +90,8 @@ void Alap::buildControls(QWidget* body) {
             program_.windows().open(program_.windows().exercise(position), this);
         });
 
-        // Exercise 3's task takes two lines; its topic line stands below both of them.
+        // Exercise 3's task takes two lines, in a label 555 high; at 480 below its top, as
+        // designed, the topic line would stand on the second of them, so it goes to 540.
         makeLabel(body, line(choice.taskName, choice.task, choice.top, tall ? 555 : 255, false));
         makeLabel(body,
                   line(choice.topicName, choice.topic, choice.top + (tall ? 540 : 240), 255, true));

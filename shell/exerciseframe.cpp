@@ -1,8 +1,8 @@
 #include "exerciseframe.h"
 
 #include "engine/exercisewindow.h"
-#include "model/texts.h"
 #include "lesson.h"
+#include "model/texts.h"
 #include "platform/accessibletext.h"
 #include "platform/services.h"
 #include "program.h"

@@ -52,6 +52,9 @@ void Sobre::buildControls(QWidget* body) {
 
     Look centred = times(12, false);
     centred.align = Qt::AlignHCenter | Qt::AlignTop;
+    // Drawn with Liberation Serif, the subtitle breaks into three lines in the designed
+    // 1080, 3135 wide, and the label holds two; it is widened to 840, 3615 about the same
+    // centre, where it takes two.
     makeLabel(panel1, {.name = "Label5",
                        .text = "(Magyar mint idegen nyelv     Hungarian as a foreign language)",
                        .left = 840,

@@ -87,6 +87,25 @@ class DesktopTest : public test::Suite {
         }
     }
 
+    // In the main menu, at any scaling factor (run at 1 and at 2), each exercise's task
+    // ends above its topic line, also exercise 3's task of two lines.
+    void menuLinesStandApart() {
+        FormWindow* menu = test::program().windows().get("alap");
+        menu->showForm();
+        for (const Exercise& exercise : test::program().lesson().exercises) {
+            auto* task = menu->control<Caption>(QString::fromLatin1(exercise.menu.taskName));
+            auto* topic = menu->control<Caption>(QString::fromLatin1(exercise.menu.topicName));
+            // What the letters cover: the last task line's lowest ink, the topic's highest.
+            const QFontMetrics tm = task->fontMetrics(), om = topic->fontMetrics();
+            const QStringList lines = task->lines();
+            QVERIFY2(task->y() + (lines.size() - 1) * tm.lineSpacing() + tm.ascent() +
+                             tm.tightBoundingRect(lines.back()).bottom() <
+                         topic->y() + om.ascent() + om.tightBoundingRect(topic->text()).top(),
+                     exercise.menu.taskName);
+        }
+        menu->unloadForm();
+    }
+
     // Every window at any scaling factor (run at 1 and at 2): every control that speaks has
     // a name, every box says what to do with it, and every caption stays inside its control.
     void everyControlHasANameAndFits() {

@@ -8,8 +8,8 @@
 
 #include "engine/drillwindow.h"
 #include "engine/gapwindow.h"
-#include "model/hint.h"
 #include "exercises/k04d3.h"
+#include "model/hint.h"
 #include "platform/controls.h"
 #include "platform/formwindow.h"
 #include "platform/services.h"
