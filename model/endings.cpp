@@ -70,10 +70,15 @@ QString stemOf(const QString& answer, Case c) {
         return answer.chopped(std::min<qsizetype>(2, answer.size()));
     case Case::Object:
     case Case::On: {
-        // The linking vowel goes with the ending: -ot, -et; -on, -en.
+        // The linking vowel goes with the ending: -ot, -et; -on, -en. The family's forms
+        // of two letters say which vowels link.
         const QString stem = answer.chopped(std::min<qsizetype>(1, answer.size()));
-        const QString linking = c == Case::Object ? QStringLiteral("aeoö") : QStringLiteral("eoö");
-        return !stem.isEmpty() && linking.contains(stem.back()) ? stem.chopped(1) : stem;
+        const QStringList& forms = family(c).forms;
+        const bool linked =
+            !stem.isEmpty() && std::any_of(forms.begin(), forms.end(), [&](const QString& f) {
+                return f.size() == 2 && f.front() == stem.back();
+            });
+        return linked ? stem.chopped(1) : stem;
     }
     case Case::None:
         break;
