@@ -100,23 +100,21 @@ QString whyTheEnding(const QString& word, const QString& right, const QString& w
     const QStringList backPair{QStringLiteral("at"), QStringLiteral("ot")};
     if (backPair.contains(right) && backPair.contains(wrong))
         return QStringLiteral("Both -at and -ot go with back vowels: %1").arg(takes);
-    std::vector<QChar> found;
-    std::copy_if(word.begin(), word.end(), std::back_inserter(found), vowels::isVowel);
+    const vowels::Harmony harmony = vowels::harmonyOf(word);
+    const std::vector<QChar>& found = harmony.found;
     const QChar ending = vowelOf(right);
     if (found.empty() || ending.isNull())
         return takes;
-    const QChar last = found.back().toLower();
+    const QChar last = harmony.last;
     if (vowels::isBack(ending)) {
         if (vowels::isBack(last))
             return QStringLiteral("%1: its last vowel, %2, is a back vowel").arg(takes).arg(last);
-        const auto before = std::find_if(found.rbegin(), found.rend(),
-                                         [](QChar c) { return !vowels::isNeutral(c); });
-        if (vowels::isNeutral(last) && before != found.rend() && vowels::isBack(*before))
+        if (harmony.back)
             return QStringLiteral("%1: its %2 does not decide, and the %3 before it is a back "
                                   "vowel")
                 .arg(takes)
                 .arg(last)
-                .arg(before->toLower());
+                .arg(harmony.deciding);
         if (std::none_of(found.begin(), found.end(), vowels::isBack))
             return QStringLiteral("%1, although it has front vowels only: learn the word with "
                                   "its ending")

@@ -1,5 +1,7 @@
 #include "vowels.h"
 
+#include <algorithm>
+
 namespace kerbu::vowels {
 
 namespace {
@@ -47,6 +49,23 @@ bool isRounded(QChar letter) {
 
 bool isNeutral(QChar letter) {
     return QStringLiteral("iíéIÍÉ").contains(letter);
+}
+
+Harmony harmonyOf(const QString& word) {
+    Harmony h;
+    for (const QChar c : word) {
+        if (isVowel(c.toLower()))
+            h.found.push_back(c.toLower());
+    }
+    if (h.found.empty())
+        return h;
+    h.last = h.found.back();
+    const auto decides =
+        std::find_if(h.found.rbegin(), h.found.rend(), [](QChar c) { return !isNeutral(c); });
+    if (decides != h.found.rend())
+        h.deciding = *decides;
+    h.back = isBack(h.last) || (isNeutral(h.last) && isBack(h.deciding));
+    return h;
 }
 
 QString withoutAccents(const QString& text) {

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <optional>
+#include <vector>
 
 namespace kerbu::vowels {
 
@@ -23,5 +24,15 @@ bool isRounded(QChar letter);
 bool isNeutral(QChar letter);
 // The text without its accents: á as a, ő as o.
 QString withoutAccents(const QString& text);
+
+// What vowel harmony reads in a word.
+struct Harmony {
+    std::vector<QChar> found{}; // its vowels, in lower case, in order
+    QChar last{};               // the last of them; none where the word has no vowel
+    QChar deciding{};           // the last that is not i, í or é; none where all are
+    // The word takes back endings: its last vowel is back, or neutral after a back one.
+    bool back = false;
+};
+Harmony harmonyOf(const QString& word);
 
 } // namespace kerbu::vowels

@@ -39,15 +39,6 @@ QString lastConsonant(const QString& stem) {
     return pairs.contains(two) ? two : stem.right(1);
 }
 
-bool isBackWord(const std::vector<QChar>& found) {
-    if (found.empty())
-        return false;
-    const auto decides =
-        std::find_if(found.rbegin(), found.rend(), [](QChar c) { return !vowels::isNeutral(c); });
-    return vowels::isBack(found.back()) ||
-           (vowels::isNeutral(found.back()) && decides != found.rend() && vowels::isBack(*decides));
-}
-
 // Whether the ending's vowel is the one vowel harmony gives the word: back vowels for a
 // word whose deciding vowel is back, -ö- after a rounded last vowel where the ending has
 // such a form, else -e-. -at and -ot both go with back vowels.
@@ -55,13 +46,11 @@ bool harmonyHolds(const QString& word, const QString& ending, Case c) {
     const QChar vowel = endings::vowelOf(ending);
     if (vowel.isNull())
         return true;
-    std::vector<QChar> found;
-    std::copy_if(word.begin(), word.end(), std::back_inserter(found),
-                 [](QChar ch) { return vowels::isVowel(ch.toLower()); });
-    if (isBackWord(found))
+    const vowels::Harmony harmony = vowels::harmonyOf(word);
+    if (harmony.back)
         return vowels::isBack(vowel);
     const bool threeWays = c == Case::Object || c == Case::On;
-    const bool rounded = threeWays && !found.empty() && vowels::isRounded(found.back().toLower());
+    const bool rounded = threeWays && !harmony.last.isNull() && vowels::isRounded(harmony.last);
     return !vowels::isBack(vowel) && vowels::isRounded(vowel) == rounded;
 }
 
