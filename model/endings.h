@@ -29,6 +29,8 @@ std::span<const Family> families();
 Case caseOf(const QString& answer);
 // The case of a place in a sentence, by its stored role.
 Case caseOf(WordRole role);
+// What a sentence's word is, as a hint names it: "the person", "the place" ...
+QString nameOf(WordRole role);
 // The stored answer without its ending: -ba, -ban, -on or the object -t with its linking
 // vowel.
 QString stemOf(const QString& answer, Case c);

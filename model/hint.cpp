@@ -293,22 +293,6 @@ Hint::Result letters(const QString& typed, const QString& answer) {
     return {Hint::Kind::Letters, count + QStringLiteral("; it is right up to \"%1\".").arg(part)};
 }
 
-// What a sentence's word is, as a hint names it.
-QString roleName(WordRole role) {
-    switch (role) {
-    case WordRole::Person:
-        return QStringLiteral("the person");
-    case WordRole::Pronoun:
-        return QStringLiteral("the pronoun");
-    case WordRole::Article:
-        return QStringLiteral("the article");
-    case WordRole::Verb:
-        return QStringLiteral("the verb");
-    default:
-        return QStringLiteral("the place");
-    }
-}
-
 QString lowerFirst(QString text) {
     if (!text.isEmpty())
         text[0] = text.front().toLower();
@@ -338,7 +322,7 @@ WordHint wrongWord(const QStringList& typed, const QStringList& right,
         return {};
     const WordRole role = roles[std::size_t(k)];
     if (typed.size() + 1 == right.size() && typed.mid(k) == right.mid(k + 1)) {
-        const QString missing = roleName(role);
+        const QString missing = endings::nameOf(role);
         return {
             k == 0
                 ? QStringLiteral("The sentence begins with %1, which is missing.").arg(missing)
@@ -353,7 +337,7 @@ WordHint wrongWord(const QStringList& typed, const QStringList& right,
     if (told && (place || inWord.kind == Hint::Kind::Accents))
         return {QStringLiteral("Word %1, %2: %3")
                     .arg(k + 1)
-                    .arg(roleName(role), lowerFirst(inWord.text)),
+                    .arg(endings::nameOf(role), lowerFirst(inWord.text)),
                 int(k), inWord.marks};
     switch (role) {
     case WordRole::Person:

@@ -186,6 +186,7 @@ class HintsTest : public test::Suite {
         QTest::newRow("place, hol? for hova?") << 0 << "Kati a bankban megy." << K::Word << "Word 3, the place: -ban/-ben answer hol?; here the question is hova? (into where?), -ba/-be." << "word 3: letters 5 to 7";
         QTest::newRow("place, other word") << 4 << "Sándor a házon vár." << K::Word << "Look at word 3, the place: its ending answers hol? (on where?)." << "word 3: letters 1 to 4";
         QTest::newRow("verb") << 8 << "János a könyvtárban olvasok." << K::Word << "Look at word 4, the verb: it goes with János." << "word 4: letters 6 and 7";
+        QTest::newRow("verb, accents") << 0 << "Kati a bankba mégy." << K::Word << "Word 4, the verb: look at the accents: 1 letter should have no long mark." << "word 4: letter 2";
         QTest::newRow("verb of the nearer form") << 3 << "Te a postára sietek." << K::Word << "Look at word 4, the verb: it goes with te." << "word 4: letters 5 and 6";
         QTest::newRow("article") << 1 << "A autóban ülök." << K::Word << "Look at word 1, the article: az goes before a vowel, a before a consonant." << "word 1: 1 letter missing after letter 1";
         QTest::newRow("person") << 0 << "Anna a bankba megy." << K::Word << "Look at word 1: the sentence is about the person shown, Kati." << "word 1: letters 1 to 4";
