@@ -85,7 +85,7 @@ void DrillWindow::runBegun() {
         boxes_->recordBox->clear();
 }
 
-void DrillWindow::answeredRight(int item, Outcome) {
+void DrillWindow::answeredRight(int item) {
     appendRecord(drill_->answerOf(item) + QStringLiteral("; "));
 }
 

@@ -54,7 +54,7 @@ class DrillWindow : public ExerciseWindow {
     // The word drawn into the word box, and said as the ending box's name.
     void showItem(bool afterRight) override;
     void runBegun() override;
-    void answeredRight(int item, Outcome outcome) override;
+    void answeredRight(int item) override;
     void showPlus(bool shown) override;
 
   private:

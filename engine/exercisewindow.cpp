@@ -119,7 +119,7 @@ void ExerciseWindow::render(const RunState& s) {
     if (s.begun != Begun::No)
         runBegun();
     if (s.rightItem >= 0)
-        answeredRight(s.rightItem, s.rightOutcome);
+        answeredRight(s.rightItem);
     if (s.answerText)
         answerBox()->setText(*s.answerText);
     if (s.emptyBoxes) {

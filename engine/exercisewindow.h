@@ -68,7 +68,6 @@ class ExerciseWindow : public FormWindow {
     FrameDesign frameDesign() const { return setup_.frame; }
 
     const RunModel& model() const { return run_.model(); }
-    const RunController& run() const { return run_; }
     // The box the learner answers the item in, and the word box in front of it, where the
     // item has one.
     virtual QLineEdit* answerBox() const = 0;
@@ -102,10 +101,7 @@ class ExerciseWindow : public FormWindow {
     // A run or a round has begun in the model: the record emptied, the gaps opened.
     virtual void runBegun() {}
     // That item was answered right: the record, the gap locked.
-    virtual void answeredRight(int item, Outcome outcome) {
-        Q_UNUSED(item)
-        Q_UNUSED(outcome)
-    }
+    virtual void answeredRight(int item) { Q_UNUSED(item) }
     // The run is over: nothing is asked.
     virtual void showNoItem() {}
     // The first box of the window, where Start puts the focus.

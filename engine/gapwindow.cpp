@@ -202,7 +202,7 @@ void GapWindow::showItem(bool afterRight) {
     announceItem(gap(text_->current()), text_->label(text_->current()), afterRight);
 }
 
-void GapWindow::answeredRight(int item, Outcome) {
+void GapWindow::answeredRight(int item) {
     lock(item);
 }
 

@@ -88,7 +88,7 @@ class GapWindow : public ExerciseWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showItem(bool afterRight) override;
     void runBegun() override;
-    void answeredRight(int item, Outcome outcome) override;
+    void answeredRight(int item) override;
     // Start goes back to the first gap, where it is open.
     QWidget* firstBox() const override { return gap(0); }
 

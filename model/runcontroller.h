@@ -62,10 +62,10 @@ enum class BoxName {
 struct RunState {
     RunButtons buttons{};
     Begun begun = Begun::No;
-    int rightItem = -1; // the item just answered right: recorded, its gap locked
-    Outcome rightOutcome = Outcome::Right;
-    std::optional<QString> answerText{}; // what the answer box holds from now on
-    bool emptyBoxes = false;             // the answer box and the word box in front of it
+    int rightItem = -1;                    // the item just answered right: recorded, its gap locked
+    Outcome rightOutcome = Outcome::Right; // Accomplished where it ended the run
+    std::optional<QString> answerText{};   // what the answer box holds from now on
+    bool emptyBoxes = false;               // the answer box and the word box in front of it
     Shown shown = Shown::Same;
     Focus focus = Focus::Stays;
     Line line = Line::Same;

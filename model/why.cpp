@@ -50,7 +50,7 @@ bool harmonyHolds(const QString& word, const QString& ending, Case c) {
     if (harmony.back)
         return vowels::isBack(vowel);
     const bool threeWays = c == Case::Object || c == Case::On;
-    const bool rounded = threeWays && !harmony.last.isNull() && vowels::isRounded(harmony.last);
+    const bool rounded = threeWays && vowels::isRounded(harmony.last);
     return !vowels::isBack(vowel) && vowels::isRounded(vowel) == rounded;
 }
 
