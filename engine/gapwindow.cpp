@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QScopedValueRollback>
 #include <algorithm>
+#include <stdexcept>
 
 namespace kerbu {
 
@@ -17,11 +18,18 @@ Look textLook(Qt::Alignment align, bool punctuation = false) {
 
 } // namespace
 
-GapWindow::GapWindow(ExerciseSetup setup, GapDesign design, std::span<const Gap> gaps,
-                     QString solutionPrefix, ProgramState& state)
-    : ExerciseWindow(std::move(setup), std::make_unique<GapText>(gaps, std::move(solutionPrefix)),
-                     state),
-      design_(std::move(design)), text_(static_cast<GapText*>(&runModel())) {}
+GapWindow::GapWindow(ExerciseSetup setup, GapDesign design, const GapContent& content,
+                     ProgramState& state)
+    : ExerciseWindow(
+          std::move(setup),
+          std::make_unique<GapText>(content.gaps, QString::fromUtf16(content.solutionPrefix)),
+          state),
+      design_(std::move(design)), pieces_(content.pieces),
+      text_(static_cast<GapText*>(&runModel())) {
+    // The design places each gap and each piece of the text, in the text's order.
+    if (design_.gaps.size() != content.gaps.size() || design_.prompts.size() != pieces_.size())
+        throw std::invalid_argument("the design does not place every gap and piece of its text");
+}
 
 TextBox* GapWindow::gap(int number) const {
     if (!boxes_ || number < 0 || number >= int(boxes_->gaps.size()))
@@ -50,8 +58,9 @@ void GapWindow::buildControls(QWidget* body) {
     title.width = 2895;
     title.look.align = Qt::AlignLeft;
     makeLabel(body, title);
-    for (const Prompt& prompt : design_.prompts) {
-        const QString text = QString::fromUtf16(prompt.text);
+    for (std::size_t n = 0; n < design_.prompts.size(); ++n) {
+        const Prompt& prompt = design_.prompts[n];
+        const QString text = QString::fromUtf16(pieces_[n].text);
         const bool punctuation = text == QLatin1String(".") || text == QLatin1String("?");
         // The fixed pieces read as plain text between the gaps; they never take the focus.
         Caption* label = makeLabel(body, {.name = prompt.name,

@@ -9,10 +9,10 @@
 
 namespace kerbu {
 
-// A fixed piece of the text in front of, between or after the gaps.
+// Where a fixed piece of the text stands, in front of, between or after the gaps; the
+// text's pieces are the content's, in its order.
 struct Prompt {
     const char* name{};
-    const char16_t* text{};
     int left{};
     int top{};
     int width{};
@@ -71,8 +71,10 @@ struct GapDesign {
 class GapWindow : public ExerciseWindow {
     Q_OBJECT
   public:
-    GapWindow(ExerciseSetup setup, GapDesign design, std::span<const Gap> gaps,
-              QString solutionPrefix, ProgramState& state);
+    // Throws std::invalid_argument where the design places another number of gaps or
+    // pieces than the content has.
+    GapWindow(ExerciseSetup setup, GapDesign design, const GapContent& content,
+              ProgramState& state);
 
     const GapText& text() const { return *text_; }
     int gapCount() const { return text_->size(); }
@@ -101,6 +103,7 @@ class GapWindow : public ExerciseWindow {
     const GapColours& colours(int number) const;
 
     GapDesign design_;
+    std::span<const TextPiece> pieces_;
     GapText* text_;
     // The gaps in their order and the word boxes of the design, while the window is loaded.
     struct Boxes {

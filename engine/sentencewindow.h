@@ -21,14 +21,6 @@ struct SentenceDesign {
     QString scene{}; // the resource of picture %1
 };
 
-// What a window of sentences is about: the sentences, the pictures, and how many of the
-// first sentences the ordered run takes.
-struct SentenceContent {
-    std::span<const Sentence> sentences{};
-    std::span<const Picture> pictures{};
-    int orderedCount{};
-};
-
 // Whole sentences about pictures: a picture and a person, the learner writes the sentence.
 // The model runs the pictures in order, then the Restart run; the rules hold a row for each.
 class SentenceWindow : public ExerciseWindow {

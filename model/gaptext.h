@@ -28,6 +28,22 @@ struct Gap {
     const char16_t* word = nullptr;
 };
 
+// A piece of a text with gaps, as it reads: its words up to the next gap (or up to the
+// word box in front of it), or up to the end of a line; gap is the gap that follows it,
+// -1 where none does.
+struct TextPiece {
+    const char16_t* text{};
+    int gap = -1;
+};
+
+// A text with gaps: its gaps in order, its pieces in reading order, and what Solution
+// shows in front of an ending.
+struct GapContent {
+    std::span<const Gap> gaps{};
+    std::span<const TextPiece> pieces{};
+    const char16_t* solutionPrefix = u"";
+};
+
 // A text with gaps: the learner fills them in any order, each checked on its own; a right
 // ending solves its gap and the text goes on to the next open gap, round to the first.
 class GapText : public RunModel {

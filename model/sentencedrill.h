@@ -29,6 +29,14 @@ struct Picture {
     const char* shows{};
 };
 
+// What an exercise of sentences is about: the sentences, the pictures, and how many of the
+// first sentences the ordered run takes.
+struct SentenceContent {
+    std::span<const Sentence> sentences{};
+    std::span<const Picture> pictures{};
+    int orderedCount{};
+};
+
 // The sentences about the pictures. Start runs the first sentences in order, one per
 // picture; from the end of that run on, Restart runs every sentence at random, each once.
 // How many sentences the Restart run has drawn outlasts a closed window.

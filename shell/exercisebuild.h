@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/exercisewindow.h"
 #include "exerciseframe.h"
 #include "program.h"
 
@@ -8,8 +9,9 @@
 namespace kerbu {
 
 // An exercise window with the frame that every exercise carries around its drill.
-template <typename W> std::unique_ptr<FormWindow> buildExercise(Program& program) {
-    auto built = std::make_unique<W>(program);
+template <std::unique_ptr<ExerciseWindow> (*make)(ProgramState&)>
+std::unique_ptr<FormWindow> buildExercise(Program& program) {
+    std::unique_ptr<ExerciseWindow> built = make(program);
     built->addPart(
         std::make_unique<ExerciseFrame>(program, built->objectName(), built->frameDesign()));
     return built;

@@ -8,7 +8,7 @@
 
 #include "engine/drillwindow.h"
 #include "engine/gapwindow.h"
-#include "exercises/k04d3.h"
+#include "engine/sentencewindow.h"
 #include "model/hint.h"
 #include "platform/controls.h"
 #include "platform/formwindow.h"

@@ -1,49 +1,19 @@
-#include "k04d1a.h"
+#include "exercises.h"
 
+#include "engine/drillwindow.h"
+#include "model/lesson4.h"
 #include "platform/colours.h"
 
-namespace kerbu {
+namespace kerbu::exercises {
 
 namespace {
 
-// Base word and whole answer; the first twelve make the normal run.
-constexpr WordItem items[] = {
-    {u"mozi", u"moziba"},
-    {u"szálloda", u"szállodába"},
-    {u"szoba", u"szobába"},
-    {u"könyvtár", u"könyvtárba"},
-    {u"templom", u"templomba"},
-    {u"bank", u"bankba"},
-    {u"London", u"Londonba"},
-    {u"intézet", u"intézetbe"},
-    {u"épület", u"épületbe"},
-    {u"étterem", u"étterembe"},
-    {u"büfé", u"büfébe"},
-    {u"lift", u"liftbe"},
-    {u"fürdőszoba", u"fürdőszobába"},
-    {u"ház", u"házba"},
-    {u"múzeum", u"múzeumba"},
-    {u"bár", u"bárba"},
-    {u"iroda", u"irodába"},
-    {u"kerület", u"kerületbe"},
-    {u"rendelő", u"rendelőbe"},
-    {u"terem", u"terembe"},
-    {u"trafik", u"trafikba"},
-    {u"laboratórium", u"laboratóriumba"},
-    {u"pénztár", u"pénztárba"},
-    {u"stúdió", u"stúdióba"},
-    {u"áruház", u"áruházba"},
-    {u"bolt", u"boltba"},
-};
-
-} // namespace
-
-DrillDesign K04d1a::design() {
+// The window of 1/a, which 1/b is built on.
+DrillDesign intoDesign() {
     const Qt::Alignment topLeft = Qt::AlignLeft | Qt::AlignTop;
     return {
         .background = colours::sand,
         .hint = {.name = "Label1",
-                 .text = "   -ba       -be",
                  .left = 4080,
                  .top = 600,
                  .width = 1095,
@@ -122,20 +92,74 @@ DrillDesign K04d1a::design() {
     };
 }
 
-FrameDesign K04d1a::frame() {
+FrameDesign intoFrame() {
     FrameDesign f = standardFrame(colours::paleOrange, 7);
     f.howTo = {howto::startEnter, howto::chart};
     f.howToEndsWithEmptyLine = true;
     return f;
 }
 
-// Start gives the run texts of its own; the end says so with the stop icon, and
-// Solution still answers afterwards.
-static DrillRules rules() {
-    return {.titleSuffix = QStringLiteral(": 1/a"), .list = {items, 12}};
+// 1/a's window with 1/b's texts; what stands elsewhere or looks otherwise, by name.
+DrillDesign ontoDesign() {
+    DrillDesign d = intoDesign();
+    d.hint.left = 4680;
+    d.hint.top = 480;
+    d.hint.look.background = colours::nutBrown;
+    d.title.text = QStringLiteral("1/b.   Put in the right endings:");
+    d.title.top = 960;
+    d.title.width = 4095;
+    d.record.top = 1440;
+    d.record.height = 2175;
+    d.word.left = 1920;
+    d.word.top = 3720;
+    d.word.width = 3135;
+    d.word.height = 495;
+    d.ending.top = 3720;
+    d.ending.height = 495;
+    d.ending.look.background = colours::nutBrown;
+    d.run.next.left = 3840;
+    d.run.next.top = 4560;
+    d.plus.name = QStringLiteral("Command14");
+    d.run.hintLine.top = 4290;
+    d.run.hintLine.width = 2700;
+    d.run.hintLine.height = 1080;
+    d.plusNote.text = QStringLiteral(" If you want to practise with an extended variant  of this "
+                                     "exercise, click the \"Plus\" button:");
+    return d;
 }
 
-K04d1a::K04d1a(ProgramState& state)
-    : DrillWindow(QStringLiteral("k04d1a"), design(), rules(), frame(), state) {}
+FrameDesign ontoFrame() {
+    FrameDesign f = intoFrame();
+    f.close.width = 1215;
+    f.heading.left = 4920;
+    f.heading.width = 1815;
+    f.lastGoToBackground = colours::paleOrange;
+    f.howTo = {howto::startNextOrEnter, howto::chart};
+    f.howToEndsWithEmptyLine = false;
+    return f;
+}
 
-} // namespace kerbu
+// The drill's words, and the endings its label shows.
+std::unique_ptr<ExerciseWindow> drill(const QString& name, DrillDesign design,
+                                      const QString& titleSuffix, FrameDesign frame,
+                                      ProgramState& state) {
+    const lesson4::WordContent& content = lesson4::words(name);
+    design.hint.text = QString::fromUtf16(content.endings);
+    return std::make_unique<DrillWindow>(
+        name, std::move(design), DrillRules{.titleSuffix = titleSuffix, .list = content.list},
+        std::move(frame), state);
+}
+
+} // namespace
+
+std::unique_ptr<ExerciseWindow> k04d1a(ProgramState& state) {
+    return drill(QStringLiteral("k04d1a"), intoDesign(), QStringLiteral(": 1/a"), intoFrame(),
+                 state);
+}
+
+std::unique_ptr<ExerciseWindow> k04d1b(ProgramState& state) {
+    return drill(QStringLiteral("k04d1b"), ontoDesign(), QStringLiteral(": 1/b."), ontoFrame(),
+                 state);
+}
+
+} // namespace kerbu::exercises

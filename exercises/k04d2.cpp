@@ -1,95 +1,12 @@
-#include "k04d2a.h"
+#include "exercises.h"
 
+#include "engine/drillwindow.h"
+#include "model/lesson4.h"
 #include "platform/colours.h"
 
-namespace kerbu {
+namespace kerbu::exercises {
 
 namespace {
-
-// Base word and whole answer; the first seventeen make the normal run. "bélyeg" is two
-// items, so an extended run asks for it twice.
-constexpr WordItem items[] = {
-    {u"szoknya", u"szoknyát"},
-    {u"kabát", u"kabátot"},
-    {u"nadrág", u"nadrágot"},
-    {u"pulóver", u"pulóvert"},
-    {u"kalap", u"kalapot"},
-    {u"blúz", u"blúzt"},
-    {u"ing", u"inget"},
-    {u"cipő", u"cipőt"},
-    {u"tej", u"tejet"},
-    {u"szendvics", u"szendvicset"},
-    {u"telefon", u"telefont"},
-    {u"ház", u"házat"},
-    {u"toll", u"tollat"},
-    {u"taxi", u"taxit"},
-    {u"villamos", u"villamost"},
-    {u"autóbusz", u"autóbuszt"},
-    {u"autó", u"autót"},
-    {u"híd", u"hidat"},
-    {u"kulcs", u"kulcsot"},
-    {u"múzeum", u"múzeumot"},
-    {u"szálloda", u"szállodát"},
-    {u"szekrény", u"szekrényt"},
-    {u"sziget", u"szigetet"},
-    {u"szoba", u"szobát"},
-    {u"templom", u"templomot"},
-    {u"ablak", u"ablakot"},
-    {u"ágy", u"ágyat"},
-    {u"ajtó", u"ajtót"},
-    {u"név", u"nevet"},
-    {u"bár", u"bárt"},
-    {u"bank", u"bankot"},
-    {u"egyetem", u"egyetemet"},
-    {u"épület", u"épületet"},
-    {u"étterem", u"éttermet"},
-    {u"fa", u"fát"},
-    {u"folyó", u"folyót"},
-    {u"kép", u"képet"},
-    {u"lámpa", u"lámpát"},
-    {u"lépcső", u"lépcsőt"},
-    {u"lift", u"liftet"},
-    {u"pályaudvar", u"pályaudvart"},
-    {u"parkoló", u"parkolót"},
-    {u"posta", u"postát"},
-    {u"repülőtér", u"repülőteret"},
-    {u"táska", u"táskát"},
-    {u"bélyeg", u"bélyeget"},
-    {u"taxiállomás", u"taxiállomást"},
-    {u"boríték", u"borítékot"},
-    {u"büfé", u"büfét"},
-    {u"ceruza", u"ceruzát"},
-    {u"cigaretta", u"cigarettát"},
-    {u"doboz", u"dobozt"},
-    {u"emelet", u"emeletet"},
-    {u"fal", u"falat"},
-    {u"forint", u"forintot"},
-    {u"bélyeg", u"bélyeget"},
-    {u"föld", u"földet"},
-    {u"földszint", u"földszintet"},
-    {u"füzet", u"füzetet"},
-    {u"gyufa", u"gyufát"},
-    {u"gyümölcs", u"gyümölcsöt"},
-    {u"iroda", u"irodát"},
-    {u"kávé", u"kávét"},
-    {u"képeslap", u"képeslapot"},
-    {u"kerület", u"kerületet"},
-    {u"kóla", u"kólát"},
-    {u"könyv", u"könyvet"},
-    {u"könyvtár", u"könyvtárat"},
-    {u"pogácsa", u"pogácsát"},
-    {u"rend", u"rendet"},
-    {u"rendelő", u"rendelőt"},
-    {u"szék", u"széket"},
-    {u"tea", u"teát"},
-    {u"tér", u"teret"},
-    {u"terem", u"termet"},
-    {u"trafik", u"trafikot"},
-    {u"út", u"utat"},
-    {u"utca", u"utcát"},
-    {u"zsemle", u"zsemlét"},
-    {u"lecke", u"leckét"},
-};
 
 // The window of 2/a, which 2/b and 2/c are built on.
 DrillDesign nounDesign() {
@@ -97,7 +14,6 @@ DrillDesign nounDesign() {
     return {
         .background = colours::ivory,
         .hint = {.name = "Label1",
-                 .text = QStringLiteral("        -t, ’-t,      -ot, -at, -et, -öt"),
                  .left = 4560,
                  .top = 600,
                  .width = 2055,
@@ -178,7 +94,6 @@ DrillDesign nounDesign() {
                               .background = colours::eggshell,
                               .align = topLeft}},
         .question = ControlDesign{.name = "Label5",
-                                  .text = "Mit?",
                                   .left = 3480,
                                   .top = 840,
                                   .width = 975,
@@ -190,20 +105,7 @@ DrillDesign nounDesign() {
     };
 }
 
-// What the three accusative windows share: the record box, Char keeping the focus,
-// Solution disabled once the exercise is accomplished.
-DrillRules accusativeRules(const QString& titleSuffix, WordList list, KeyTable wordKeys,
-                           KeyTable endingKeys) {
-    return {.titleSuffix = titleSuffix,
-            .list = list,
-            .wordKeys = wordKeys,
-            .endingKeys = endingKeys,
-            .recordIsTextBox = true};
-}
-
-} // namespace
-
-FrameDesign K04d2a::frame() {
+FrameDesign accusativeFrame() {
     FrameDesign f = standardFrame(colours::lightGrey, 6);
     f.close.left = 2400;
     f.close.width = 1215;
@@ -211,31 +113,79 @@ FrameDesign K04d2a::frame() {
     return f;
 }
 
-DrillDesign K04d2a::design(const Sibling& sibling) {
+// 2/b and 2/c: 2/a's window with another title, placed a little differently, with the
+// question a little wider and the chart's keys in both boxes.
+struct Sibling {
+    ControlDesign title{}; // its text, top, width and height
+    int questionTop{};
+    int hintWidth{};
+};
+
+DrillDesign siblingDesign(const Sibling& sibling) {
     DrillDesign d = nounDesign();
     d.title.text = sibling.title.text;
     d.title.top = sibling.title.top;
     d.title.width = sibling.title.width;
     d.title.height = sibling.title.height;
-    d.question->text = sibling.question.text;
     d.question->left = 3360;
-    d.question->top = sibling.question.top;
+    d.question->top = sibling.questionTop;
     d.question->width = 1215;
     d.hint.left = 4680;
     d.hint.width = sibling.hintWidth;
     return d;
 }
 
-DrillRules K04d2a::rules(const Sibling& sibling) {
-    return accusativeRules(QString::fromUtf8(sibling.titleSuffix), sibling.list, KeyTable::Hunkey,
-                           KeyTable::Hunkey);
+// What the three accusative windows share: the record box, Char keeping the focus,
+// Solution disabled once the exercise is accomplished; the drill's words, the endings and
+// the question its labels show.
+std::unique_ptr<ExerciseWindow> accusative(const QString& name, DrillDesign design,
+                                           const QString& titleSuffix, KeyTable wordKeys,
+                                           KeyTable endingKeys, ProgramState& state) {
+    const lesson4::WordContent& content = lesson4::words(name);
+    design.hint.text = QString::fromUtf16(content.endings);
+    design.question->text = QString::fromUtf16(content.question);
+    return std::make_unique<DrillWindow>(name, std::move(design),
+                                         DrillRules{.titleSuffix = titleSuffix,
+                                                    .list = content.list,
+                                                    .wordKeys = wordKeys,
+                                                    .endingKeys = endingKeys,
+                                                    .recordIsTextBox = true},
+                                         accusativeFrame(), state);
 }
 
-// This window's boxes have their own smaller key table; ":" gives "É" in the word box.
-K04d2a::K04d2a(ProgramState& state)
-    : DrillWindow(QStringLiteral("k04d2a"), nounDesign(),
-                  accusativeRules(QStringLiteral(": 2/a."), {items, 17},
-                                  KeyTable::ShortWithCapitalE, KeyTable::Short),
-                  frame(), state) {}
+} // namespace
 
-} // namespace kerbu
+// This window's boxes have their own smaller key table; ":" gives "É" in the word box.
+std::unique_ptr<ExerciseWindow> k04d2a(ProgramState& state) {
+    return accusative(QStringLiteral("k04d2a"), nounDesign(), QStringLiteral(": 2/a."),
+                      KeyTable::ShortWithCapitalE, KeyTable::Short, state);
+}
+
+std::unique_ptr<ExerciseWindow> k04d2b(ProgramState& state) {
+    const Sibling numerals{.title = {.text = "2/b. Put in the right endings:",
+                                     .top = 840,
+                                     .width = 3255,
+                                     .height = 495},
+                           .questionTop = 840,
+                           .hintWidth = 1935};
+    return accusative(QStringLiteral("k04d2b"), siblingDesign(numerals), QStringLiteral(": 2/b."),
+                      KeyTable::Hunkey, KeyTable::Hunkey, state);
+}
+
+// 2/c's Plus explanation reads "click the" and stands in the buttons' face.
+std::unique_ptr<ExerciseWindow> k04d2c(ProgramState& state) {
+    DrillDesign d = siblingDesign({.title = {.text = "2/c. Put in the right endings:",
+                                             .top = 960,
+                                             .width = 4095,
+                                             .height = 375},
+                                   .questionTop = 960,
+                                   .hintWidth = 2055});
+    d.plusNote.text = QStringLiteral(" If you want to practise with an extended variant  of this "
+                                     "exercise, click the \"Plus\" button:");
+    d.plusNote.look.face = Face::SansSerif;
+    d.plusNote.look.points = 9.75;
+    return accusative(QStringLiteral("k04d2c"), std::move(d), QStringLiteral(": 2/c."),
+                      KeyTable::Hunkey, KeyTable::Hunkey, state);
+}
+
+} // namespace kerbu::exercises
