@@ -20,10 +20,7 @@ Look textLook(Qt::Alignment align, bool punctuation = false) {
 
 GapWindow::GapWindow(ExerciseSetup setup, GapDesign design, const GapContent& content,
                      ProgramState& state)
-    : ExerciseWindow(
-          std::move(setup),
-          std::make_unique<GapText>(content.gaps, QString::fromUtf16(content.solutionPrefix)),
-          state),
+    : ExerciseWindow(std::move(setup), std::make_unique<GapText>(content), state),
       design_(std::move(design)), pieces_(content.pieces),
       text_(static_cast<GapText*>(&runModel())) {
     // The design places each gap and each piece of the text, in the text's order.

@@ -6,12 +6,9 @@
 
 namespace kerbu {
 
-SentenceWindow::SentenceWindow(ExerciseSetup setup, SentenceDesign design, SentenceContent content,
-                               ProgramState& state)
-    : ExerciseWindow(std::move(setup),
-                     std::make_unique<SentenceDrill>(content.sentences, content.pictures,
-                                                     content.orderedCount),
-                     state),
+SentenceWindow::SentenceWindow(ExerciseSetup setup, SentenceDesign design,
+                               const SentenceContent& content, ProgramState& state)
+    : ExerciseWindow(std::move(setup), std::make_unique<SentenceDrill>(content), state),
       design_(std::move(design)), drill_(static_cast<SentenceDrill*>(&runModel())),
       scenes_(content.pictures.size()) {}
 

@@ -26,7 +26,7 @@ struct SentenceDesign {
 class SentenceWindow : public ExerciseWindow {
     Q_OBJECT
   public:
-    SentenceWindow(ExerciseSetup setup, SentenceDesign design, SentenceContent content,
+    SentenceWindow(ExerciseSetup setup, SentenceDesign design, const SentenceContent& content,
                    ProgramState& state);
 
     const SentenceDrill& drill() const { return *drill_; }

@@ -14,8 +14,9 @@ QString text(const char16_t* stored) {
 
 } // namespace
 
-GapText::GapText(std::span<const Gap> gaps, QString solutionPrefix)
-    : gaps_(gaps), solutionPrefix_(std::move(solutionPrefix)), solved_(int(gaps.size())) {}
+GapText::GapText(const GapContent& content)
+    : gaps_(content.gaps), solutionPrefix_(QString::fromUtf16(content.solutionPrefix)),
+      solved_(int(content.gaps.size())) {}
 
 void GapText::open() {
     solved_.refill();

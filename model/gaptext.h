@@ -48,8 +48,7 @@ struct GapContent {
 // ending solves its gap and the text goes on to the next open gap, round to the first.
 class GapText : public RunModel {
   public:
-    // solutionPrefix goes in front of the expected ending where Solution shows it.
-    GapText(std::span<const Gap> gaps, QString solutionPrefix);
+    explicit GapText(const GapContent& content);
 
     // The window opens: every gap open, no run, the first gap current.
     void open() override;

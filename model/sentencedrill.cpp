@@ -19,10 +19,9 @@ QString blanksCollapsed(QString text) {
 
 } // namespace
 
-SentenceDrill::SentenceDrill(std::span<const Sentence> sentences, std::span<const Picture> pictures,
-                             int orderedCount)
-    : sentences_(sentences), pictures_(pictures), orderedCount_(orderedCount),
-      pool_(static_cast<int>(sentences.size())) {}
+SentenceDrill::SentenceDrill(const SentenceContent& content)
+    : sentences_(content.sentences), pictures_(content.pictures),
+      orderedCount_(content.orderedCount), pool_(static_cast<int>(content.sentences.size())) {}
 
 void SentenceDrill::open() {
     // The window opens on the second sentence; Start goes back to the first.

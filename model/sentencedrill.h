@@ -42,9 +42,7 @@ struct SentenceContent {
 // How many sentences the Restart run has drawn outlasts a closed window.
 class SentenceDrill : public RunModel {
   public:
-    // The ordered run shows sentences 0 to orderedCount - 1.
-    SentenceDrill(std::span<const Sentence> sentences, std::span<const Picture> pictures,
-                  int orderedCount);
+    explicit SentenceDrill(const SentenceContent& content);
 
     // The two runs: the pictures in order, then, from the first Restart on, all the
     // sentences at random with variable persons.

@@ -1,26 +1,19 @@
-// The Hints line: what each rule says for real items of the lesson, and how the windows
-// show it.
-#include "engine/hintline.h"
+// The Hints line's rules: what each says for real items of the lesson, and why after
+// Solution. (How the windows show them is in tst_hintline.)
+#include "model/hint.h"
+#include "model/lesson4.h"
+#include "model/marks.h"
 #include "model/why.h"
-#include "testsupport/harness.h"
-#include <QAccessible>
+
+#include <QTest>
 
 using namespace Qt::StringLiterals;
 
 using namespace kerbu;
-using test::Role;
 
 Q_DECLARE_METATYPE(Hint::Kind)
 
-namespace {
-
-QLabel* hintLine(FormWindow* window) {
-    return window->control<QLabel>("hintLine");
-}
-
-} // namespace
-
-class HintsTest : public test::Suite {
+class HintsTest : public QObject {
     Q_OBJECT
 
   private slots:
@@ -163,11 +156,6 @@ class HintsTest : public test::Suite {
         const MarkedText marked = Hint::forWord(typed, answer, word).marks;
         QCOMPARE(marked.spoken(), marks);
         QVERIFY(marked.letters().size() <= std::size_t(MarkedText::kept));
-        // Shown safely: escaped, control characters replaced, right to left set apart.
-        const QString html = markedHtml(marked);
-        QVERIFY(!html.contains(QChar(7)) && html.contains("&lt;") == typed.contains("<") &&
-                html.count("text-decoration:underline") >= 1);
-        QCOMPARE(html.contains(QChar(0x2068)), typed.contains(QChar(0x05d0)));
     }
 
     // Word by word: the first wrong word named by what it is, never given.
@@ -203,8 +191,8 @@ class HintsTest : public test::Suite {
         QFETCH(Hint::Kind, kind);
         QFETCH(QString, text);
         QFETCH(QString, marks);
-        const auto* window = qobject_cast<SentenceWindow*>(test::program().windows().get("k04d3"));
-        const Hint::Result hint = Hint::forSentence(typed, window->drill().key(sentence));
+        const Hint::Result hint =
+            Hint::forSentence(typed, SentenceDrill(lesson4::sentences()).key(sentence));
         QCOMPARE(hint.kind, kind);
         QCOMPARE(hint.text, text);
         QCOMPARE(hint.marks.spoken(), marks);
@@ -233,153 +221,7 @@ class HintsTest : public test::Suite {
         QFETCH(QString, why);
         QCOMPARE(Why::forWord(word, answer).text, why);
     }
-
-    // Every stored answer of the word drills and every gap is explained by the rules the
-    // hints state, or its word is one to learn; every sentence by its roles. A typo in the
-    // content shows up here.
-    void everyStoredAnswerIsExplained() {
-        QStringList unexplained;
-        for (const QString& id : test::exercises) {
-            ExerciseWindow* window =
-                qobject_cast<ExerciseWindow*>(test::program().windows().get(id));
-            if (auto* drill = qobject_cast<DrillWindow*>(window)) {
-                for (int k = 0; k < drill->drill().size(); ++k) {
-                    if (!Why::forWord(drill->drill().wordOf(k), drill->drill().answerOf(k))
-                             .explained)
-                        unexplained << drill->drill().answerOf(k);
-                }
-            } else if (auto* gaps = qobject_cast<GapWindow*>(window)) {
-                for (int k = 0; k < gaps->text().size(); ++k) {
-                    const Gap& g = gaps->text().gap(k);
-                    const QString word = QString::fromUtf16(g.word);
-                    const QString whole = g.whole ? QString::fromUtf16(g.whole)
-                                                  : word + QString::fromUtf16(g.expected);
-                    if (!Why::forWord(word, whole).explained)
-                        unexplained << whole;
-                }
-            } else if (auto* sentences = qobject_cast<SentenceWindow*>(window)) {
-                for (int k = 0; k < sentences->drill().size(); ++k) {
-                    if (!Why::forSentence(sentences->drill().key(k)).explained)
-                        unexplained << sentences->drill().key(k).withPronoun;
-                }
-            }
-        }
-        QCOMPARE(unexplained, QStringList());
-        QCOMPARE(
-            Why::forSentence(qobject_cast<SentenceWindow*>(test::program().windows().get("k04d3"))
-                                 ->drill()
-                                 .key(1))
-                .text,
-            "ülök goes with én; autóban answers hol? (in where?); az comes before a vowel.");
-    }
-
-    // The Options menu of every exercise window; Hints off at start. Switched on in one
-    // window they are on in the next, and switched off the line goes. (What each kind of
-    // window shows and says with Hints on is in the transcripts of tst_flow.)
-    void hintsHoldInEveryWindow() {
-        FormWindow* window = test::openWindow("k04d1a");
-        QStringList captions;
-        for (const QAction* item : window->findChild<QMenu*>("mnuOptions")->actions())
-            captions << item->text();
-        QCOMPARE(captions, QStringList({"On&Top", "&Hints", "&Mistakes...",
-                                        "&Practise the mistakes", "&Read aloud", "Say &again"}));
-        QVERIFY(!window->findChild<QAction*>("mnuHints")->isChecked());
-        window->findChild<QAction*>("mnuHints")->trigger();
-        window = test::openWindow("k04d5");
-        QVERIFY(window->findChild<QAction*>("mnuHints")->isChecked());
-        test::button(window, Role::Start)->click();
-        test::answerWrong(window, "ot");
-        QVERIFY(hintLine(window)->isVisible());
-        window->findChild<QAction*>("mnuHints")->trigger();
-        QVERIFY(hintLine(window)->isHidden());
-    }
-
-    // One window of each kind with Hints on: a wrong answer shows what was typed with
-    // its letters marked and the hint, Solution shows why; a screen reader reads both.
-    // clang-format off
-    void marksAndWhyAreShownAndRead_data() {
-        QTest::addColumn<QString>("id");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("hint");
-        QTest::addColumn<QString>("why");
-        QTest::newRow("word drill") << "k04d1a" << "étteremben" << "Hint: étteremben, marked: letters 8 to 10. -ban/-ben answer hol?; here the question is hova? (into where?), -ba/-be." << "Why: étterembe: étterem takes -be: it has front vowels only.";
-        QTest::newRow("sentence") << "k04d3" << "Kati a bankban megy." << "Hint: Kati a bankban megy., marked: word 3: letters 5 to 7. Word 3, the place: -ban/-ben answer hol?; here the question is hova? (into where?), -ba/-be." << "Why: megy goes with Kati; bankba answers hova? (into where?); a comes before a consonant.";
-        QTest::newRow("gap") << "k04d4" << "et" << "Hint: et, marked: letter 1. piros takes -at: its last vowel, o, is a back vowel." << "Why: pirosat: piros takes -at: its last vowel, o, is a back vowel; after s this word takes a linking vowel.";
-    }
-    // clang-format on
-
-    void marksAndWhyAreShownAndRead() {
-        QFETCH(QString, id);
-        QFETCH(QString, typed);
-        QFETCH(QString, hint);
-        QFETCH(QString, why);
-        FormWindow* window = test::openWindow(id);
-        window->findChild<QAction*>("mnuHints")->trigger();
-        test::button(window, Role::Start)->click();
-        test::answerWrong(window, typed);
-        auto* line = window->findChild<HintLine*>("hintLine");
-        QVERIFY(line->isVisible());
-        QVERIFY(line->text().contains("text-decoration:underline"));
-        QCOMPARE(QAccessible::queryAccessibleInterface(line)->text(QAccessible::Name), hint);
-        // The Mistakes list marks the same letters, and a screen reader hears them there too.
-        auto* exercise = static_cast<ExerciseWindow*>(window);
-        const QString cell = exercise->mistakes()
-                                 .index(0, MistakeLog::TypedColumn)
-                                 .data(Qt::AccessibleTextRole)
-                                 .toString();
-        QVERIFY2(hint.startsWith("Hint: " + cell + ". "), qPrintable(cell));
-        exercise->showMistakes();
-        QVERIFY(!exercise->mistakesWindow()->grab().isNull());
-        test::button(window, Role::Solution)->click();
-        QCOMPARE(QAccessible::queryAccessibleInterface(line)->text(QAccessible::Name), why);
-        QCOMPARE(test::recorder().announced.back(), line);
-        QVERIFY(!line->text().contains("underline"));
-    }
-
-    // The longest hints and explanations fit the line in every window: what does not fit
-    // is cut at a word with "…" and stands whole in the tooltip. The line covers no
-    // control, the character chart included.
-    void hintLineCoversNothingAndFits() {
-        const QStringList longest = {
-            "-n/-on/-en/-ön answer hol?; here the question is hova? (onto where?), -ra/-re.",
-            "Look at the accents: 12 letters need the dots and 1 should have no long mark.",
-            "Word 2, the place: -ba/-be answer hova?; here the question is hol? (in where?), "
-            "-ban/-ben.",
-            "éttermet: étterem takes -et: it has front vowels only; the last e of étterem drops "
-            "out; after m the ending takes a linking vowel."};
-        const MarkedText marked =
-            MarkedText::byWords("Én a könyvtárbanx olvasokk.", "Én a könyvtárban olvasok.");
-        for (const QString& id : test::exercises) {
-            FormWindow* window = test::openWindow(id);
-            auto* line = window->findChild<HintLine*>("hintLine");
-            QVERIFY2(line, qPrintable(id));
-            line->show();
-            window->findChild<QLabel*>(id == "k04d4" || id == "k04d5" ? "Label3" : "Label6")
-                ->show();
-            const QRect place = line->geometry();
-            for (QWidget* other :
-                 window->body()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-                if (other == line || !other->isVisible())
-                    continue;
-                QVERIFY2(!place.intersects(other->geometry()),
-                         qPrintable(id + ": the hint covers " + other->objectName()));
-            }
-            for (const QString& text : longest) {
-                line->showHint(marked, text);
-                QVERIFY2(line->heightForWidth(line->width()) <= line->height(),
-                         qPrintable(id + ": " + text));
-                const QString shown = line->text().remove(QChar(0x2060));
-                QVERIFY(line->toolTip().remove(QChar(0x2060)).endsWith(text));
-                QVERIFY(shown.endsWith(text) || shown.endsWith("…"));
-                QVERIFY(line->accessibleName().endsWith(text));
-                line->showWhy(text);
-                QVERIFY2(line->heightForWidth(line->width()) <= line->height(),
-                         qPrintable(id + ": " + text));
-            }
-            window->unloadForm();
-        }
-    }
 };
 
-QTEST_MAIN(HintsTest)
+QTEST_GUILESS_MAIN(HintsTest)
 #include "tst_hints.moc"

@@ -42,8 +42,10 @@ std::unique_ptr<RunModel> modelOf(const QString& exercise) {
     if (exercise.startsWith(QLatin1String("k04d1")) || exercise.startsWith(QLatin1String("k04d2")))
         return std::make_unique<Drill>(WordList{words, 1});
     if (exercise == QLatin1String("k04d3"))
-        return std::make_unique<SentenceDrill>(sentences, pictures, 2);
-    return std::make_unique<GapText>(gaps, exercise == QLatin1String("k04d5") ? "-" : "");
+        return std::make_unique<SentenceDrill>(
+            SentenceContent{.sentences = sentences, .pictures = pictures, .orderedCount = 2});
+    return std::make_unique<GapText>(GapContent{
+        .gaps = gaps, .solutionPrefix = exercise == QLatin1String("k04d5") ? u"-" : u""});
 }
 
 // ": 1/a", ": 1/b.", ... ": 3.", as the windows append it to their captions.

@@ -6,6 +6,7 @@
 #include "engine/gapwindow.h"
 #include "engine/mistakeswindow.h"
 #include "engine/sentencewindow.h"
+#include "lessondata.h"
 #include "recordingservices.h"
 #include "shell/lesson.h"
 #include "shell/program.h"
@@ -70,24 +71,5 @@ void answerWrong(kerbu::FormWindow* window, const QString& typed);
 // What of a caption's text does not fit its label, wrapped as the label shows it; empty
 // when it all fits.
 QString overflow(const kerbu::Caption* caption);
-
-// The lesson as the book prints it, read from the test data.
-struct WordEntry {
-    QString word, answer;
-};
-struct WordListData {
-    QString window;
-    int normal = 0;
-    QList<WordEntry> items;
-};
-struct SentenceData {
-    QString person, plain, withPronoun;
-};
-struct LessonData {
-    QList<WordListData> lists;
-    QList<SentenceData> sentences;
-    QMap<QString, QStringList> gapTexts; // window name: its lines
-};
-const LessonData& lessonData();
 
 } // namespace test
