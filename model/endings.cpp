@@ -46,40 +46,6 @@ Case caseOf(const QString& answer) {
     return Case::None;
 }
 
-namespace {
-
-// Each role of a word in a sentence: what a hint calls it, and the case of a place.
-struct Role {
-    WordRole role;
-    const char* name;
-    Case c = Case::None;
-};
-constexpr Role roles[] = {
-    {WordRole::Person, "the person"},
-    {WordRole::Pronoun, "the pronoun"},
-    {WordRole::Article, "the article"},
-    {WordRole::PlaceInto, "the place", Case::Into},
-    {WordRole::PlaceOnto, "the place", Case::Onto},
-    {WordRole::PlaceIn, "the place", Case::In},
-    {WordRole::PlaceOn, "the place", Case::On},
-    {WordRole::Verb, "the verb"},
-};
-
-const Role& rowOf(WordRole role) {
-    return *std::find_if(std::begin(roles), std::end(roles),
-                         [role](const Role& r) { return r.role == role; });
-}
-
-} // namespace
-
-Case caseOf(WordRole role) {
-    return rowOf(role).c;
-}
-
-QString nameOf(WordRole role) {
-    return QString::fromLatin1(rowOf(role).name);
-}
-
 QString stemOf(const QString& answer, Case c) {
     switch (c) {
     case Case::In:

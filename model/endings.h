@@ -1,7 +1,5 @@
 #pragma once
 
-#include "hint.h"
-
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -27,10 +25,6 @@ const Family& family(Case c);
 std::span<const Family> families();
 // The case of a stored answer, or of an ending alone, by how it ends.
 Case caseOf(const QString& answer);
-// The case of a place in a sentence, by its stored role.
-Case caseOf(WordRole role);
-// What a sentence's word is, as a hint names it: "the person", "the place" ...
-QString nameOf(WordRole role);
 // The stored answer without its ending: -ba, -ban, -on or the object -t with its linking
 // vowel.
 QString stemOf(const QString& answer, Case c);

@@ -2,6 +2,7 @@
 
 #include "editcosts.h"
 #include "endings.h"
+#include "roles.h"
 #include "vowels.h"
 #include "words.h"
 
@@ -309,7 +310,7 @@ struct WordHint {
 };
 
 WordHint wrongWord(const QStringList& typed, const QStringList& right,
-                   std::span<const WordRole> roles, const SentenceKey& key) {
+                   std::span<const WordRole> wordRoles, const SentenceKey& key) {
     // A sentence far from the right one gets no word named.
     if (std::abs(typed.size() - right.size()) > 1)
         return {};
@@ -318,18 +319,18 @@ WordHint wrongWord(const QStringList& typed, const QStringList& right,
         ++k;
     if (typed.size() == right.size() + 1 && typed.mid(k + 1) == right.mid(k))
         return {QStringLiteral("Word %1 is one too many.").arg(k + 1)};
-    if (k >= qsizetype(roles.size()))
+    if (k >= qsizetype(wordRoles.size()))
         return {};
-    const WordRole role = roles[std::size_t(k)];
+    const WordRole role = wordRoles[std::size_t(k)];
     if (typed.size() + 1 == right.size() && typed.mid(k) == right.mid(k + 1)) {
-        const QString missing = endings::nameOf(role);
+        const QString missing = roles::nameOf(role);
         return {
             k == 0
                 ? QStringLiteral("The sentence begins with %1, which is missing.").arg(missing)
                 : QStringLiteral("After word %1 comes %2, which is missing.").arg(k).arg(missing)};
     }
     const QString typedWord = typed.value(k);
-    const bool place = endings::caseOf(role) != Case::None;
+    const bool place = roles::caseOf(role) != Case::None;
     const Hint::Result inWord =
         Hint::forWord(typedWord, right.at(k), place ? key.place : QString());
     const QString person = personNamed(key.person);
@@ -337,31 +338,9 @@ WordHint wrongWord(const QStringList& typed, const QStringList& right,
     if (told && (place || inWord.kind == Hint::Kind::Accents))
         return {QStringLiteral("Word %1, %2: %3")
                     .arg(k + 1)
-                    .arg(endings::nameOf(role), lowerFirst(inWord.text)),
+                    .arg(roles::nameOf(role), lowerFirst(inWord.text)),
                 int(k), inWord.marks};
-    switch (role) {
-    case WordRole::Person:
-        return {QStringLiteral("Look at word %1: the sentence is about the person shown, %2.")
-                    .arg(k + 1)
-                    .arg(person)};
-    case WordRole::Pronoun:
-        return {QStringLiteral("Look at word %1: the pronoun goes with the person shown, %2, "
-                               "or is left out.")
-                    .arg(k + 1)
-                    .arg(person)};
-    case WordRole::Article:
-        return {QStringLiteral("Look at word %1, the article: az goes before a vowel, a before "
-                               "a consonant.")
-                    .arg(k + 1)};
-    case WordRole::Verb:
-        return {
-            QStringLiteral("Look at word %1, the verb: it goes with %2.").arg(k + 1).arg(person)};
-    default: {
-        return {QStringLiteral("Look at word %1, the place: its ending answers %2.")
-                    .arg(k + 1)
-                    .arg(endings::family(endings::caseOf(role)).question)};
-    }
-    }
+    return {roles::lookAt(role, {.number = int(k) + 1, .person = person})};
 }
 
 } // namespace
@@ -399,9 +378,9 @@ Hint::Result Hint::forSentence(const QString& typedText, const SentenceKey& key)
             ? false
             : lettersApart(typed, nfc(key.plain)) <= lettersApart(typed, nfc(key.withPronoun));
     const QString answer = plainNearer ? nfc(key.plain) : nfc(key.withPronoun);
-    std::span<const WordRole> roles = key.roles;
-    if (plainNearer && key.plain != key.withPronoun && !roles.empty())
-        roles = roles.subspan(1);
+    std::span<const WordRole> wordRoles = key.roles;
+    if (plainNearer && key.plain != key.withPronoun && !wordRoles.empty())
+        wordRoles = wordRoles.subspan(1);
     if (typed == answer)
         return {};
     Result found = capitalOrStop(typed, answer, true);
@@ -417,7 +396,8 @@ Hint::Result Hint::forSentence(const QString& typedText, const SentenceKey& key)
         };
         if (sorted(typedWords) == sorted(rightWords))
             found = {Kind::WordOrder, QStringLiteral("The words are right, but in another order.")};
-        else if (wordHint = wrongWord(typedWords, rightWords, roles, key); !wordHint.text.isEmpty())
+        else if (wordHint = wrongWord(typedWords, rightWords, wordRoles, key);
+                 !wordHint.text.isEmpty())
             found = {Kind::Word, wordHint.text};
     }
     if (found.kind == Kind::None)

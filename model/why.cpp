@@ -1,11 +1,13 @@
 #include "why.h"
 
 #include "endings.h"
+#include "roles.h"
 #include "vowels.h"
 #include "words.h"
 
 #include <QStringList>
 #include <algorithm>
+#include <array>
 #include <vector>
 
 namespace kerbu {
@@ -108,40 +110,27 @@ Why Why::forSentence(const SentenceKey& key) {
     if (words.size() != qsizetype(key.roles.size()))
         return {};
     const QString person = personNamed(key.person);
-    // The verb first, then the place, then the article.
-    QString verb;
-    QString place;
-    QString article;
+    // What the why says of each word, in its order; whether each word holds.
+    std::array<QString, 3> parts;
     bool explained = true;
     for (qsizetype k = 0; k < words.size(); ++k) {
-        const QString& w = words.at(k);
-        switch (key.roles[std::size_t(k)]) {
-        case WordRole::Verb:
-            verb = QStringLiteral("%1 goes with %2").arg(w, person);
-            break;
-        case WordRole::Article: {
-            const bool vowelNext = k + 1 < words.size() && vowels::isVowel(words.at(k + 1).front());
-            explained = explained && (w.toLower() == QLatin1String("az")) == vowelNext;
-            article = vowelNext ? QStringLiteral("az comes before a vowel")
-                                : QStringLiteral("a comes before a consonant");
-            break;
-        }
-        case WordRole::Person:
-        case WordRole::Pronoun:
-            explained = explained && w.compare(person, Qt::CaseInsensitive) == 0;
-            break;
-        default: {
-            const WordRole role = key.roles[std::size_t(k)];
-            const Case asked = endings::caseOf(role);
-            explained = explained && forWord(key.place, w).explained && endings::caseOf(w) == asked;
-            place = QStringLiteral("%1 answers %2").arg(w, endings::family(asked).question);
-        }
-        }
+        const WordRole role = key.roles[std::size_t(k)];
+        const roles::Context context{.number = int(k) + 1,
+                                     .word = words.at(k),
+                                     .person = person,
+                                     .next = words.value(k + 1)};
+        explained = explained && roles::holds(role, context);
+        if (const Case asked = roles::caseOf(role); asked != Case::None)
+            explained = explained && forWord(key.place, context.word).explained &&
+                        endings::caseOf(context.word) == asked;
+        if (const int part = roles::placeInWhy(role); part >= 0)
+            parts[std::size_t(part)] = roles::because(role, context);
     }
-    QStringList parts{verb, place, article};
-    parts.removeAll(QString());
-    return {explained && !verb.isEmpty() && !place.isEmpty(),
-            parts.join(QStringLiteral("; ")) + QLatin1Char('.')};
+    // A sentence is explained with its verb and its place.
+    explained = explained && !parts[0].isEmpty() && !parts[1].isEmpty();
+    QStringList said(parts.begin(), parts.end());
+    said.removeAll(QString());
+    return {explained, said.join(QStringLiteral("; ")) + QLatin1Char('.')};
 }
 
 } // namespace kerbu

@@ -1,5 +1,5 @@
 // The Hints line's rules: what each says for real items of the lesson, and why after
-// Solution. (How the windows show them is in tst_hintline.)
+// Solution. (How the windows show them is in tst_mistakes.)
 #include "model/hint.h"
 #include "model/lesson4.h"
 #include "model/marks.h"
@@ -220,6 +220,33 @@ class HintsTest : public QObject {
         QFETCH(QString, answer);
         QFETCH(QString, why);
         QCOMPARE(Why::forWord(word, answer).text, why);
+    }
+
+    // A stored sentence whose words do not hold with the person or with each other is not
+    // explained: a typo in the content would show.
+    // clang-format off
+    void sentenceNotExplained_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("person");
+        QTest::newRow("pronoun of another person") << "Te az autóban ülök." << "(én)";
+        QTest::newRow("article before a vowel") << "Én a autóban ülök." << "(én)";
+        QTest::newRow("place of another case") << "Én az autóba ülök." << "(én)";
+    }
+    // clang-format on
+
+    void sentenceNotExplained() {
+        QFETCH(QString, stored);
+        QFETCH(QString, person);
+        const std::array roles{WordRole::Pronoun, WordRole::Article, WordRole::PlaceIn,
+                               WordRole::Verb};
+        QVERIFY(!Why::forSentence(
+                     {.withPronoun = stored, .roles = roles, .place = "autó", .person = person})
+                     .explained);
+        QVERIFY(Why::forSentence({.withPronoun = "Én az autóban ülök.",
+                                  .roles = roles,
+                                  .place = "autó",
+                                  .person = "(én)"})
+                    .explained);
     }
 };
 
