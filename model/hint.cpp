@@ -390,7 +390,7 @@ Hint::Result Hint::forSentence(const QString& typedText, const SentenceKey& key)
     if (found.kind == Kind::None && typedWords != rightWords) {
         // The same words in another order, whatever their capitals.
         const auto sorted = [](const QStringList& words) {
-            QStringList small = words.join(QLatin1Char(' ')).toLower().split(QLatin1Char(' '));
+            QStringList small = blankSeparated(words.join(QLatin1Char(' ')).toLower());
             small.sort();
             return small;
         };

@@ -1,6 +1,7 @@
 #include "marks.h"
 
 #include "editcosts.h"
+#include "words.h"
 
 #include <QTextBoundaryFinder>
 #include <algorithm>
@@ -96,8 +97,7 @@ MarkedText MarkedText::byWords(const QString& typed, const QString& answer) {
         ++typedWords.back().count;
         typedText.back() += l.text;
     }
-    const QStringList right =
-        answer.normalized(QString::NormalizationForm_C).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const QStringList right = blankSeparated(answer.normalized(QString::NormalizationForm_C));
     const auto wordOf = [&](std::size_t k) -> const QString& { return typedText[qsizetype(k)]; };
     const std::size_t n = typedWords.size();
     const std::size_t m = std::size_t(right.size());

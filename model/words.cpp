@@ -2,11 +2,12 @@
 
 namespace kerbu {
 
+QStringList blankSeparated(const QString& text) {
+    return text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
 QStringList wordsOf(const QString& sentence) {
-    QString bare = sentence;
-    if (bare.endsWith(QLatin1Char('.')))
-        bare.chop(1);
-    return bare.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    return blankSeparated(sentence.endsWith(QLatin1Char('.')) ? sentence.chopped(1) : sentence);
 }
 
 QString personNamed(const QString& person) {
