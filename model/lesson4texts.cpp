@@ -1,6 +1,5 @@
 #include "lesson4.h"
-
-#include <stdexcept>
+#include "lesson4rows.h"
 
 namespace kerbu::lesson4 {
 
@@ -87,12 +86,8 @@ constexpr TextPiece answerPieces[] = {
 };
 // clang-format on
 
-struct NamedText {
-    const char16_t* window{};
-    GapContent content{};
-};
 // Solution shows exercise 5's endings with a hyphen in front.
-const NamedText texts[] = {
+const Named<GapContent> texts[] = {
     {u"k04d4", {.gaps = adjectiveGaps, .pieces = adjectivePieces}},
     {u"k04d5", {.gaps = answerGaps, .pieces = answerPieces, .solutionPrefix = u"-"}},
 };
@@ -100,11 +95,7 @@ const NamedText texts[] = {
 } // namespace
 
 const GapContent& gapText(QStringView window) {
-    for (const NamedText& t : texts) {
-        if (window == QStringView(t.window))
-            return t.content;
-    }
-    throw std::invalid_argument("no text with gaps of that name");
+    return named<GapContent>(texts, window);
 }
 
 } // namespace kerbu::lesson4

@@ -1,6 +1,5 @@
 #include "lesson4.h"
-
-#include <stdexcept>
+#include "lesson4rows.h"
 
 namespace kerbu::lesson4 {
 
@@ -244,12 +243,8 @@ constexpr WordItem adjectives[] = {
 
 // Each drill's list with the endings shown beside it; the accusative drills ask their
 // question too.
-struct NamedWords {
-    const char16_t* window{};
-    WordContent content{};
-};
 // clang-format off
-const NamedWords drills[] = {
+const Named<WordContent> drills[] = {
     {u"k04d1a", {.list = {intoPlaces, 12}, .endings = u"   -ba       -be"}},
     {u"k04d1b", {.list = {ontoPlaces, 12}, .endings = u"   -ra        -re"}},
     {u"k04d2a", {.list = {nouns, 17}, .endings = u"        -t, ’-t,      -ot, -at, -et, -öt", .question = u"Mit?"}},
@@ -261,11 +256,7 @@ const NamedWords drills[] = {
 } // namespace
 
 const WordContent& words(QStringView window) {
-    for (const NamedWords& d : drills) {
-        if (window == QStringView(d.window))
-            return d.content;
-    }
-    throw std::invalid_argument("no word drill of that name");
+    return named<WordContent>(drills, window);
 }
 
 } // namespace kerbu::lesson4

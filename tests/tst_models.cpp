@@ -205,6 +205,12 @@ class ModelsTest : public QObject {
         QVERIFY(texts.size() > 400);
     }
 
+    // A name that is no exercise of the kind finds no content.
+    void otherNamesFindNothing() {
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, lesson4::words(u"k04d3"));
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, lesson4::gapText(u"k04d1a"));
+    }
+
     // Every stored answer of the word drills and every gap is explained by the rules the
     // hints state, or its word is one to learn; every sentence by its roles.
     void everyStoredAnswerIsExplained() {
