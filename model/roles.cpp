@@ -47,9 +47,13 @@ const Role& rowOf(WordRole role) {
                          [role](const Role& r) { return r.role == role; });
 }
 
-// The article a word takes: az before a vowel, a before a consonant.
 bool vowelFirst(const QString& word) {
     return !word.isEmpty() && vowels::isVowel(word.front());
+}
+
+// The article a word takes: az before a vowel, a before a consonant.
+QString articleBefore(const QString& word) {
+    return vowelFirst(word) ? QStringLiteral("az") : QStringLiteral("a");
 }
 
 QString filled(const char* text, WordRole role, const Context& context) {
@@ -57,7 +61,7 @@ QString filled(const char* text, WordRole role, const Context& context) {
     return QString::fromUtf8(text)
         .replace(QLatin1String("{n}"), QString::number(context.number))
         .replace(QLatin1String("{question}"), endings::family(rowOf(role).c).question)
-        .replace(QLatin1String("{article}"), vowel ? QStringLiteral("az") : QStringLiteral("a"))
+        .replace(QLatin1String("{article}"), articleBefore(context.next))
         .replace(QLatin1String("{sound}"),
                  vowel ? QStringLiteral("vowel") : QStringLiteral("consonant"))
         .replace(QLatin1String("{person}"), context.person)
@@ -91,7 +95,7 @@ bool holds(WordRole role, const Context& context) {
     case Must::BeThePerson:
         return context.word.compare(context.person, Qt::CaseInsensitive) == 0;
     case Must::FitTheNextWord:
-        return (context.word.toLower() == QLatin1String("az")) == vowelFirst(context.next);
+        return context.word.toLower() == articleBefore(context.next);
     case Must::Nothing:
         break;
     }
