@@ -208,6 +208,7 @@ class HintsTest : public QObject {
         QTest::newRow("1/a i does not decide") << "mozi" << "moziba" << "moziba: mozi takes -ba: its i does not decide, and the o before it is a back vowel.";
         QTest::newRow("2/a dropped vowel") << "étterem" << "éttermet" << "éttermet: étterem takes -et: it has front vowels only; the last e of étterem drops out; after m the ending takes a linking vowel.";
         QTest::newRow("2/a learned") << "híd" << "hidat" << "hidat: learn híd with its ending: it has the front vowel í only, yet takes -at, and its í turns short.";
+        QTest::newRow("2/c learned") << "zöld" << "zöldet" << "zöldet: learn zöld with its ending: it takes -et, not -öt.";
         QTest::newRow("2/b short vowel") << "hét" << "hetet" << "hetet: hét takes -et: it has front vowels only; the long é of hét turns short; after t the ending takes a linking vowel.";
         QTest::newRow("2/c at once") << "magyar" << "magyart" << "magyart: after r the -t may follow at once.";
         QTest::newRow("2/a after a vowel") << "lámpa" << "lámpát" << "lámpát: the a at the end of lámpa becomes á; after a vowel the -t follows at once.";
