@@ -180,9 +180,7 @@ void GapWindow::showGaps() {
         paint(box, colours(number).open);
     }
     for (std::size_t n = 0; n < design_.wordBoxes.size(); ++n) {
-        TextBox* box = boxes_->words[n];
-        box->setEnabled(true);
-        box->setText(text_->shown(design_.wordBoxes[n].gap).front);
+        boxes_->words[n]->setText(text_->shown(design_.wordBoxes[n].gap).front);
     }
     // In a round the gaps right at the first try stand filled in and locked.
     for (int number = 0; number < gapCount(); ++number) {

@@ -94,6 +94,7 @@ class HintsTest : public QObject {
         QTest::newRow("2/b tíz") << "tízet" << "tizet" << "tíz" << K::Accents << "Look at the accents: the long í of tíz becomes short before the ending.";
         QTest::newRow("2/a repülőtér") << "repülőtéret" << "repülőteret" << "repülőtér" << K::Accents << "Look at the accents: the long é of repülőtér becomes short before the ending.";
         QTest::newRow("2/c kicsi") << "kicsít" << "kicsit" << "kicsi" << K::Accents << "Look at the accents: 1 letter should have no long mark.";
+        QTest::newRow("1/a three kinds") << "furdöszóbaba" << "fürdőszobába" << "fürdőszoba" << K::Accents << "Look at the accents: 4 letters need other marks.";
         QTest::newRow("three kinds") << "torőkbe" << "törökbé" << "" << K::Accents << "Look at the accents: 3 letters need other marks.";
         QTest::newRow("2/c jó") << "jöt" << "jót" << "jó" << K::Accents << "Look at the accents: 1 letter needs a long mark instead of the dots.";
         // the linking vowel of the object ending
