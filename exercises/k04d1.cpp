@@ -1,7 +1,6 @@
 #include "exercises.h"
+#include "worddrill.h"
 
-#include "engine/drillwindow.h"
-#include "model/lesson4.h"
 #include "platform/colours.h"
 
 namespace kerbu::exercises {
@@ -82,8 +81,7 @@ DrillDesign intoDesign() {
                                .width = 735,
                                .tabIndex = 21}),
         .plusNote = {.name = "Label5",
-                     .text = " If you want to practise with an extended variant  of this "
-                             "exercise, click on the \"Plus\" button:",
+                     .text = plusNoteClickOn,
                      .left = 6120,
                      .top = 3720,
                      .width = 3015,
@@ -123,8 +121,7 @@ DrillDesign ontoDesign() {
     d.run.hintLine.top = 4290;
     d.run.hintLine.width = 2700;
     d.run.hintLine.height = 1080;
-    d.plusNote.text = QStringLiteral(" If you want to practise with an extended variant  of this "
-                                     "exercise, click the \"Plus\" button:");
+    d.plusNote.text = QString::fromLatin1(plusNoteClickThe);
     return d;
 }
 
@@ -139,27 +136,16 @@ FrameDesign ontoFrame() {
     return f;
 }
 
-// The drill's words, and the endings its label shows.
-std::unique_ptr<ExerciseWindow> drill(const QString& name, DrillDesign design,
-                                      const QString& titleSuffix, FrameDesign frame,
-                                      ProgramState& state) {
-    const lesson4::WordContent& content = lesson4::words(name);
-    design.hint.text = QString::fromUtf16(content.endings);
-    return std::make_unique<DrillWindow>(
-        name, std::move(design), DrillRules{.titleSuffix = titleSuffix, .list = content.list},
-        std::move(frame), state);
-}
-
 } // namespace
 
 std::unique_ptr<ExerciseWindow> k04d1a(ProgramState& state) {
-    return drill(QStringLiteral("k04d1a"), intoDesign(), QStringLiteral(": 1/a"), intoFrame(),
-                 state);
+    return wordDrill(QStringLiteral("k04d1a"), intoDesign(),
+                     {.titleSuffix = QStringLiteral(": 1/a")}, intoFrame(), state);
 }
 
 std::unique_ptr<ExerciseWindow> k04d1b(ProgramState& state) {
-    return drill(QStringLiteral("k04d1b"), ontoDesign(), QStringLiteral(": 1/b."), ontoFrame(),
-                 state);
+    return wordDrill(QStringLiteral("k04d1b"), ontoDesign(),
+                     {.titleSuffix = QStringLiteral(": 1/b.")}, ontoFrame(), state);
 }
 
 } // namespace kerbu::exercises

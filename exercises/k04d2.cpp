@@ -1,7 +1,6 @@
 #include "exercises.h"
+#include "worddrill.h"
 
-#include "engine/drillwindow.h"
-#include "model/lesson4.h"
 #include "platform/colours.h"
 
 namespace kerbu::exercises {
@@ -82,8 +81,7 @@ DrillDesign nounDesign() {
                                .width = 735,
                                .tabIndex = 20}),
         .plusNote = {.name = "Label3",
-                     .text = " If you want to practise with an extended variant  of this "
-                             "exercise, click on the \"Plus\" button:",
+                     .text = plusNoteClickOn,
                      .left = 6000,
                      .top = 3720,
                      .width = 3015,
@@ -136,21 +134,16 @@ DrillDesign siblingDesign(const Sibling& sibling) {
 }
 
 // What the three accusative windows share: the record box, Char keeping the focus,
-// Solution disabled once the exercise is accomplished; the drill's words, the endings and
-// the question its labels show.
+// Solution disabled once the exercise is accomplished.
 std::unique_ptr<ExerciseWindow> accusative(const QString& name, DrillDesign design,
                                            const QString& titleSuffix, KeyTable wordKeys,
                                            KeyTable endingKeys, ProgramState& state) {
-    const lesson4::WordContent& content = lesson4::words(name);
-    design.hint.text = QString::fromUtf16(content.endings);
-    design.question->text = QString::fromUtf16(content.question);
-    return std::make_unique<DrillWindow>(name, std::move(design),
-                                         DrillRules{.titleSuffix = titleSuffix,
-                                                    .list = content.list,
-                                                    .wordKeys = wordKeys,
-                                                    .endingKeys = endingKeys,
-                                                    .recordIsTextBox = true},
-                                         accusativeFrame(), state);
+    return wordDrill(name, std::move(design),
+                     {.titleSuffix = titleSuffix,
+                      .wordKeys = wordKeys,
+                      .endingKeys = endingKeys,
+                      .recordIsTextBox = true},
+                     accusativeFrame(), state);
 }
 
 } // namespace
@@ -180,8 +173,7 @@ std::unique_ptr<ExerciseWindow> k04d2c(ProgramState& state) {
                                              .height = 375},
                                    .questionTop = 960,
                                    .hintWidth = 2055});
-    d.plusNote.text = QStringLiteral(" If you want to practise with an extended variant  of this "
-                                     "exercise, click the \"Plus\" button:");
+    d.plusNote.text = QString::fromLatin1(plusNoteClickThe);
     d.plusNote.look.face = Face::SansSerif;
     d.plusNote.look.points = 9.75;
     return accusative(QStringLiteral("k04d2c"), std::move(d), QStringLiteral(": 2/c."),
