@@ -241,15 +241,18 @@ constexpr WordItem adjectives[] = {
     {u"világos", u"világosat"},
 };
 
+// The endings the three accusative drills show.
+constexpr const char16_t* accusative = u"        -t, ’-t,      -ot, -at, -et, -öt";
+
 // Each drill's list with the endings shown beside it; the accusative drills ask their
 // question too.
 // clang-format off
 const Named<WordContent> drills[] = {
     {u"k04d1a", {.list = {intoPlaces, 12}, .endings = u"   -ba       -be"}},
     {u"k04d1b", {.list = {ontoPlaces, 12}, .endings = u"   -ra        -re"}},
-    {u"k04d2a", {.list = {nouns, 17}, .endings = u"        -t, ’-t,      -ot, -at, -et, -öt", .question = u"Mit?"}},
-    {u"k04d2b", {.list = {numerals, 15}, .endings = u"        -t, ’-t,      -ot, -at, -et, -öt", .question = u"Hányat?"}},
-    {u"k04d2c", {.list = {adjectives, 20}, .endings = u"        -t, ’-t,      -ot, -at, -et, -öt", .question = u"Milyet?"}},
+    {u"k04d2a", {.list = {nouns, 17}, .endings = accusative, .question = u"Mit?"}},
+    {u"k04d2b", {.list = {numerals, 15}, .endings = accusative, .question = u"Hányat?"}},
+    {u"k04d2c", {.list = {adjectives, 20}, .endings = accusative, .question = u"Milyet?"}},
 };
 // clang-format on
 
