@@ -389,10 +389,11 @@ Hint::Result Hint::forSentence(const QString& typedText, const SentenceKey& key)
     WordHint wordHint;
     if (found.kind == Kind::None && typedWords != rightWords) {
         // The same words in another order, whatever their capitals.
-        const auto sorted = [](const QStringList& words) {
-            QStringList small = blankSeparated(words.join(QLatin1Char(' ')).toLower());
-            small.sort();
-            return small;
+        const auto sorted = [](QStringList words) {
+            for (QString& word : words)
+                word = word.toLower();
+            words.sort();
+            return words;
         };
         if (sorted(typedWords) == sorted(rightWords))
             found = {Kind::WordOrder, QStringLiteral("The words are right, but in another order.")};
