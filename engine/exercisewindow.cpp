@@ -65,6 +65,8 @@ void ExerciseWindow::onLoad() {
 }
 
 void ExerciseWindow::onUnload() {
+    // Closed, or left for another window: its voice falls silent with it.
+    services().speaker().stop();
     controls_.reset();
     // The list belongs to the run, which ends with the window.
     delete list_;

@@ -139,6 +139,17 @@ void greyWithReason(QAction* action, const QString& why) {
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
 }
 
+void ungrey(QAction* action) {
+    action->setEnabled(true);
+    action->setToolTip({});
+    action->setStatusTip({});
+    action->setProperty(greyedBecause, QVariant());
+    // The greyed item's interface goes; Qt's own is made at the next look.
+    if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(action);
+        made && dynamic_cast<AccessibleGreyedItem*>(made))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+}
+
 void installAccessibleTexts() {
     QAccessible::installFactory(readAsMarked);
 }

@@ -36,25 +36,58 @@ void EspeakSpeaker::say(const QStringList& texts) {
     wake_.notify_all();
 }
 
-QString EspeakSpeaker::setUp() {
-    voice_ = std::make_unique<EspeakVoice>(library_);
-    if (QString why = voice_->load(); !why.isEmpty())
-        return why;
-    output_ = makeOutput_();
-    return output_->open(voice_->sampleRate());
+void EspeakSpeaker::stop() {
+    {
+        const std::lock_guard lock(mutex_);
+        queue_.clear();
+        ++step_;
+        silence_ = true;
+    }
+    wake_.notify_all();
 }
 
 void EspeakSpeaker::run() {
-    if (const QString why = setUp(); !why.isEmpty()) {
+    voice_ = std::make_unique<EspeakVoice>(library_);
+    // Without the voice there is nothing to try again.
+    if (const QString why = voice_->load(); !why.isEmpty()) {
         report(why);
         return;
     }
+    while (true) {
+        output_ = makeOutput_();
+        if (const QString why = output_->open(voice_->sampleRate()); !why.isEmpty()) {
+            report(why);
+        } else {
+            report({});
+            if (speakWhatComes())
+                return;
+            report(QStringLiteral("The sound server stopped."));
+        }
+        output_.reset();
+        // What was asked while the voice could not be heard is not said later.
+        std::unique_lock lock(mutex_);
+        queue_.clear();
+        if (wake_.wait_for(lock, std::chrono::seconds(1), [this] { return quit_; }))
+            return;
+    }
+}
+
+bool EspeakSpeaker::speakWhatComes() {
     unsigned lastStep = 0;
     std::unique_lock lock(mutex_);
     while (true) {
-        wake_.wait(lock, [this] { return quit_ || !queue_.empty(); });
-        if (quit_)
-            return;
+        wake_.wait(lock, [this] { return quit_ || silence_ || !queue_.empty(); });
+        // Stopped, or the program ends: what is still waiting in the output goes unheard.
+        if (quit_ || silence_) {
+            const bool quitting = quit_;
+            silence_ = false;
+            lock.unlock();
+            output_->flush();
+            if (quitting)
+                return true;
+            lock.lock();
+            continue;
+        }
         const QString text = queue_.front();
         queue_.pop_front();
         const unsigned step = step_;
@@ -66,12 +99,8 @@ void EspeakSpeaker::run() {
         lastStep = step;
         const bool heard = speak(text, step);
         lock.lock();
-        if (!heard) {
-            queue_.clear();
-            lock.unlock();
-            report(QStringLiteral("The sound server stopped."));
-            return;
-        }
+        if (!heard)
+            return false;
     }
 }
 

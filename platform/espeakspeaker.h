@@ -14,7 +14,9 @@ namespace kerbu {
 
 // The Hungarian voice heard through the sound server. Everything slow (loading the voice
 // and the sound library, opening the output, making and playing the sound) is done on one
-// thread of its own, started at the first use; the windows only hand it texts.
+// thread of its own, started at the first use; the windows only hand it texts. Where the
+// sound server does not answer, or stops, it is asked again in the background, at most
+// once a second, until it answers.
 class EspeakSpeaker : public Speaker {
     Q_OBJECT
   public:
@@ -25,11 +27,12 @@ class EspeakSpeaker : public Speaker {
 
     void prepare() override;
     void say(const QStringList& texts) override;
+    void stop() override;
 
   private:
     void run();
-    // Loads the voice and opens the output: empty when both are ready.
-    QString setUp();
+    // Says what comes until the program ends (true) or the output fails (false).
+    bool speakWhatComes();
     // Says one text unless a newer step comes; false where the output failed.
     bool speak(const QString& text, unsigned step);
     // Tells the windows' thread why the voice cannot be used.
@@ -43,7 +46,8 @@ class EspeakSpeaker : public Speaker {
     std::mutex mutex_;
     std::condition_variable wake_;
     std::deque<QString> queue_;
-    unsigned step_ = 0; // counts the steps, so the thread sees when its step is cut short
+    unsigned step_ = 0;    // counts the steps, so the thread sees when its step is cut short
+    bool silence_ = false; // what is still heard goes
     bool quit_ = false;
     std::thread thread_;
 };

@@ -89,7 +89,10 @@ void DesktopServices::beep() {
     QApplication::beep();
 }
 
-DesktopServices::DesktopServices(const QString& helpFile) : help_(helpFile) {}
+DesktopServices::DesktopServices(const QString& helpFile) : help_(helpFile) {
+    // Known before the first step, so that the voice never speaks over a screen reader.
+    screenReader_.follow();
+}
 
 void DesktopServices::showHelp(int context) {
     help_.showTopic(context);

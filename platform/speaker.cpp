@@ -3,10 +3,13 @@
 namespace kerbu {
 
 void Speaker::setProblem(const QString& why) {
-    if (why.isEmpty() || !problem_.isEmpty())
-        return;
-    problem_ = why;
-    emit problemFound(why);
+    if (why.isEmpty() && !problem_.isEmpty()) {
+        problem_.clear();
+        emit problemGone();
+    } else if (!why.isEmpty() && problem_.isEmpty()) {
+        problem_ = why;
+        emit problemFound(why);
+    }
 }
 
 } // namespace kerbu

@@ -84,11 +84,20 @@ void ExerciseFrame::build(FormWindow& window, QWidget* body) {
                          program_.readAloud = false;
                          cannotSpeak(why);
                      });
+    // When the sound server answers again, the items come back; the learner ticks Read
+    // aloud again.
+    QObject::connect(&speaker, &Speaker::problemGone, readAloud, [readAloud, again] {
+        ungrey(readAloud);
+        ungrey(again);
+    });
     QObject::connect(readAloud, &QAction::triggered, &window, [this](bool checked) {
         program_.readAloud = checked;
-        // The voice is made ready in the background, so the first word comes without delay.
+        // The voice is made ready in the background, so the first word comes without delay;
+        // unticked, it falls silent at once.
         if (checked)
             services().speaker().prepare();
+        else
+            services().speaker().stop();
     });
     if (auto* exercise = qobject_cast<ExerciseWindow*>(&window)) {
         QObject::connect(again, &QAction::triggered, exercise, &ExerciseWindow::sayAgain);

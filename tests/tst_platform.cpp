@@ -1,11 +1,14 @@
 // The layer below the windows, seen through the program's own windows: pictures, the help
-// viewer and fonts.
+// viewer and fonts; and whether a screen reader runs, as the session bus says.
 #include "platform/colours.h"
 #include "platform/fonts.h"
 #include "platform/helpviewer.h"
 #include "platform/panel3d.h"
+#include "platform/screenreader.h"
 #include "testsupport/harness.h"
 
+#include <QDBusConnection>
+#include <QDBusMessage>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
@@ -14,6 +17,15 @@
 #include <QTextBrowser>
 
 using namespace kerbu;
+
+// The accessibility bus's status, as a screen reader sets it.
+class A11yStatus : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.a11y.Status")
+    Q_PROPERTY(bool ScreenReaderEnabled MEMBER enabled)
+  public:
+    bool enabled = true;
+};
 
 class PlatformTest : public test::Suite {
     Q_OBJECT
@@ -110,6 +122,25 @@ class PlatformTest : public test::Suite {
             for (char16_t letter : {u'ő', u'ű', u'Ő', u'Ű'})
                 QVERIFY(QFontMetrics(font).inFont(QChar(letter)));
         }
+    }
+
+    // Asked once at the start, then followed as it changes: on a private session bus
+    // (dbus-run-session) with a stand-in for the accessibility bus.
+    void screenReaderStateIsFollowed() {
+        QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "a11y");
+        A11yStatus status;
+        if (!bus.registerService("org.a11y.Bus"))
+            QSKIP("needs a private session bus");
+        bus.registerObject("/org/a11y/bus", &status, QDBusConnection::ExportAllProperties);
+        ScreenReaderStatus reader;
+        reader.follow();
+        QTRY_VERIFY(reader.on());
+        QDBusMessage changed = QDBusMessage::createSignal(
+            "/org/a11y/bus", "org.freedesktop.DBus.Properties", "PropertiesChanged");
+        changed << "org.a11y.Status" << QVariantMap{{"ScreenReaderEnabled", false}}
+                << QStringList();
+        bus.send(changed);
+        QTRY_VERIFY(!reader.on());
     }
 };
 

@@ -103,7 +103,11 @@ class SpeechTest : public test::Suite {
         QTRY_VERIFY(QApplication::activeWindow() == box.get());
         QTest::keyClick(box.get(), Qt::Key_F5);
         QCOMPARE(heard(), QString("étterembe"));
+        box->close();
+        // Asked at each step: with the screen reader gone, the next step is said.
         test::recorder().screenReader = false;
+        test::answerRight(shown);
+        QCOMPARE(heard(), QString("étterembe | lift"));
     }
 
     // Where the voice cannot be used, both items are greyed in every window and say why;
@@ -134,6 +138,40 @@ class SpeechTest : public test::Suite {
             QTest::keyClick(window->focusWidget(), Qt::Key_F5);
         }
         QCOMPARE(heard(), QString());
+        // When the sound server answers again, both items come back, Read aloud unticked.
+        test::recorder().recordedSpeaker().recover();
+        QAccessibleInterface* readAloud =
+            QAccessible::queryAccessibleInterface(
+                test::openWindow("k04d4")->findChild<QMenu*>("mnuOptions"))
+                ->child(4);
+        QCOMPARE(readAloud->text(QAccessible::Description), QString());
+        for (const char* action : {"mnuReadAloud", "mnuSayAgain"})
+            QVERIFY(item(test::loaded("k04d4"), action)->isEnabled());
+        QVERIFY(!item(test::loaded("k04d4"), "mnuReadAloud")->isChecked());
+    }
+
+    // The voice falls silent when Read aloud is unticked and when the window goes: Close,
+    // a go-to button, the title-bar close box.
+    void theVoiceStopsWhenAsked_data() {
+        QTest::addColumn<QString>("how");
+        for (const char* how : {"untick", "Clos&e", "1&b", "close box"})
+            QTest::newRow(how) << how;
+    }
+    void theVoiceStopsWhenAsked() {
+        QFETCH(QString, how);
+        FormWindow* shown = test::openWindow("k04d1a");
+        item(shown, "mnuReadAloud")->trigger();
+        test::button(shown, test::Role::Start)->click();
+        const int stops = test::recorder().recordedSpeaker().stops;
+        if (how == "untick")
+            item(shown, "mnuReadAloud")->trigger();
+        else if (how == "close box")
+            shown->close();
+        for (QPushButton* b : shown->findChildren<QPushButton*>()) {
+            if (b->text() == how)
+                b->click();
+        }
+        QCOMPARE(test::recorder().recordedSpeaker().stops, stops + 1);
     }
 
     // The real speaker finds out at the first use, off the windows' thread, and says why.

@@ -16,10 +16,13 @@ class RecordingSpeaker : public Speaker {
         if (problem().isEmpty())
             said.push_back(texts);
     }
+    void stop() override { ++stops; }
     void fail(const QString& why) { setProblem(why); }
+    void recover() { setProblem({}); }
 
     std::vector<QStringList> said;
     int prepared = 0;
+    int stops = 0;
 };
 
 // Records every request instead of blocking or ending anything. Used by the tests,
