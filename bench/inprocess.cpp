@@ -9,7 +9,10 @@
 //   speech_ms <median> <p95> <sound>      with Read aloud on, Enter on a right answer in 1/a
 //                                         to the first samples written to the sound output
 //                                         (sound 1: the sound server; 0: none answered, the
-//                                         samples went to a null output)
+//                                         samples went to a null output that takes them at
+//                                         the pace they are heard)
+//   silence_ms <median> <p95> <sound>     Read aloud unticked in the middle of a word to the
+//                                         end of the last samples written
 //
 // The go-to switches and the keys are measured with Read aloud on; the memory before it.
 //
@@ -31,7 +34,9 @@
 #include <QPushButton>
 #include <QTest>
 #include <atomic>
+#include <chrono>
 #include <memory>
+#include <thread>
 
 using namespace kerbu;
 
@@ -43,28 +48,38 @@ double fail(const char* what) {
     return -1;
 }
 
-// The sound server where one answers, else nothing; either way the time of the first
-// samples written after each answer.
+// The sound server where one answers, else nothing that takes the samples as fast as they
+// would be heard; either way the time of the first samples written after each answer, and
+// when the last ones were.
 class TimedOutput : public SoundOutput {
   public:
     QString open(int sampleRate) override {
+        rate_ = sampleRate;
         real = pulse_.open(sampleRate).isEmpty();
         return {};
     }
     bool write(const short* samples, int count) override {
         double none = -1;
         first.compare_exchange_strong(none, bench::nowMs());
-        return !real || pulse_.write(samples, count);
+        const bool written = real ? pulse_.write(samples, count) : pace(count);
+        last = bench::nowMs();
+        return written;
     }
     void flush() override {
         if (real)
             pulse_.flush();
     }
     static inline std::atomic<double> first{-1};
+    static inline std::atomic<double> last{-1};
     static inline std::atomic<bool> real{false};
 
   private:
+    bool pace(int count) const {
+        std::this_thread::sleep_for(std::chrono::microseconds(count * 1000000LL / rate_));
+        return true;
+    }
     PulseOutput pulse_;
+    int rate_ = 1;
 };
 
 // The recording services, with the real voice.
@@ -205,6 +220,32 @@ bool speech(bench::FirstPaint& painted, int count) {
     return true;
 }
 
+// Read aloud unticked 150 ms into the saying of Solution in 1/a: the milliseconds from the
+// untick to the end of the last samples written.
+bool silence(int count) {
+    FormWindow* window = windows().exercise(0);
+    QAction* readAloud = window->findChild<QAction*>(QStringLiteral("mnuReadAloud"));
+    std::vector<double> times;
+    for (int i = 0; i < count; ++i) {
+        if (!readAloud->isChecked())
+            readAloud->trigger();
+        TimedOutput::first = -1;
+        bench::click(window->control(QStringLiteral("Command15")));
+        if (firstSamples(bench::nowMs()) < 0) {
+            fail("Solution was not said");
+            return false;
+        }
+        QTest::qWait(150);
+        const double untick = bench::nowMs();
+        readAloud->trigger();
+        QTest::qWait(300);
+        times.push_back(std::max(TimedOutput::last - untick, 0.0));
+    }
+    bench::report("silence_ms", {bench::median(times), bench::quantile(times, 0.95),
+                                 TimedOutput::real ? 1.0 : 0.0});
+    return true;
+}
+
 bool run(bool quick) {
     const int splashRuns = quick ? 1 : 5;
     const int switchCount = quick ? 20 : 200;
@@ -265,7 +306,7 @@ bool run(bool quick) {
         }
     }
     bench::report("key_ms", {bench::median(keys), bench::quantile(keys, 0.95)});
-    if (!speech(painted, quick ? 3 : 30))
+    if (!speech(painted, quick ? 3 : 30) || !silence(quick ? 3 : 20))
         return false;
 
     const double rate = pickRate(pickCount);

@@ -100,6 +100,7 @@ measure() {
         echo "key $(values "$out/inprocess" key_ms) $(values "$out/bareinprocess" key_ms)"
         echo "pick $(values "$out/inprocess" pick_per_s)"
         echo "speech $(values "$out/inprocess" speech_ms) $(values "$out/voice" voice_ms)"
+        echo "silence $(values "$out/inprocess" silence_ms)"
         echo "memory $(values "$out/inprocess" vmhwm_kb) $(median "$out/text" vmhwm_kb)"
         echo "memorybare $(values "$out/inprocess" vmhwm_kb) $(median "$out/bare" vmhwm_kb)"
         if [ -s "$out/peermapped" ]; then
@@ -156,6 +157,10 @@ measure() {
                 sprintf("%s / %s", ms($2), ms($3)), ms($5) " bare espeak-ng and output",
                 sprintf("%.1fx", $2 / $5), "median under 100 ms", yes($2 < 100))
             sound = $4 && $6 ? "to the sound server" : "to no sound server (none answered: the samples were timed as they came)"
+        }
+        $1 == "silence" {
+            row("Read aloud unticked in the middle of a word to the last samples written (median / p95)",
+                sprintf("%s / %s", ms($2), ms($3)), "-", "-", "median under 50 ms", yes($2 < 50))
         }
         $1 == "memory" {
             row("peak memory (VmHWM) after all eight exercises and back to the menu", mb($2),
