@@ -16,7 +16,7 @@ run_packages=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-svg-dev 
 # dictionary, the package tools.
 test_packages=(xvfb xauth strace appstream desktop-file-utils dpkg-dev file hunspell-hu
                libhunspell-dev orca at-spi2-core dbus-daemon xdotool python3-pyatspi weston
-               qt6-wayland)
+               qt6-wayland pulseaudio)
 
 setup() {
     local missing=()

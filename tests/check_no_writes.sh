@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Runs the program under strace and fails on any file it opens for writing outside the
-# temporary folder, and on any internet socket.
+# temporary folder, and on any internet socket; where PulseAudio is installed, once more with
+# a sound server of its own and Read aloud used.
 #   check_no_writes.sh WALKTHROUGH PROGRAM
 set -euo pipefail
 walkthrough=$1
 program=$2
 command -v strace >/dev/null || { echo "strace is not installed"; exit 1; }
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+server=""
+trap '[ -z "$server" ] || kill "$server"; rm -rf "$work"' EXIT
 export QT_QPA_PLATFORM=offscreen
 # Font libraries may refresh their cache; let them do it in the temporary folder.
 export XDG_CACHE_HOME=$work/cache XDG_RUNTIME_DIR=$work/runtime
@@ -21,8 +23,22 @@ strace -f -qq -e trace=$calls -o "$work/walk.log" "$walkthrough" >/dev/null
 # And the program itself, from start to the main menu.
 timeout -s TERM 3 strace -f -qq -e trace=$calls -o "$work/run.log" "$program" >/dev/null 2>&1 || true
 
+logs=("$work/walk.log" "$work/run.log")
+# The voice through a sound server, whose client keeps its cookie in the (temporary) home.
+if command -v pulseaudio >/dev/null; then
+    mkdir -p "$work/home"
+    HOME=$work/home pulseaudio -n --daemonize=no --exit-idle-time=-1 \
+        -L "module-native-protocol-unix socket=$work/native auth-anonymous=1" \
+        -L "module-null-sink sink_name=out" >/dev/null 2>&1 &
+    server=$!
+    for _ in $(seq 50); do [ -S "$work/native" ] && break; sleep 0.1; done
+    HOME=$work/home PULSE_SERVER=unix:$work/native strace -f -qq -e trace=$calls \
+        -o "$work/voice.log" "$walkthrough" --read-aloud >/dev/null
+    logs+=("$work/voice.log")
+fi
+
 status=0
-for log in "$work/walk.log" "$work/run.log"; do
+for log in "${logs[@]}"; do
     [ -s "$log" ] || { echo "no trace in $log"; status=1; continue; }
     writes=$(grep -E 'open(at)?\(.*O_(WRONLY|RDWR|CREAT)|creat\(|rename\(|unlink\(|mkdir\(' "$log" \
         | grep -vE '= -1 ' \

@@ -1,18 +1,102 @@
 // Goes through the program as a learner would, on the desktop's own services: the splash,
 // the main menu, one right answer in exercise 1/a, Close, and "&End". Used to watch what
 // the program does to the system (files, sockets) on its way.
+//
+//   kerbu-walkthrough                the way above
+//   kerbu-walkthrough --read-aloud   the same with Read aloud on: the answer is said
+//   kerbu-walkthrough --voice DIR    exercise 3 instead, Read aloud on: the first sentence
+//                                    answered right and Read aloud unticked half a second
+//                                    into the saying of it, while the sound
+//                                    server's sink "out" is listened to: "silent <ms>" on
+//                                    standard output, from the untick to the last sound
+//                                    heard (-1: nothing was heard before it); then, once
+//                                    DIR/killed exists, Say again, "greyed" when the voice
+//                                    finds the sound server gone, and "back" when it answers
+//                                    again
 
-#include "engine/drillwindow.h"
+#include "engine/sentencewindow.h"
 #include "platform/formwindow.h"
 #include "shell/application.h"
 #include "shell/program.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QDateTime>
+#include <QFile>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
+#include <atomic>
 #include <cstdio>
+#include <functional>
+#include <mutex>
+#include <pulse/simple.h>
+#include <thread>
+#include <vector>
 
 using namespace kerbu;
+
+namespace {
+
+// Listens to what the sound server's sink "out" plays, 10 ms at a time, and keeps when each
+// piece louder than a whisper came.
+class Listener {
+  public:
+    Listener() {
+        const pa_sample_spec spec{.format = PA_SAMPLE_S16LE, .rate = 8000, .channels = 1};
+        const pa_buffer_attr buffer{.maxlength = uint32_t(-1),
+                                    .tlength = uint32_t(-1),
+                                    .prebuf = uint32_t(-1),
+                                    .minreq = uint32_t(-1),
+                                    .fragsize = sizeof(short) * 80};
+        stream_ = pa_simple_new(nullptr, "kerbu-walkthrough", PA_STREAM_RECORD, "out.monitor",
+                                "listener", &spec, nullptr, &buffer, nullptr);
+        if (stream_)
+            thread_ = std::thread([this] { listen(); });
+    }
+    ~Listener() {
+        quit_ = true;
+        if (thread_.joinable())
+            thread_.join();
+        if (stream_)
+            pa_simple_free(stream_);
+    }
+    // The last loud piece after `since`, in ms after it; -1 where none was heard before it.
+    qint64 lastLoudAfter(qint64 since) {
+        const std::lock_guard lock(mutex_);
+        if (loud_.empty() || loud_.front() > since)
+            return -1;
+        return std::max<qint64>(loud_.back() - since, 0);
+    }
+
+  private:
+    void listen() {
+        short piece[80];
+        while (!quit_ && pa_simple_read(stream_, piece, sizeof piece, nullptr) >= 0) {
+            if (std::any_of(std::begin(piece), std::end(piece),
+                            [](short v) { return std::abs(v) > 500; })) {
+                const std::lock_guard lock(mutex_);
+                loud_.push_back(QDateTime::currentMSecsSinceEpoch());
+            }
+        }
+    }
+    pa_simple* stream_ = nullptr;
+    std::atomic<bool> quit_{false};
+    std::mutex mutex_;
+    std::vector<qint64> loud_;
+    std::thread thread_;
+};
+
+void tell(const char* line, bool withTime = false) {
+    if (withTime)
+        std::printf("%s %lld\n", line, static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
+    else
+        std::printf("%s\n", line);
+    std::fflush(stdout);
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     if (!displayAvailable())
@@ -20,49 +104,112 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     quietOffscreenNotes();
     setUpApplication();
+    const QStringList arguments = QCoreApplication::arguments();
+    const bool readAloud = arguments.contains(QStringLiteral("--read-aloud"));
+    const QString voice = arguments.value(arguments.indexOf(QStringLiteral("--voice")) + 1);
+    const bool voiceWay = arguments.contains(QStringLiteral("--voice"));
+    const QString exerciseName = voiceWay ? QStringLiteral("k04d3") : QStringLiteral("k04d1a");
     Program program;
     Windows& windows = program.windows();
     windows.get(WindowId::sobre)->showForm();
 
-    int step = 0;
+    // The steps, one each 100 ms; a step that returns false is tried again next time.
+    const auto exercise = [&windows, &exerciseName] {
+        return static_cast<ExerciseWindow*>(windows.existing(exerciseName));
+    };
+    const auto control = [&exercise](const char* name) {
+        return exercise()->control<QWidget>(QString::fromLatin1(name));
+    };
+    const auto click = [&control](const char* name) {
+        static_cast<QPushButton*>(control(name))->click();
+    };
+    const auto item = [&exercise](const char* name) {
+        return exercise()->findChild<QAction*>(QString::fromLatin1(name));
+    };
+    int ticks = 0;
+    qint64 untick = 0;
+    const std::unique_ptr<Listener> listener = voiceWay ? std::make_unique<Listener>() : nullptr;
+    const auto wait = [&ticks](int wanted) { return ++ticks > wanted ? (ticks = 0, true) : false; };
+    // The right answer of the item shown, by Next.
+    const auto answerRight = [&] {
+        if (!voiceWay)
+            static_cast<QLineEdit*>(control("Text1"))->clear();
+        static_cast<QLineEdit*>(control(voiceWay ? "Text1" : "Text2"))
+            ->setText(exercise()->model().item().right);
+        click("Command2");
+        return true;
+    };
+    std::vector<std::function<bool()>> steps{
+        [&] { // the splash opens the menu by itself
+            FormWindow* menu = windows.existing(QStringLiteral("alap"));
+            if (!menu || !menu->isVisible())
+                return false;
+            QWidget* button = menu->control<QWidget>(voiceWay ? QStringLiteral("AniButton2")
+                                                              : QStringLiteral("AniButton1"));
+            return button->metaObject()->invokeMethod(button, "click");
+        },
+        [&] {
+            if (readAloud || voiceWay)
+                item("mnuReadAloud")->trigger();
+            click("Command1");
+            return true;
+        },
+        [&] { return wait(5); }, // the voice made ready
+        answerRight,
+    };
+    if (voiceWay) {
+        // Read aloud unticked half a second into the sentence.
+        steps.insert(
+            steps.end(),
+            {
+                [&] { return wait(4); },
+                [&] {
+                    item("mnuReadAloud")->trigger();
+                    untick = QDateTime::currentMSecsSinceEpoch();
+                    return true;
+                },
+                [&] { return wait(9); },
+                [&] {
+                    std::printf("silent %lld\n",
+                                static_cast<long long>(listener->lastLoudAfter(untick)));
+                    std::fflush(stdout);
+                    return true;
+                },
+                [&] {
+                    const bool killed = QFile::exists(voice + QStringLiteral("/killed"));
+                    if (killed)
+                        item("mnuSayAgain")->trigger();
+                    return killed;
+                },
+                [&] { return !item("mnuReadAloud")->isEnabled() && (tell("greyed"), true); },
+                [&] { return item("mnuReadAloud")->isEnabled() && (tell("back"), true); },
+            });
+    }
+    steps.insert(steps.end(), {
+                                  [&] { return wait(readAloud ? 15 : 0); }, // the answer heard out
+                                  [&] { return click("Command3"), true; },
+                                  [&] {
+                                      windows.existing(QStringLiteral("alap"))
+                                          ->control<QPushButton>(QStringLiteral("Command1"))
+                                          ->click();
+                                      return true;
+                                  },
+                              });
+    std::size_t step = 0;
     QTimer driver;
     driver.setInterval(100);
     QObject::connect(&driver, &QTimer::timeout, [&] {
-        FormWindow* menu = windows.existing(QStringLiteral("alap"));
-        auto* exercise = static_cast<DrillWindow*>(windows.existing(QStringLiteral("k04d1a")));
-        switch (step) {
-        case 0: // the splash opens the menu by itself
-            if (menu && menu->isVisible()) {
-                menu->control<QWidget>(QStringLiteral("AniButton1"))
-                    ->metaObject()
-                    ->invokeMethod(menu->control<QWidget>(QStringLiteral("AniButton1")), "click");
-                ++step;
-            }
-            return;
-        case 1:
-            exercise->control<QPushButton>(QStringLiteral("Command1"))->click();
-            exercise->control<QLineEdit>(QStringLiteral("Text1"))->clear();
-            exercise->control<QLineEdit>(QStringLiteral("Text2"))
-                ->setText(exercise->drill().solution());
-            exercise->control<QPushButton>(QStringLiteral("Command2"))->click();
+        if (step < steps.size() && steps[step]())
             ++step;
-            return;
-        case 2:
-            exercise->control<QPushButton>(QStringLiteral("Command3"))->click();
-            ++step;
-            return;
-        default:
-            menu->control<QPushButton>(QStringLiteral("Command1"))->click();
-            return;
-        }
     });
     driver.start();
-    QTimer::singleShot(20000, &app, [] {
+    QTimer::singleShot(voiceWay ? 60000 : 20000, &app, [] {
         std::fprintf(stderr, "walkthrough did not finish\n");
         QCoreApplication::exit(1);
     });
     const int status = QApplication::exec();
     windows.clear();
-    std::printf("walkthrough: %s\n", status == 0 && step == 3 ? "done" : "failed");
-    return status == 0 && step == 3 ? 0 : 1;
+    const bool done = status == 0 && step == steps.size();
+    std::printf("walkthrough: %s\n", done ? "done" : "failed");
+    return done ? 0 : 1;
 }
