@@ -2,6 +2,7 @@
 
 #include "marks.h"
 
+#include <QObject>
 #include <QString>
 #include <span>
 
@@ -28,6 +29,8 @@ struct SentenceKey {
 // answer, what the learner typed and the word the answer is built on; it never builds an
 // answer by rule, and it says only what is true of this answer.
 class Hint {
+    Q_GADGET
+
   public:
     // The mistakes it knows, in the order it looks for them.
     enum class Kind {
@@ -44,6 +47,7 @@ class Hint {
         Word,          // a sentence's first wrong word, named by what it is
         Letters        // anything else: how many letters differ, and where
     };
+    Q_ENUM(Kind)
 
     struct Result {
         Kind kind = Kind::None;

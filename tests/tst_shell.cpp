@@ -232,37 +232,6 @@ class ShellTest : public test::Suite {
         QVERIFY(window->windowFlags() & Qt::WindowStaysOnTopHint);
     }
 
-    // clang-format off
-    void howTo_data() {
-        QTest::addColumn<QString>("id");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("title");
-        const QString enter = "Click the \"Start\" button and put your solution. Then press the \"Enter\" key. Go on.\r\n\r\n";
-        const QString next = "Click the \"Start\" button and put your solution. Then click on the \"Next\" button or press the \"Enter\" key. Go on.\r\n\r\n";
-        const QString chart = "If you want to see how to type the special Hungarian characters (á, é etc.) on an English keyboard, click the \"Char\" button. If you want that information to desappear, click again.";
-        QTest::newRow("1/a") << "k04d1a" << enter + chart + "\r\n\r\n" << "Dezavi!  ---  4. lecke: 1a";
-        QTest::newRow("1/b") << "k04d1b" << next + chart << kerbuTitle + ": 1/b.";
-        QTest::newRow("2/c") << "k04d2c" << enter + chart << kerbuTitle + ": 2/c.";
-        QTest::newRow("3") << "k04d3" << next + "If you want to see the main words to be used in the sentence, click the picture.\r\n\r\n" + chart << kerbuTitle + ": 3.";
-    }
-    // clang-format on
-
-    // After Start, so 1/a's box carries the title of its run; the focus goes to the answer.
-    void howTo() {
-        QFETCH(QString, id);
-        QFETCH(QString, text);
-        QFETCH(QString, title);
-        FormWindow* window = test::openWindow(id);
-        test::button(window, Role::Start)->click();
-        test::recorder().clear();
-        action(window, "mnuHow")->trigger();
-        QCOMPARE(test::recorder().messages.size(), std::size_t(1));
-        QCOMPARE(test::recorder().messages[0].text, text);
-        QCOMPARE(test::recorder().messages[0].title, title);
-        QCOMPARE(test::recorder().messages[0].icon, Icon::Information);
-        QVERIFY(test::box(window, Role::Ending)->hasFocus());
-    }
-
     // The splash's information picture opens the About message in paragraphs before the menu
     // has loaded; later the About window stays until OK, over an exercise that keeps its run,
     // and its picture cycles through three frames.
