@@ -146,6 +146,10 @@ class VoiceTest : public QObject {
         QTRY_COMPARE_WITH_TIMEOUT(found.count(), 2, 5000);
         QCOMPARE(speaker->problem(), QString("The sound server stopped."));
         QTRY_COMPARE_WITH_TIMEOUT(gone.count(), 2, 5000);
+        // The voice is heard again.
+        const int written = int(log->copy().count("w"));
+        speaker->say({longText});
+        QVERIFY(log->waitFor("w", written + 5));
         const std::lock_guard lock(log->mutex);
         QCOMPARE(log->opened.size(), std::size_t(4));
         for (std::size_t n = 1; n < log->opened.size(); ++n)

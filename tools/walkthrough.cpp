@@ -4,15 +4,17 @@
 //
 //   kerbu-walkthrough                the way above
 //   kerbu-walkthrough --read-aloud   the same with Read aloud on: the answer is said
-//   kerbu-walkthrough --voice DIR    exercise 3 instead, Read aloud on: the first sentence
+//   kerbu-walkthrough --voice DIR    exercise 3 instead, Read aloud on, while the sound
+//                                    server's sink "out" is listened to: the first sentence
 //                                    answered right and Read aloud unticked half a second
-//                                    into the saying of it, while the sound
-//                                    server's sink "out" is listened to: "silent <ms>" on
-//                                    standard output, from the untick to the last sound
-//                                    heard (-1: nothing was heard before it); then, once
-//                                    DIR/killed exists, Say again, "greyed" when the voice
-//                                    finds the sound server gone, and "back" when it answers
-//                                    again
+//                                    into the saying of it, "silent <ms>" on standard output
+//                                    from the untick to the last sound heard (-1: nothing was
+//                                    heard before it); ticked again, the next sentence
+//                                    answered right and Close half a second into it, "closed
+//                                    <ms>" the same way; then exercise 3 opened and started
+//                                    again and, once DIR/killed exists, Say again, "greyed"
+//                                    when the voice finds the sound server gone, and "back"
+//                                    when it answers again
 
 #include "engine/sentencewindow.h"
 #include "platform/formwindow.h"
@@ -62,10 +64,12 @@ class Listener {
         if (stream_)
             pa_simple_free(stream_);
     }
-    // The last loud piece after `since`, in ms after it; -1 where none was heard before it.
-    qint64 lastLoudAfter(qint64 since) {
+    // The last loud piece after `since`, in ms after it; -1 where none was heard between
+    // `from` and it.
+    qint64 lastLoudAfter(qint64 from, qint64 since) {
         const std::lock_guard lock(mutex_);
-        if (loud_.empty() || loud_.front() > since)
+        if (std::none_of(loud_.begin(), loud_.end(),
+                         [&](qint64 at) { return at >= from && at <= since; }))
             return -1;
         return std::max<qint64>(loud_.back() - since, 0);
     }
@@ -127,7 +131,7 @@ int main(int argc, char* argv[]) {
         return exercise()->findChild<QAction*>(QString::fromLatin1(name));
     };
     int ticks = 0;
-    qint64 untick = 0;
+    qint64 answered = 0, stopped = 0;
     const std::unique_ptr<Listener> listener = voiceWay ? std::make_unique<Listener>() : nullptr;
     const auto wait = [&ticks](int wanted) { return ++ticks > wanted ? (ticks = 0, true) : false; };
     // The right answer of the item shown, by Next.
@@ -139,62 +143,73 @@ int main(int argc, char* argv[]) {
         click("Command2");
         return true;
     };
+    // From the main menu by the exercise's button, once the menu shows.
+    const auto openExercise = [&] {
+        FormWindow* menu = windows.existing(QStringLiteral("alap"));
+        if (!menu || !menu->isVisible())
+            return false;
+        QWidget* button = menu->control<QWidget>(voiceWay ? QStringLiteral("AniButton2")
+                                                          : QStringLiteral("AniButton1"));
+        return button->metaObject()->invokeMethod(button, "click");
+    };
+    // The voice's way: a right answer, and half a second into the saying of it `stop`; then
+    // what was heard after it.
+    const auto stopMidSentence = [&](const char* name, std::function<void()> stop) {
+        return std::vector<std::function<bool()>>{
+            [&] { return answered = QDateTime::currentMSecsSinceEpoch(), answerRight(); },
+            [&] { return wait(4); },
+            [&, stop] { return stop(), stopped = QDateTime::currentMSecsSinceEpoch(), true; },
+            [&] { return wait(9); },
+            [&, name] {
+                std::printf("%s %lld\n", name,
+                            static_cast<long long>(listener->lastLoudAfter(answered, stopped)));
+                std::fflush(stdout);
+                return true;
+            },
+        };
+    };
+    // Start, Read aloud on where it is wanted (it stays on when the window opens again).
+    const auto start = [&] {
+        if ((readAloud || voiceWay) && !item("mnuReadAloud")->isChecked())
+            item("mnuReadAloud")->trigger();
+        click("Command1");
+        return true;
+    };
     std::vector<std::function<bool()>> steps{
-        [&] { // the splash opens the menu by itself
-            FormWindow* menu = windows.existing(QStringLiteral("alap"));
-            if (!menu || !menu->isVisible())
-                return false;
-            QWidget* button = menu->control<QWidget>(voiceWay ? QStringLiteral("AniButton2")
-                                                              : QStringLiteral("AniButton1"));
-            return button->metaObject()->invokeMethod(button, "click");
-        },
-        [&] {
-            if (readAloud || voiceWay)
-                item("mnuReadAloud")->trigger();
-            click("Command1");
-            return true;
-        },
-        [&] { return wait(5); }, // the voice made ready
-        answerRight,
+        openExercise,                   // the splash opens the menu by itself
+        start, [&] { return wait(5); }, // the voice made ready
+    };
+    const auto add = [&steps](const std::vector<std::function<bool()>>& more) {
+        steps.insert(steps.end(), more.begin(), more.end());
     };
     if (voiceWay) {
-        // Read aloud unticked half a second into the sentence.
-        steps.insert(
-            steps.end(),
-            {
-                [&] { return wait(4); },
-                [&] {
-                    item("mnuReadAloud")->trigger();
-                    untick = QDateTime::currentMSecsSinceEpoch();
-                    return true;
-                },
-                [&] { return wait(9); },
-                [&] {
-                    std::printf("silent %lld\n",
-                                static_cast<long long>(listener->lastLoudAfter(untick)));
-                    std::fflush(stdout);
-                    return true;
-                },
-                [&] {
-                    const bool killed = QFile::exists(voice + QStringLiteral("/killed"));
-                    if (killed)
-                        item("mnuSayAgain")->trigger();
-                    return killed;
-                },
-                [&] { return !item("mnuReadAloud")->isEnabled() && (tell("greyed"), true); },
-                [&] { return item("mnuReadAloud")->isEnabled() && (tell("back"), true); },
-            });
+        add(stopMidSentence("silent", [&] { item("mnuReadAloud")->trigger(); }));
+        add({[&] { return item("mnuReadAloud")->trigger(), true; }});
+        add(stopMidSentence("closed", [&] { click("Command3"); }));
+        add({
+            openExercise,
+            start,
+            [&] {
+                const bool killed = QFile::exists(voice + QStringLiteral("/killed"));
+                if (killed)
+                    item("mnuSayAgain")->trigger();
+                return killed;
+            },
+            [&] { return !item("mnuReadAloud")->isEnabled() && (tell("greyed"), true); },
+            [&] { return item("mnuReadAloud")->isEnabled() && (tell("back"), true); },
+        });
+    } else {
+        add({answerRight, [&] { return wait(readAloud ? 15 : 0); }}); // the answer heard out
     }
-    steps.insert(steps.end(), {
-                                  [&] { return wait(readAloud ? 15 : 0); }, // the answer heard out
-                                  [&] { return click("Command3"), true; },
-                                  [&] {
-                                      windows.existing(QStringLiteral("alap"))
-                                          ->control<QPushButton>(QStringLiteral("Command1"))
-                                          ->click();
-                                      return true;
-                                  },
-                              });
+    add({
+        [&] { return click("Command3"), true; },
+        [&] {
+            windows.existing(QStringLiteral("alap"))
+                ->control<QPushButton>(QStringLiteral("Command1"))
+                ->click();
+            return true;
+        },
+    });
     std::size_t step = 0;
     QTimer driver;
     driver.setInterval(100);
