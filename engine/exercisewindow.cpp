@@ -1,12 +1,16 @@
 #include "exercisewindow.h"
 
 #include "center.h"
+#include "comparisonwindow.h"
 #include "hintline.h"
 #include "mistakeswindow.h"
 #include "model/keys.h"
+#include "model/oral.h"
 #include "platform/colours.h"
 #include "platform/controls.h"
 #include "platform/focusnote.h"
+
+#include <QTimer>
 
 namespace kerbu {
 
@@ -65,8 +69,15 @@ void ExerciseWindow::onLoad() {
 }
 
 void ExerciseWindow::onUnload() {
-    // Closed, or left for another window: its voice falls silent with it.
+    // Closed, or left for another window: its voice falls silent with it, and the learner's
+    // recording goes.
     services().speaker().stop();
+    if (!recordedModel_.isEmpty() && services().recorder().recording())
+        services().recorder().finish();
+    recording_.clear();
+    recordedModel_.clear();
+    delete comparison_;
+    comparison_ = nullptr;
     controls_.reset();
     // The list belongs to the run, which ends with the window.
     delete list_;
@@ -104,6 +115,11 @@ void ExerciseWindow::showState(RunState state) {
         if (!controls_)
             return;
         render(state);
+        if (run_.spokenModel() != recordedModel_) {
+            recordedModel_.clear();
+            recording_.clear();
+        }
+        emit spokenModelChanged();
         if (!state.message)
             return;
         tell(state.message->text, state.message->title, state.message->icon,
@@ -149,6 +165,10 @@ void ExerciseWindow::render(const RunState& s) {
     renderButtons(s.buttons, false);
     if (s.showList)
         listWindow()->showBeside(false);
+    if (s.endsComparison && comparison_) {
+        comparison_->hide();
+        recording_.clear();
+    }
     renderLine(s);
     if (s.beep)
         services().beep();
@@ -229,6 +249,46 @@ void ExerciseWindow::say(const QStringList& step) {
 void ExerciseWindow::sayAgain() {
     if (const QString text = run_.sayAgain(); !text.isEmpty())
         services().speaker().say({text});
+}
+
+void ExerciseWindow::saySlowly() {
+    if (const QString text = run_.sayAgain(); !text.isEmpty())
+        services().speaker().saySlowly(text);
+}
+
+void ExerciseWindow::sayYourself() {
+    Recorder& recorder = services().recorder();
+    if (recorder.recording()) {
+        recorder.finish();
+        return;
+    }
+    const QString model = run_.spokenModel();
+    if (model.isEmpty() || !controls_)
+        return;
+    services().speaker().stop();
+    recording_.clear();
+    recordedModel_ = model;
+    if (!comparison_) {
+        comparison_ = new ComparisonWindow(this);
+        connect(&recorder, &Recorder::level, comparison_, &ComparisonWindow::setLevel);
+        connect(&recorder, &Recorder::finished, comparison_,
+                [this](const std::vector<short>& samples, int rate) {
+                    if (recordedModel_.isEmpty())
+                        return;
+                    recording_ = samples;
+                    comparison_->showLearner(oral::loudness(samples.data(), samples.size(), rate),
+                                             oral::seconds(samples.size(), rate));
+                    services().speaker().playThenSay(samples, rate, recordedModel_);
+                });
+        connect(&services().speaker(), &Speaker::modelHeard, comparison_,
+                &ComparisonWindow::showVoice);
+    }
+    comparison_->listen(sayYourselfKey.toString(QKeySequence::NativeText));
+    // The tone, and then the recording, come after what a screen reader says of it.
+    QTimer::singleShot(services().screenReaderOn() ? 1500 : 0, comparison_, [] {
+        services().speaker().tone();
+        QTimer::singleShot(250, [] { services().recorder().record(); });
+    });
 }
 
 void ExerciseWindow::announceItem(QWidget* box, const QString& item, bool afterRight) {

@@ -6,6 +6,7 @@
 #include "platform/formwindow.h"
 #include "platform/services.h"
 
+#include <QKeySequence>
 #include <QPointer>
 #include <memory>
 #include <optional>
@@ -53,6 +54,14 @@ ControlDesign startButton(ControlDesign design);
 // place in the focus order.
 ControlDesign solutionButton(ControlDesign design);
 
+class ComparisonWindow;
+
+// Keys that no window, key translator or screen reader takes: the learner says the last
+// right form after the voice, and hears the last Hungarian text slowly (beside F5, which
+// says it again at the usual rate).
+inline const QKeySequence sayYourselfKey{Qt::Key_F6};
+inline const QKeySequence saySlowlyKey{Qt::SHIFT | Qt::Key_F5};
+
 // What every exercise window does the same way: its load steps around its own, and the
 // run: Start, the answer (wrong, right, accomplished), Solution, Char, the Mistakes list
 // and the round of mistakes. The run controller decides each step; the window passes the
@@ -87,11 +96,23 @@ class ExerciseWindow : public FormWindow {
     void clearHint();
     // Says the last Hungarian text again, whether Read aloud is on or not.
     void sayAgain();
+    void saySlowly();
+    // Records the learner saying the last right form met in the run, then plays the
+    // recording and the voice saying it, and shows the two side by side; pressed while
+    // recording, ends the recording.
+    void sayYourself();
+    // The last right form met in the run; empty before the first.
+    QString spokenModel() const { return run_.spokenModel(); }
+    ComparisonWindow* comparisonWindow() const { return comparison_; }
     // The wrong tries of the run, and the list that shows them beside the window.
     MistakeLog& mistakes() { return run_.mistakes(); }
     const MistakeLog& mistakes() const { return run_.mistakes(); }
     MistakesWindow* mistakesWindow() const;
     void showMistakes();
+
+  signals:
+    // The last right form met in the run has changed.
+    void spokenModelChanged();
 
   protected:
     // What the window shows of the model, at the moments of a run.
@@ -158,6 +179,10 @@ class ExerciseWindow : public FormWindow {
     RunController run_;
     std::optional<RunControls> controls_;
     MistakesWindow* list_ = nullptr;
+    ComparisonWindow* comparison_ = nullptr;
+    // The learner's last recording, kept in memory for its model only.
+    std::vector<short> recording_;
+    QString recordedModel_;
     QPointer<QWidget> answerBox_;
     QString item_;
 };

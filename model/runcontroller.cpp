@@ -45,6 +45,7 @@ RunState RunController::open() {
     pending_.clear();
     mistakes_.clear();
     lastSaid_.clear();
+    spokenModel_.clear();
     model_->open();
     texts(state_);
     state_.texts.msgTitle += titleSuffix_;
@@ -65,6 +66,8 @@ RunState RunController::start(Random& random) {
         state_.texts.msgWrong = run.runWrong;
     mistakes_.begin(model_->runLength(), false, model_->solved());
     s.begun = Begun::Run;
+    spokenModel_.clear();
+    s.endsComparison = true;
     if (outcome == Outcome::Accomplished)
         return firstOf(accomplish(s, run));
     beginRun(s, run, run.startEnablesSolution, Focus::First);
@@ -88,6 +91,8 @@ RunState RunController::practise(Random& random) {
 }
 
 void RunController::beginRun(RunState& s, const RunRules& run, bool solutionOn, Focus focus) {
+    spokenModel_.clear();
+    s.endsComparison = true;
     buttons_.nextOn = true;
     if (solutionOn)
         buttons_.solutionOn = true;
@@ -109,6 +114,7 @@ RunState RunController::answer(const Answer& given, Random& random) {
     const Verdict verdict = model_->answer(given, random);
     std::vector<RunState> moments;
     RunState s = now();
+    s.endsComparison = true;
     s.answerText = verdict.rewrite;
     if (verdict.capitalWarning) {
         s.beep = true;
@@ -140,6 +146,7 @@ RunState RunController::answer(const Answer& given, Random& random) {
         return firstOf(moments);
     }
     mistakes_.right(asked.number, asked.right);
+    spokenModel_ = verdict.say;
     const bool last = verdict.outcome == Outcome::Accomplished;
     if (last)
         mistakes_.finish();
@@ -186,6 +193,7 @@ RunState RunController::solution() {
     pending_.clear();
     RunState s = now();
     say(s, {model_->item().sayRight});
+    spokenModel_ = model_->item().sayRight;
     // With the Hints on, the line says why the answer is so, from behind the message on.
     const QString why = state_.hintsWanted ? model_->why() : QString();
     if (!why.isEmpty()) {
@@ -218,10 +226,12 @@ RunState RunController::plus() {
     // Back to not started, for good in the extended variant; Next and Solution stay.
     mistakes_.clear();
     model_->choosePlus();
+    spokenModel_.clear();
     buttons_.startOn = true;
     buttons_.restart = false;
     buttons_.plusShown = false;
     RunState s = now();
+    s.endsComparison = true;
     s.line = Line::Hidden;
     s.emptyBoxes = true;
     s.focus = Focus::Start;

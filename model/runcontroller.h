@@ -72,9 +72,10 @@ struct RunState {
     MarkedText marks{}; // the typed text with the letters to look at, of a hint
     QString lineText{}; // the hint or why
     BoxName boxName = BoxName::Same;
-    bool announceLine = false; // a screen reader says the line
-    QStringList say{};         // the Hungarian of the step, said in turn while Read aloud is on
-    bool showList = false;     // the Mistakes list comes up beside the window
+    bool announceLine = false;   // a screen reader says the line
+    QStringList say{};           // the Hungarian of the step, said in turn while Read aloud is on
+    bool showList = false;       // the Mistakes list comes up beside the window
+    bool endsComparison = false; // the learner's recording beside the voice goes
     bool beep = false;
     std::optional<Message> message{};
     Focus afterMessage = Focus::Stays; // where the focus goes when the message closes
@@ -117,6 +118,10 @@ class RunController {
     const RunRules& rules() const;
     // The last Hungarian text said, for the say-again key.
     QString sayAgain() const { return lastSaid_; }
+    // What the learner may say after the voice: the last right form met in this run, the
+    // answer just accepted or the solution just shown. Empty before either, so that saying
+    // it never gives an answer away.
+    QString spokenModel() const { return spokenModel_; }
     // The window's caption: the shared title with its suffix, as the window opened.
     QString caption() const { return caption_; }
 
@@ -134,6 +139,7 @@ class RunController {
     std::vector<RunRules> rules_;
     ProgramState& state_;
     QString titleSuffix_;
+    QString spokenModel_;
     QString caption_;
     MistakeLog mistakes_;
     RunButtons buttons_;

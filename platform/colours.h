@@ -28,4 +28,9 @@ inline constexpr QColor yellow{255, 255, 0};
 inline constexpr QColor tan{238, 187, 136};
 inline constexpr QColor apricot{255, 192, 128};
 
+// The learner's recording beside the voice
+inline constexpr QColor recordingLevel{200, 40, 40};
+inline constexpr QColor learnerTrace{30, 90, 170};
+inline constexpr QColor voiceTrace{40, 130, 60};
+
 } // namespace kerbu::colours

@@ -1,5 +1,9 @@
 #include "espeakspeaker.h"
 
+#include "model/oral.h"
+
+#include <cmath>
+
 namespace kerbu {
 
 EspeakSpeaker::EspeakSpeaker(QString library, MakeOutput makeOutput)
@@ -25,12 +29,31 @@ void EspeakSpeaker::prepare() {
 }
 
 void EspeakSpeaker::say(const QStringList& texts) {
+    std::deque<Utterance> step;
+    for (const QString& text : texts)
+        step.push_back({.text = text});
+    queue(std::move(step));
+}
+
+void EspeakSpeaker::tone() {
+    queue({{.text = {}, .tone = true}});
+}
+
+void EspeakSpeaker::saySlowly(const QString& text) {
+    queue({{.text = text, .slowly = true}});
+}
+
+void EspeakSpeaker::playThenSay(std::vector<short> recording, int rate, const QString& model) {
+    queue({{.text = model, .recording = std::move(recording), .recordingRate = rate}});
+}
+
+void EspeakSpeaker::queue(std::deque<Utterance> step) {
     if (!problem().isEmpty())
         return;
     prepare();
     {
         const std::lock_guard lock(mutex_);
-        queue_.assign(texts.begin(), texts.end());
+        queue_ = std::move(step);
         ++step_;
     }
     wake_.notify_all();
@@ -88,7 +111,7 @@ bool EspeakSpeaker::speakWhatComes() {
             lock.lock();
             continue;
         }
-        const QString text = queue_.front();
+        const Utterance text = std::move(queue_.front());
         queue_.pop_front();
         const unsigned step = step_;
         lock.unlock();
@@ -104,20 +127,70 @@ bool EspeakSpeaker::speakWhatComes() {
     }
 }
 
-bool EspeakSpeaker::speak(const QString& text, unsigned step) {
+bool EspeakSpeaker::write(const short* samples, std::size_t count, unsigned step) {
+    // 10 ms at a time, so that a newer step waits at most that long for the output.
+    const std::size_t slice = std::size_t(std::max(voice_->sampleRate() / 100, 1));
+    for (std::size_t done = 0; done < count; done += slice) {
+        {
+            const std::lock_guard lock(mutex_);
+            if (step != step_)
+                return false;
+        }
+        if (!output_->write(samples + done, int(std::min(slice, count - done))))
+            return false;
+    }
+    return true;
+}
+
+bool EspeakSpeaker::speak(const Utterance& text, unsigned step) {
     const auto current = [this, step] {
         const std::lock_guard lock(mutex_);
         return step == step_;
     };
-    // Written 10 ms at a time, so that a newer step waits at most that long for the output.
-    const int slice = std::max(voice_->sampleRate() / 100, 1);
-    bool written = true;
-    voice_->synthesize(text, [&](const short* samples, int count) {
-        for (int done = 0; written && done < count; done += slice)
-            written = current() && output_->write(samples + done, std::min(slice, count - done));
-        return written;
+    if (text.tone) {
+        // 150 ms at 880 Hz, faded in and out so that it does not click.
+        const int rate = voice_->sampleRate();
+        std::vector<short> tone(std::size_t(rate) * 15 / 100);
+        for (std::size_t i = 0; i < tone.size(); ++i) {
+            const double fade = std::min({1.0, double(i) / 400, double(tone.size() - i) / 400});
+            tone[i] = short(9000 * fade * std::sin(2 * M_PI * 880 * double(i) / rate));
+        }
+        return write(tone.data(), tone.size(), step) || !current();
+    }
+    if (text.recordingRate <= 0) {
+        bool written = true;
+        voice_->synthesize(
+            text.text,
+            [&](const short* samples, int count) {
+                return written = write(samples, std::size_t(count), step);
+            },
+            text.slowly);
+        // Cut short by a newer step is no failure of the output.
+        return written || !current();
+    }
+    // The learner's recording, then a pause, then the model: the model is made first, so
+    // that its loudness is known as the recording begins.
+    std::vector<short> model;
+    voice_->synthesize(text.text, [&](const short* samples, int count) {
+        model.insert(model.end(), samples, samples + count);
+        return current();
     });
-    // Cut short by a newer step is no failure of the output.
+    const int rate = voice_->sampleRate();
+    QMetaObject::invokeMethod(
+        this,
+        [this, levels = oral::loudness(model.data(), model.size(), rate),
+         length = oral::seconds(model.size(), rate)] { emit modelHeard(levels, length); },
+        Qt::QueuedConnection);
+    // At the voice's rate, the nearest sample of the recording.
+    std::vector<short> heard(
+        std::size_t(double(text.recording.size()) * rate / std::max(text.recordingRate, 1)));
+    for (std::size_t i = 0; i < heard.size(); ++i)
+        heard[i] = text.recording[std::min(text.recording.size() - 1,
+                                           std::size_t(double(i) * text.recordingRate / rate))];
+    const std::vector<short> pause(std::size_t(rate) * 6 / 10);
+    const bool written = write(heard.data(), heard.size(), step) &&
+                         write(pause.data(), pause.size(), step) &&
+                         write(model.data(), model.size(), step);
     return written || !current();
 }
 

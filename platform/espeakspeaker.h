@@ -28,13 +28,29 @@ class EspeakSpeaker : public Speaker {
     void prepare() override;
     void say(const QStringList& texts) override;
     void stop() override;
+    void tone() override;
+    void saySlowly(const QString& text) override;
+    void playThenSay(std::vector<short> recording, int rate, const QString& model) override;
 
   private:
+    // One text to say; slowly, or after the learner's recording.
+    struct Utterance {
+        QString text;
+        bool slowly = false;
+        bool tone = false;
+        std::vector<short> recording{};
+        int recordingRate = 0;
+    };
+    // Hands a new step to the thread, cutting the last one short.
+    void queue(std::deque<Utterance> step);
     void run();
     // Says what comes until the program ends (true) or the output fails (false).
     bool speakWhatComes();
     // Says one text unless a newer step comes; false where the output failed.
-    bool speak(const QString& text, unsigned step);
+    bool speak(const Utterance& text, unsigned step);
+    // Writes samples a slice at a time while the step is current; false where it is not or
+    // the output failed.
+    bool write(const short* samples, std::size_t count, unsigned step);
     // Tells the windows' thread why the voice cannot be used.
     void report(const QString& why);
 
@@ -45,7 +61,7 @@ class EspeakSpeaker : public Speaker {
 
     std::mutex mutex_;
     std::condition_variable wake_;
-    std::deque<QString> queue_;
+    std::deque<Utterance> queue_;
     unsigned step_ = 0;    // counts the steps, so the thread sees when its step is cut short
     bool silence_ = false; // what is still heard goes
     bool quit_ = false;

@@ -72,14 +72,23 @@ QString EspeakVoice::load() {
     return engineProblem;
 }
 
-bool EspeakVoice::synthesize(const QString& text, const Piece& piece) {
+bool EspeakVoice::synthesize(const QString& text, const Piece& piece, bool slowly) {
     const QByteArray utf8 = text.toUtf8();
     const std::lock_guard lock(engine);
     if (engineRate <= 0)
         return false;
+    if (slowly) {
+        calls.setParameter(espeakRATE, slowRate, 0);
+        calls.setParameter(espeakWORDGAP, slowWordGapMs / 10, 0); // in tens of milliseconds
+    }
     const auto* data = utf8.constData();
-    return calls.synth(data, std::size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8,
-                       nullptr, const_cast<Piece*>(&piece)) == EE_OK;
+    const bool made = calls.synth(data, std::size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0,
+                                  espeakCHARS_UTF8, nullptr, const_cast<Piece*>(&piece)) == EE_OK;
+    if (slowly) {
+        calls.setParameter(espeakRATE, rate, 0);
+        calls.setParameter(espeakWORDGAP, 0, 0);
+    }
+    return made;
 }
 
 QString EspeakVoice::phonemes(const QString& text) {

@@ -108,6 +108,12 @@ Speaker& DesktopServices::speaker() {
     return *speaker_;
 }
 
+Recorder& DesktopServices::recorder() {
+    if (!recorder_)
+        recorder_ = std::make_unique<PulseRecorder>();
+    return *recorder_;
+}
+
 void DesktopServices::endProgram() {
     QApplication::closeAllWindows();
     QApplication::quit();

@@ -3,6 +3,7 @@
 #include "helpviewer.h"
 #include "model/random.h"
 #include "model/runrules.h"
+#include "recorder.h"
 #include "screenreader.h"
 #include "speaker.h"
 
@@ -39,6 +40,8 @@ class Services {
     virtual bool screenReaderOn() { return false; }
     // The Hungarian voice, made when first asked for.
     virtual Speaker& speaker() = 0;
+    // The learner's microphone, made when first asked for; it records only when told.
+    virtual Recorder& recorder() = 0;
     virtual void showHelp(int context) = 0;
     // Closes the help viewer's window, if one is open.
     virtual void closeHelp() {}
@@ -78,12 +81,14 @@ class DesktopServices : public Services {
     void endProgram() override;
     bool screenReaderOn() override { return screenReader_.on(); }
     Speaker& speaker() override;
+    Recorder& recorder() override;
     HelpViewer& help() { return help_; }
 
   private:
     HelpViewer help_;
     ScreenReaderStatus screenReader_;
     std::unique_ptr<Speaker> speaker_;
+    std::unique_ptr<Recorder> recorder_;
 };
 
 } // namespace kerbu

@@ -1,5 +1,7 @@
 #include "exerciseframe.h"
 
+#include "oralitems.h"
+
 #include "engine/exercisewindow.h"
 #include "lesson.h"
 #include "model/texts.h"
@@ -54,6 +56,8 @@ void ExerciseFrame::build(FormWindow& window, QWidget* body) {
     again->setShortcut(sayAgainKey);
     window.addAction(again);
     keepInMessageBoxes(again);
+    if (auto* exercise = qobject_cast<ExerciseWindow*>(&window))
+        addOralItems(options, *exercise);
     options->setToolTipsVisible(true);
     QMenu* help = menuBar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));

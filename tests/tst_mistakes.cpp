@@ -191,8 +191,9 @@ class MistakesTest : public test::Suite {
         QStringList captions;
         for (const QAction* item : window->findChild<QMenu*>("mnuOptions")->actions())
             captions << item->text();
-        QCOMPARE(captions, QStringList({"On&Top", "&Hints", "&Mistakes...",
-                                        "&Practise the mistakes", "&Read aloud", "Say &again"}));
+        QCOMPARE(captions,
+                 QStringList({"On&Top", "&Hints", "&Mistakes...", "&Practise the mistakes",
+                              "&Read aloud", "Say &again", "Say it &yourself", "Say &slowly"}));
         QVERIFY(!window->findChild<QAction*>("mnuHints")->isChecked());
         window->findChild<QAction*>("mnuHints")->trigger();
         window = test::openWindow("k04d5");

@@ -132,7 +132,9 @@ class SpeechTest : public test::Suite {
                 described << menu->child(i)->text(QAccessible::Name) + ": " +
                                  menu->child(i)->text(QAccessible::Description);
             QCOMPARE(described.mid(4), QStringList({"Read aloud: No sound server answers.",
-                                                    "Say again: No sound server answers."}));
+                                                    "Say again: No sound server answers.",
+                                                    "Say it yourself: No sound server answers.",
+                                                    "Say slowly: No sound server answers."}));
             QVERIFY(!item(window, "mnuReadAloud")->isChecked());
             test::button(window, test::Role::Start)->click();
             QTest::keyClick(window->focusWidget(), Qt::Key_F5);

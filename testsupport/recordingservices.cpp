@@ -18,6 +18,16 @@ void RecordingServices::announce(QWidget* control) {
     Services::announce(control);
 }
 
+void RecordingRecorder::finish() {
+    if (!recording_)
+        return;
+    recording_ = false;
+    std::vector<short> tone(rate);
+    for (std::size_t i = 0; i < tone.size(); ++i)
+        tone[i] = short(8000 * ((i / 10) % 2 ? 1 : -1));
+    emit finished(tone, rate);
+}
+
 Speaker& RecordingServices::speaker() {
     return *speaker_;
 }
@@ -28,6 +38,7 @@ RecordingSpeaker& RecordingServices::recordedSpeaker() {
 
 void RecordingServices::clear() {
     speaker_ = std::make_unique<RecordingSpeaker>();
+    recorder_ = std::make_unique<RecordingRecorder>();
     messages.clear();
     onTopCalls.clear();
     helpTopics.clear();

@@ -17,12 +17,42 @@ class RecordingSpeaker : public Speaker {
             said.push_back(texts);
     }
     void stop() override { ++stops; }
+    void tone() override { ++tones; }
+    void saySlowly(const QString& text) override { slowly.push_back(text); }
+    // The model comes back as heard, half a second long.
+    void playThenSay(std::vector<short> recording, int rate, const QString& model) override {
+        played.push_back({int(recording.size()) * 1000 / std::max(rate, 1), model});
+        emit modelHeard(std::vector<float>(25, 0.5f), 0.5);
+    }
     void fail(const QString& why) { setProblem(why); }
     void recover() { setProblem({}); }
 
     std::vector<QStringList> said;
+    QStringList slowly;
+    // What was played: the recording's length in milliseconds, and the model said after it.
+    std::vector<std::pair<int, QString>> played;
     int prepared = 0;
     int stops = 0;
+    int tones = 0;
+};
+
+// Stands in for the microphone: recording ends when the test finishes it, with a second of
+// a tone; a problem can be put in its way.
+class RecordingRecorder : public Recorder {
+    Q_OBJECT
+  public:
+    static constexpr int rate = 8000;
+    void check() override { ++checks; }
+    void record() override { ++records, recording_ = true; }
+    void finish() override;
+    bool recording() const override { return recording_; }
+    void fail(const QString& why) { setProblem(why); }
+
+    int checks = 0;
+    int records = 0;
+
+  private:
+    bool recording_ = false;
 };
 
 // Records every request instead of blocking or ending anything. Used by the tests,
@@ -45,6 +75,8 @@ class RecordingServices : public Services {
     bool screenReaderOn() override { return screenReader; }
     Speaker& speaker() override;
     RecordingSpeaker& recordedSpeaker();
+    Recorder& recorder() override { return *recorder_; }
+    RecordingRecorder& recordingRecorder() { return *recorder_; }
 
     void clear();
 
@@ -60,6 +92,7 @@ class RecordingServices : public Services {
 
   private:
     std::unique_ptr<RecordingSpeaker> speaker_ = std::make_unique<RecordingSpeaker>();
+    std::unique_ptr<RecordingRecorder> recorder_ = std::make_unique<RecordingRecorder>();
 };
 
 } // namespace kerbu

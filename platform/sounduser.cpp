@@ -1,8 +1,8 @@
-#include "speaker.h"
+#include "sounduser.h"
 
 namespace kerbu {
 
-void Speaker::setProblem(const QString& why) {
+void SoundUser::setProblem(const QString& why) {
     if (why.isEmpty() && !problem_.isEmpty()) {
         problem_.clear();
         emit problemGone();
