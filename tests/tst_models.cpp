@@ -2,6 +2,7 @@
 // book as the test data prints it, the answer checks, and the rules of a run.
 #include "model/keys.h"
 #include "model/lesson4.h"
+#include "model/oral.h"
 #include "model/random.h"
 #include "model/why.h"
 #include "testsupport/lessondata.h"
@@ -430,6 +431,42 @@ class ModelsTest : public QObject {
         for (QChar c : typed)
             out += translateKey(table, c);
         QCOMPARE(out, result);
+    }
+
+    // A recording ends by itself after 1.5 s of quiet once the learner has spoken, or at
+    // 10 s: pieces of 20 ms, "s" spoken and "q" quiet, each with how many in a row.
+    void recordingEnds_data() {
+        QTest::addColumn<QString>("pieces");
+        QTest::addColumn<int>("endsAtMs");
+        QTest::newRow("quiet only: the longest") << "q600" << 10000;
+        QTest::newRow("a word, then quiet") << "q10 s50 q200" << 2700;
+        QTest::newRow("a pause inside the sentence") << "s25 q50 s25 q200" << 3500;
+        QTest::newRow("speaking on: the longest") << "s600" << 10000;
+    }
+    void recordingEnds() {
+        QFETCH(QString, pieces);
+        oral::RecordingEnd end;
+        int ms = 0;
+        for (const QString& run : pieces.split(' ')) {
+            for (int n = run.mid(1).toInt(); n > 0; --n) {
+                ms += oral::loudnessStepMs;
+                if (end.add(run[0] == 's' ? 0.2f : 0.01f, oral::loudnessStepMs)) {
+                    QTEST(ms, "endsAtMs");
+                    return;
+                }
+            }
+        }
+        QFAIL("the recording did not end");
+    }
+
+    // Loudness for each 20 ms, from 0 to 1; the lengths as a screen reader hears them.
+    void loudnessAndLengths() {
+        std::vector<short> samples(1000, 0); // 125 ms at 8000 a second
+        std::fill(samples.begin() + 160, samples.begin() + 320, short(-32768));
+        QCOMPARE(oral::loudness(samples.data(), samples.size(), 8000),
+                 (std::vector<float>{0, 1, 0, 0, 0, 0, 0}));
+        QCOMPARE(oral::lengthsSaid(oral::seconds(7520, 8000), 0.66),
+                 QString("You: 0.9 seconds; the voice: 0.7 seconds"));
     }
 
     // A chi-square test of the counts over a range with used-up items between the open

@@ -1,5 +1,6 @@
 // The Hungarian voice: what each window asks it to say, the say-again key, the menu items
 // where the voice cannot be used, a screen reader running, and the real voice itself.
+#include "engine/comparisonwindow.h"
 #include "platform/espeakspeaker.h"
 #include "shell/exerciseframe.h"
 #include "testsupport/harness.h"
@@ -174,6 +175,66 @@ class SpeechTest : public test::Suite {
                 b->click();
         }
         QCOMPARE(test::recorder().recordedSpeaker().stops, stops + 1);
+    }
+
+    // Say it yourself, in each kind of window: greyed with the reason until a right form has
+    // been met; then the key gives the tone and records, the key again ends it, and the
+    // recording is played with the form after it; the two lengths are read. The next answer
+    // takes the comparison away. Say slowly says the last text again slowly.
+    void sayItYourself_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<bool>("bySolution");
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<QString>("last"); // the last text said, which Say slowly says
+        QTest::newRow("1/a right") << "k04d1a" << false << "étterembe" << "lift";
+        QTest::newRow("1/a solution") << "k04d1a" << true << "étterembe" << "étterembe";
+        QTest::newRow("3 right") << "k04d3" << false << "Kati a bankba megy." << "én";
+        QTest::newRow("4 solution") << "k04d4" << true << "pirosat" << "pirosat";
+    }
+    void sayItYourself() {
+        QFETCH(QString, window);
+        QFETCH(bool, bySolution);
+        auto* shown = static_cast<ExerciseWindow*>(test::openWindow(window));
+        QAction* yourself = item(shown, "mnuSayYourself");
+        test::button(shown, test::Role::Start)->click();
+        QVERIFY(!yourself->isEnabled());
+        QCOMPARE(yourself->toolTip(), QString("Answer first, then say it."));
+        if (bySolution)
+            test::button(shown, test::Role::Solution)->click();
+        else
+            test::answerRight(shown);
+        QVERIFY(yourself->isEnabled());
+        RecordingSpeaker& speaker = test::recorder().recordedSpeaker();
+        RecordingRecorder& microphone = test::recorder().recordingRecorder();
+        QTest::keyClick(shown->focusWidget(), Qt::Key_F6);
+        QTRY_COMPARE(microphone.records, 1);
+        QCOMPARE(speaker.tones, 1);
+        ComparisonWindow* comparison = shown->comparisonWindow();
+        QVERIFY(comparison->isVisible());
+        QCOMPARE(comparison->said(), QString("Recording. Press F6 to stop."));
+        QTest::keyClick(shown->focusWidget(), Qt::Key_F6);
+        QFETCH(QString, model);
+        QCOMPARE(speaker.played, (std::vector<std::pair<int, QString>>{{1000, model}}));
+        QCOMPARE(comparison->said(), QString("You: 1.0 seconds; the voice: 0.5 seconds"));
+        QCOMPARE(comparison->accessibleName(), comparison->said());
+        test::answerWrong(shown, "xyz");
+        QVERIFY(!comparison->isVisible());
+        QTest::keyClick(shown->focusWidget(), Qt::Key_F5, Qt::ShiftModifier);
+        QFETCH(QString, last);
+        QCOMPARE(speaker.slowly, QStringList{last});
+    }
+
+    // Without a microphone the item is greyed with the reason, whatever was answered.
+    void noMicrophoneGreysTheItem() {
+        FormWindow* shown = test::openWindow("k04d1a");
+        test::button(shown, test::Role::Start)->click();
+        test::answerRight(shown);
+        const QString why = "No microphone: the sound server has no input but its outputs.";
+        test::recorder().recordingRecorder().fail(why);
+        QVERIFY(!item(shown, "mnuSayYourself")->isEnabled());
+        QCOMPARE(item(shown, "mnuSayYourself")->toolTip(), why);
+        QTest::keyClick(shown->focusWidget(), Qt::Key_F6);
+        QCOMPARE(test::recorder().recordingRecorder().records, 0);
     }
 
     // The real speaker finds out at the first use, off the windows' thread, and says why.
