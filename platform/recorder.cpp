@@ -87,14 +87,15 @@ QString PulseRecorder::askServer() {
     pa_context* context = newContext(api(loop), "Kerbu");
     Found found;
     QString why;
-    // Turns the loop until `done`, the connection fails or five seconds pass.
+    // Turns the loop until `done`, the connection fails or five seconds pass; never blocked,
+    // so that a server that does not answer holds up nothing.
     const auto turnUntil = [&](const auto& done) {
-        for (int turns = 0; turns < 500 && !done(); ++turns) {
+        for (int turns = 0; turns < 5000 && !done(); ++turns) {
             const pa_context_state_t now = state(context);
             if (now == PA_CONTEXT_FAILED || now == PA_CONTEXT_TERMINATED || finish_)
                 return false;
-            iterate(loop, 0, nullptr);
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            if (iterate(loop, 0, nullptr) <= 0)
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }
         return done();
     };

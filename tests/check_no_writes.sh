@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the program under strace and fails on any file it opens for writing outside the
 # temporary folder, and on any internet socket; where PulseAudio is installed, once more with
-# a sound server of its own and Read aloud used.
+# a sound server of its own and Read aloud used, and once with the learner recorded (Say it
+# yourself, as check_record.sh does it).
 #   check_no_writes.sh WALKTHROUGH PROGRAM
 set -euo pipefail
 walkthrough=$1
@@ -35,6 +36,9 @@ if command -v pulseaudio >/dev/null; then
     HOME=$work/home PULSE_SERVER=unix:$work/native strace -f -qq -e trace=$calls \
         -o "$work/voice.log" "$walkthrough" --read-aloud >/dev/null
     logs+=("$work/voice.log")
+    KERBU_WRAP="strace -f -qq -e trace=$calls -o $work/record.log" \
+        "$(dirname "$0")/check_record.sh" "$walkthrough" >/dev/null
+    logs+=("$work/record.log")
 fi
 
 status=0

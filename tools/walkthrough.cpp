@@ -4,6 +4,13 @@
 //
 //   kerbu-walkthrough                the way above
 //   kerbu-walkthrough --read-aloud   the same with Read aloud on: the answer is said
+//   kerbu-walkthrough --record DIR   exercise 3, the first sentence answered right and said
+//                                    by the learner (Say it yourself): "recording" once it
+//                                    records; after the recording ended by itself, "played"
+//                                    with the runs of sound heard on "out" after it, in ms,
+//                                    and "said" with what a screen reader hears; again, to
+//                                    "capped" with the lengths; once DIR/monitor exists, the
+//                                    microphone asked for again, "greyed" with the reason
 //   kerbu-walkthrough --voice DIR    exercise 3 instead, Read aloud on, while the sound
 //                                    server's sink "out" is listened to: the first sentence
 //                                    answered right and Read aloud unticked half a second
@@ -16,8 +23,10 @@
 //                                    when the voice finds the sound server gone, and "back"
 //                                    when it answers again
 
+#include "engine/comparisonwindow.h"
 #include "engine/sentencewindow.h"
 #include "platform/formwindow.h"
+#include "platform/services.h"
 #include "shell/application.h"
 #include "shell/program.h"
 
@@ -64,6 +73,27 @@ class Listener {
         if (stream_)
             pa_simple_free(stream_);
     }
+    // The runs of loud pieces after `since` (apart by more than 300 ms of quiet), in ms
+    // after it: "start-end start-end ...".
+    QString runsAfter(qint64 since) {
+        const std::lock_guard lock(mutex_);
+        QStringList runs;
+        qint64 start = -1, last = -1;
+        for (const qint64 at : loud_) {
+            if (at < since)
+                continue;
+            if (start >= 0 && at - last > 300) {
+                runs << QStringLiteral("%1-%2").arg(start - since).arg(last - since);
+                start = -1;
+            }
+            if (start < 0)
+                start = at;
+            last = at;
+        }
+        if (start >= 0)
+            runs << QStringLiteral("%1-%2").arg(start - since).arg(last - since);
+        return runs.join(' ');
+    }
     // The last loud piece after `since`, in ms after it; -1 where none was heard between
     // `from` and it.
     qint64 lastLoudAfter(qint64 from, qint64 since) {
@@ -106,12 +136,15 @@ int main(int argc, char* argv[]) {
     if (!displayAvailable())
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    std::setvbuf(stdout, nullptr, _IOLBF, 0); // each line as it comes, for the checks
     quietOffscreenNotes();
     setUpApplication();
     const QStringList arguments = QCoreApplication::arguments();
     const bool readAloud = arguments.contains(QStringLiteral("--read-aloud"));
-    const QString voice = arguments.value(arguments.indexOf(QStringLiteral("--voice")) + 1);
-    const bool voiceWay = arguments.contains(QStringLiteral("--voice"));
+    const bool recordWay = arguments.contains(QStringLiteral("--record"));
+    const bool voiceWay = arguments.contains(QStringLiteral("--voice")) || recordWay;
+    const QString dir = arguments.value(
+        arguments.indexOf(recordWay ? QStringLiteral("--record") : QStringLiteral("--voice")) + 1);
     const QString exerciseName = voiceWay ? QStringLiteral("k04d3") : QStringLiteral("k04d1a");
     Program program;
     Windows& windows = program.windows();
@@ -182,7 +215,44 @@ int main(int argc, char* argv[]) {
     const auto add = [&steps](const std::vector<std::function<bool()>>& more) {
         steps.insert(steps.end(), more.begin(), more.end());
     };
-    if (voiceWay) {
+    if (recordWay) {
+        // Say it yourself after a right answer, twice: ended by the quiet after a tone, and
+        // by the longest a recording may be; then with no microphone.
+        qint64 recorded = 0;
+        const auto sayYourself = [&] { return item("mnuSayYourself")->trigger(), true; };
+        const auto whenRecording = [&] {
+            return services().recorder().recording() && (tell("recording"), true);
+        };
+        const auto whenRecorded = [&] {
+            if (services().recorder().recording())
+                return false;
+            recorded = QDateTime::currentMSecsSinceEpoch();
+            return true;
+        };
+        add({answerRight, sayYourself, whenRecording, whenRecorded, [&] { return wait(60); },
+             [&] {
+                 std::printf("played %s\n", qPrintable(listener->runsAfter(recorded)));
+                 std::printf("said %s\n", qPrintable(exercise()->comparisonWindow()->said()));
+                 return true;
+             },
+             sayYourself, whenRecording, whenRecorded,
+             [&] {
+                 std::printf("capped %s\n", qPrintable(exercise()->comparisonWindow()->said()));
+                 std::fflush(stdout);
+                 return true;
+             },
+             [&] {
+                 const bool monitor = QFile::exists(dir + QStringLiteral("/monitor"));
+                 if (monitor)
+                     services().recorder().check();
+                 return monitor;
+             },
+             [&] {
+                 QAction* yourself = item("mnuSayYourself");
+                 return !yourself->isEnabled() &&
+                        (std::printf("greyed %s\n", qPrintable(yourself->toolTip())), true);
+             }});
+    } else if (voiceWay) {
         add(stopMidSentence("silent", [&] { item("mnuReadAloud")->trigger(); }));
         add({[&] { return item("mnuReadAloud")->trigger(), true; }});
         add(stopMidSentence("closed", [&] { click("Command3"); }));
@@ -190,7 +260,7 @@ int main(int argc, char* argv[]) {
             openExercise,
             start,
             [&] {
-                const bool killed = QFile::exists(voice + QStringLiteral("/killed"));
+                const bool killed = QFile::exists(dir + QStringLiteral("/killed"));
                 if (killed)
                     item("mnuSayAgain")->trigger();
                 return killed;

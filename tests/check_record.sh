@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# Say it yourself with a sound server of its own (PulseAudio in a temporary home, stopped
+# by its process id), a null sink "out" to hear and a null sink "mic" whose monitor, remapped,
+# stands in for a microphone as the default input. A second of tone played into "mic" while
+# Kerbu records comes back out of "out" before the voice, with the pause between; the quiet
+# after it ends the recording; a tone that goes on is cut at ten seconds; with only a monitor
+# as the default input the item is greyed.
+#   check_record.sh WALKTHROUGH       (KERBU_WRAP: a command to run the walkthrough under)
+set -euo pipefail
+walkthrough=$1
+work=$(mktemp -d)
+server=""
+cleanup() {
+    [ -z "$server" ] || kill "$server" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+mkdir -p "$work/home" "$work/run" && chmod 700 "$work/run"
+export HOME=$work/home XDG_RUNTIME_DIR=$work/run PULSE_SERVER=unix:$work/native
+export QT_QPA_PLATFORM=offscreen
+pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit \
+    -L "module-native-protocol-unix socket=$work/native auth-anonymous=1" \
+    -L "module-null-sink sink_name=out" -L "module-null-sink sink_name=mic" \
+    -L "module-remap-source source_name=microphone master=mic.monitor" >"$work/server.log" 2>&1 &
+server=$!
+for _ in $(seq 50); do [ -S "$work/native" ] && break; sleep 0.1; done
+pactl set-default-sink out && pactl set-default-source microphone
+# A tone of 440 Hz, 16-bit, at 22050 a second, `seconds` long.
+tone() {
+    python3 -c "import math,struct,sys; n=int(22050*float(sys.argv[1])); sys.stdout.buffer.write(b''.join(struct.pack('<h',int(12000*math.sin(2*math.pi*440*i/22050))) for i in range(n)))" "$1"
+}
+tone 1 >"$work/second.raw"
+tone 12 >"$work/long.raw"
+play() { pacat -d mic --raw --format=s16le --rate=22050 --channels=1 "$1"; }
+# Waits for the walkthrough's line, or its `count`-th.
+waitFor() {
+    for _ in $(seq 300); do
+        [ "$(grep -c "^$1" "$work/walk.out")" -ge "${2:-1}" ] && return
+        sleep 0.1
+    done
+    echo "the walkthrough did not come to \"$1\""; cat "$work/walk.out" "$work/walk.err"; exit 1
+}
+${KERBU_WRAP:-} "$walkthrough" --record "$work" >"$work/walk.out" 2>"$work/walk.err" &
+walker=$!
+waitFor recording
+sleep 0.3 # the learner speaks a moment after the tone
+play "$work/second.raw"
+waitFor said
+grep -E '^(played|said)' "$work/walk.out"
+# The learner's second of tone first, then after the quiet that ended the recording and the
+# pause, the voice.
+read -r first second < <(awk '$1 == "played" { print $2, $3 }' "$work/walk.out")
+[ -n "$first" ] && [ -n "$second" ] || { echo "the recording and the voice were not both heard"; exit 1; }
+length=$((${first#*-} - ${first%-*}))
+gap=$((${second%-*} - ${first#*-}))
+echo "the tone came back for $length ms; the voice $gap ms after it"
+[ "$length" -ge 800 ] && [ "$length" -le 1300 ] || exit 1
+[ "$gap" -ge 1500 ] || exit 1
+grep -q '^said You: 1\.[0-9] seconds\|^said You: 2\.[0-9] seconds\|^said You: 3\.[0-9] seconds' "$work/walk.out" || exit 1
+waitFor recording 2
+sleep 0.3
+play "$work/long.raw" &
+player=$!
+waitFor capped
+grep '^capped' "$work/walk.out"
+grep -q '^capped You: 10\.[0-9] seconds' "$work/walk.out" || grep -q '^capped You: 9\.[89] seconds' "$work/walk.out" || exit 1
+kill "$player" 2>/dev/null || true
+pactl set-default-source out.monitor
+touch "$work/monitor"
+waitFor greyed
+grep '^greyed' "$work/walk.out"
+grep -q '^greyed No microphone' "$work/walk.out" || exit 1
+wait "$walker"
