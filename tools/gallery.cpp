@@ -6,6 +6,7 @@
 // With --scale 2 every window is drawn as on a screen at 200 % scaling.
 // Runs on any platform plugin, the offscreen one included.
 
+#include "engine/comparisonwindow.h"
 #include "engine/drillwindow.h"
 #include "engine/gapwindow.h"
 #include "engine/sentencewindow.h"
@@ -13,11 +14,13 @@
 #include "platform/controls.h"
 #include "platform/formwindow.h"
 #include "platform/services.h"
+
 #include "shell/application.h"
 #include "shell/lesson.h"
 #include "shell/program.h"
 #include "shell/sobre.h"
 #include "testsupport/harness.h"
+#include <QTest>
 
 #include <QAction>
 #include <QApplication>
@@ -223,6 +226,20 @@ void mistakes(const QString& id) {
         ++saved;
 }
 
+// Say it yourself after a right sentence: the recording beside the voice.
+void comparison(const QString& id) {
+    auto* window = static_cast<ExerciseWindow*>(open(id));
+    click(window, "Command1");
+    window->control<QLineEdit>(QStringLiteral("Text1"))->setText(window->model().item().right);
+    click(window, "Command2");
+    window->findChild<QAction*>(QStringLiteral("mnuSayYourself"))->trigger();
+    QTest::qWait(400); // the tone, then the recording
+    save(window->comparisonWindow(), window->objectName() + QStringLiteral("-10-listening"));
+    services().recorder().finish();
+    QApplication::processEvents();
+    save(window->comparisonWindow(), window->objectName() + QStringLiteral("-10-compared"));
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -280,6 +297,7 @@ int main(int argc, char* argv[]) {
     for (const QString& id : exerciseNames())
         hint(id);
     mistakes(QStringLiteral("k04d3"));
+    comparison(QStringLiteral("k04d3"));
     windows.clear();
     std::printf("%d pictures\n", saved);
     return saved > 0 ? 0 : 1;
