@@ -74,7 +74,6 @@ void ExerciseWindow::onUnload() {
     services().speaker().stop();
     if (!recordedModel_.isEmpty() && services().recorder().recording())
         services().recorder().finish();
-    recording_.clear();
     recordedModel_.clear();
     delete comparison_;
     comparison_ = nullptr;
@@ -115,10 +114,8 @@ void ExerciseWindow::showState(RunState state) {
         if (!controls_)
             return;
         render(state);
-        if (run_.spokenModel() != recordedModel_) {
+        if (run_.spokenModel() != recordedModel_)
             recordedModel_.clear();
-            recording_.clear();
-        }
         emit spokenModelChanged();
         if (!state.message)
             return;
@@ -165,10 +162,8 @@ void ExerciseWindow::render(const RunState& s) {
     renderButtons(s.buttons, false);
     if (s.showList)
         listWindow()->showBeside(false);
-    if (s.endsComparison && comparison_) {
+    if (s.endsComparison && comparison_)
         comparison_->hide();
-        recording_.clear();
-    }
     renderLine(s);
     if (s.beep)
         services().beep();
@@ -266,7 +261,6 @@ void ExerciseWindow::sayYourself() {
     if (model.isEmpty() || !controls_)
         return;
     services().speaker().stop();
-    recording_.clear();
     recordedModel_ = model;
     if (!comparison_) {
         comparison_ = new ComparisonWindow(this);
@@ -275,7 +269,6 @@ void ExerciseWindow::sayYourself() {
                 [this](const std::vector<short>& samples, int rate) {
                     if (recordedModel_.isEmpty())
                         return;
-                    recording_ = samples;
                     comparison_->showLearner(oral::loudness(samples.data(), samples.size(), rate),
                                              oral::seconds(samples.size(), rate));
                     services().speaker().playThenSay(samples, rate, recordedModel_);
@@ -285,9 +278,11 @@ void ExerciseWindow::sayYourself() {
     }
     comparison_->listen(sayYourselfKey.toString(QKeySequence::NativeText));
     // The tone, and then the recording, come after what a screen reader says of it.
-    QTimer::singleShot(services().screenReaderOn() ? 1500 : 0, comparison_, [] {
+    // Both wait in the comparison window, which goes with the window: a window closed
+    // meanwhile never starts a recording.
+    QTimer::singleShot(services().screenReaderOn() ? 1500 : 0, comparison_, [this] {
         services().speaker().tone();
-        QTimer::singleShot(250, [] { services().recorder().record(); });
+        QTimer::singleShot(250, comparison_, [] { services().recorder().record(); });
     });
 }
 

@@ -180,8 +180,8 @@ class ExerciseWindow : public FormWindow {
     std::optional<RunControls> controls_;
     MistakesWindow* list_ = nullptr;
     ComparisonWindow* comparison_ = nullptr;
-    // The learner's last recording, kept in memory for its model only.
-    std::vector<short> recording_;
+    // The model the learner is recorded saying; a recording that ends after the model has
+    // changed is not played. The samples themselves go straight to the voice.
     QString recordedModel_;
     QPointer<QWidget> answerBox_;
     QString item_;

@@ -186,10 +186,14 @@ class SpeechTest : public test::Suite {
         QTest::addColumn<bool>("bySolution");
         QTest::addColumn<QString>("model");
         QTest::addColumn<QString>("last"); // the last text said, which Say slowly says
-        QTest::newRow("1/a right") << "k04d1a" << false << "étterembe" << "lift";
-        QTest::newRow("1/a solution") << "k04d1a" << true << "étterembe" << "étterembe";
-        QTest::newRow("3 right") << "k04d3" << false << "Kati a bankba megy." << "én";
-        QTest::newRow("4 solution") << "k04d4" << true << "pirosat" << "pirosat";
+        QTest::newRow("1/a right") << "k04d1a" << false << "étterembe"
+                                   << "lift";
+        QTest::newRow("1/a solution") << "k04d1a" << true << "étterembe"
+                                      << "étterembe";
+        QTest::newRow("3 right") << "k04d3" << false << "Kati a bankba megy."
+                                 << "én";
+        QTest::newRow("4 solution") << "k04d4" << true << "pirosat"
+                                    << "pirosat";
     }
     void sayItYourself() {
         QFETCH(QString, window);
@@ -222,6 +226,18 @@ class SpeechTest : public test::Suite {
         QTest::keyClick(shown->focusWidget(), Qt::Key_F5, Qt::ShiftModifier);
         QFETCH(QString, last);
         QCOMPARE(speaker.slowly, QStringList{last});
+    }
+
+    // Closed between the tone and the start of the recording, the window records nothing.
+    void closedBeforeRecordingRecordsNothing() {
+        FormWindow* shown = test::openWindow("k04d1a");
+        test::button(shown, test::Role::Start)->click();
+        test::answerRight(shown);
+        QTest::keyClick(shown->focusWidget(), Qt::Key_F6);
+        QTRY_COMPARE(test::recorder().recordedSpeaker().tones, 1);
+        shown->control<QPushButton>("Command3")->click();
+        QTest::qWait(400);
+        QCOMPARE(test::recorder().recordingRecorder().records, 0);
     }
 
     // Without a microphone the item is greyed with the reason, whatever was answered.
