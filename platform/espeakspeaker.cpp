@@ -3,6 +3,7 @@
 #include "model/oral.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace kerbu {
 
@@ -131,29 +132,26 @@ bool EspeakSpeaker::write(const short* samples, std::size_t count, unsigned step
     // 10 ms at a time, so that a newer step waits at most that long for the output.
     const std::size_t slice = std::size_t(std::max(voice_->sampleRate() / 100, 1));
     for (std::size_t done = 0; done < count; done += slice) {
-        {
-            const std::lock_guard lock(mutex_);
-            if (step != step_)
-                return false;
-        }
-        if (!output_->write(samples + done, int(std::min(slice, count - done))))
+        if (!isCurrent(step) || !output_->write(samples + done, int(std::min(slice, count - done))))
             return false;
     }
     return true;
 }
 
+bool EspeakSpeaker::isCurrent(unsigned step) {
+    const std::lock_guard lock(mutex_);
+    return step == step_;
+}
+
 bool EspeakSpeaker::speak(const Utterance& text, unsigned step) {
-    const auto current = [this, step] {
-        const std::lock_guard lock(mutex_);
-        return step == step_;
-    };
+    const auto current = [this, step] { return isCurrent(step); };
     if (text.tone) {
         // 150 ms at 880 Hz, faded in and out so that it does not click.
         const int rate = voice_->sampleRate();
         std::vector<short> tone(std::size_t(rate) * 15 / 100);
         for (std::size_t i = 0; i < tone.size(); ++i) {
             const double fade = std::min({1.0, double(i) / 400, double(tone.size() - i) / 400});
-            tone[i] = short(9000 * fade * std::sin(2 * M_PI * 880 * double(i) / rate));
+            tone[i] = short(9000 * fade * std::sin(2 * std::numbers::pi * 880 * double(i) / rate));
         }
         return write(tone.data(), tone.size(), step) || !current();
     }

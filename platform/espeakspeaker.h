@@ -51,6 +51,8 @@ class EspeakSpeaker : public Speaker {
     // Writes samples a slice at a time while the step is current; false where it is not or
     // the output failed.
     bool write(const short* samples, std::size_t count, unsigned step);
+    // Whether `step` is still the newest.
+    bool isCurrent(unsigned step);
     // Tells the windows' thread why the voice cannot be used.
     void report(const QString& why);
 

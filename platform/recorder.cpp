@@ -62,7 +62,7 @@ void PulseRecorder::record() {
 
 QString PulseRecorder::askServer() {
     if (!pulse_.load())
-        return QStringLiteral("The sound library is not installed (libpulse0).");
+        return soundLibraryMissing;
     const auto newLoop = resolved<decltype(&pa_mainloop_new)>(pulse_, "pa_mainloop_new");
     const auto api = resolved<decltype(&pa_mainloop_get_api)>(pulse_, "pa_mainloop_get_api");
     const auto iterate = resolved<decltype(&pa_mainloop_iterate)>(pulse_, "pa_mainloop_iterate");
@@ -81,8 +81,13 @@ QString PulseRecorder::askServer() {
         resolved<decltype(&pa_operation_unref)>(pulse_, "pa_operation_unref");
     if (!newLoop || !api || !iterate || !freeLoop || !newContext || !connect || !state ||
         !disconnect || !unref || !serverInfo || !sourceInfo || !unrefOperation)
-        return QStringLiteral("The sound library (libpulse0) is too old.");
+        return soundLibraryTooOld;
 
+    // A request the connection could not make gives no operation to let go of.
+    const auto unrefWhereMade = [&](pa_operation* operation) {
+        if (operation)
+            unrefOperation(operation);
+    };
     pa_mainloop* loop = newLoop();
     pa_context* context = newContext(api(loop), "Kerbu");
     Found found;
@@ -103,7 +108,7 @@ QString PulseRecorder::askServer() {
         !turnUntil([&] { return state(context) == PA_CONTEXT_READY; })) {
         why = noServer;
     } else {
-        unrefOperation(serverInfo(
+        unrefWhereMade(serverInfo(
             context,
             [](pa_context*, const pa_server_info* info, void* data) {
                 auto* f = static_cast<Found*>(data);
@@ -113,7 +118,7 @@ QString PulseRecorder::askServer() {
             },
             &found));
         if (turnUntil([&] { return found.serverDone; }) && !found.defaultSource.isEmpty()) {
-            unrefOperation(sourceInfo(
+            unrefWhereMade(sourceInfo(
                 context, found.defaultSource.constData(),
                 [](pa_context*, const pa_source_info* info, int last, void* data) {
                     auto* f = static_cast<Found*>(data);
@@ -140,12 +145,14 @@ void PulseRecorder::recordUntilDone() {
     std::vector<short> samples;
     QString why = askServer();
     if (why.isEmpty() && !simple_.load())
-        why = QStringLiteral("The sound library is not installed (libpulse0).");
+        why = soundLibraryMissing;
     const auto create = resolved<decltype(&pa_simple_new)>(simple_, "pa_simple_new");
     const auto read = resolved<decltype(&pa_simple_read)>(simple_, "pa_simple_read");
     const auto freeStream = resolved<decltype(&pa_simple_free)>(simple_, "pa_simple_free");
+    if (why.isEmpty() && !(create && read && freeStream))
+        why = soundLibraryTooOld;
     pa_simple* stream = nullptr;
-    if (why.isEmpty() && create && read && freeStream) {
+    if (why.isEmpty()) {
         const pa_sample_spec spec{.format = PA_SAMPLE_S16LE, .rate = rate, .channels = 1};
         const int pieceMs = oral::loudnessStepMs;
         const pa_buffer_attr buffer{.maxlength = uint32_t(-1),

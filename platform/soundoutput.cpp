@@ -1,5 +1,7 @@
 #include "soundoutput.h"
 
+#include "sounduser.h"
+
 #include <pulse/error.h>
 #include <pulse/simple.h>
 
@@ -15,14 +17,14 @@ PulseOutput::~PulseOutput() {
 
 QString PulseOutput::open(int sampleRate) {
     if (!simple_.load() || !pulse_.load())
-        return QStringLiteral("The sound library is not installed (libpulse0).");
+        return soundLibraryMissing;
     auto* create = reinterpret_cast<decltype(&pa_simple_new)>(simple_.resolve("pa_simple_new"));
     auto* error = reinterpret_cast<decltype(&pa_strerror)>(pulse_.resolve("pa_strerror"));
     free_ = reinterpret_cast<decltype(free_)>(simple_.resolve("pa_simple_free"));
     write_ = reinterpret_cast<decltype(write_)>(simple_.resolve("pa_simple_write"));
     flush_ = reinterpret_cast<decltype(flush_)>(simple_.resolve("pa_simple_flush"));
     if (!create || !error || !free_ || !write_ || !flush_)
-        return QStringLiteral("The sound library (libpulse0) is too old.");
+        return soundLibraryTooOld;
     const pa_sample_spec spec{
         .format = PA_SAMPLE_S16LE, .rate = uint32_t(sampleRate), .channels = 1};
     // A short buffer, so that a new word cuts the last one short at once.

@@ -5,6 +5,12 @@
 
 namespace kerbu {
 
+// Why libpulse, which the voice and the recorder load at their first use, cannot be used.
+inline const QString soundLibraryMissing =
+    QStringLiteral("The sound library is not installed (libpulse0).");
+inline const QString soundLibraryTooOld =
+    QStringLiteral("The sound library (libpulse0) is too old.");
+
 // The voice and the recorder: each says, in one line, why it cannot be used, and tells when
 // that changes.
 class SoundUser : public QObject {
