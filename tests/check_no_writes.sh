@@ -27,12 +27,8 @@ timeout -s TERM 3 strace -f -qq -e trace=$calls -o "$work/run.log" "$program" >/
 logs=("$work/walk.log" "$work/run.log")
 # The voice through a sound server, whose client keeps its cookie in the (temporary) home.
 if command -v pulseaudio >/dev/null; then
-    mkdir -p "$work/home"
-    HOME=$work/home pulseaudio -n --daemonize=no --exit-idle-time=-1 \
-        -L "module-native-protocol-unix socket=$work/native auth-anonymous=1" \
-        -L "module-null-sink sink_name=out" >/dev/null 2>&1 &
-    server=$!
-    for _ in $(seq 50); do [ -S "$work/native" ] && break; sleep 0.1; done
+    . "$(dirname "$0")/pulse.sh"
+    start_server
     HOME=$work/home PULSE_SERVER=unix:$work/native strace -f -qq -e trace=$calls \
         -o "$work/voice.log" "$walkthrough" --read-aloud >/dev/null
     logs+=("$work/voice.log")

@@ -6,27 +6,8 @@
 #   check_pulse.sh WALKTHROUGH
 set -euo pipefail
 walkthrough=$1
-for tool in pulseaudio; do
-    command -v $tool >/dev/null || { echo "$tool is not installed"; exit 1; }
-done
-work=$(mktemp -d)
-server=""
-cleanup() {
-    [ -z "$server" ] || kill "$server" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-mkdir -p "$work/home" "$work/run" && chmod 700 "$work/run"
-export HOME=$work/home XDG_RUNTIME_DIR=$work/run PULSE_SERVER=unix:$work/native
-export QT_QPA_PLATFORM=offscreen
-start_server() {
-    pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit \
-        -L "module-native-protocol-unix socket=$work/native auth-anonymous=1" \
-        -L "module-null-sink sink_name=out" >>"$work/server.log" 2>&1 &
-    server=$!
-    for _ in $(seq 50); do [ -S "$work/native" ] && return; sleep 0.1; done
-    echo "the sound server did not start"; cat "$work/server.log"; exit 1
-}
+. "$(dirname "$0")/pulse.sh"
+use_private_home
 start_server
 "$walkthrough" --voice "$work" >"$work/walk.out" 2>"$work/walk.err" &
 walker=$!
