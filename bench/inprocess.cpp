@@ -13,6 +13,16 @@
 //                                         the pace they are heard)
 //   silence_ms <median> <p95> <sound>     Read aloud unticked in the middle of a word to the
 //                                         end of the last samples written
+//   record_ms <median> <p95> <microphone>  Say it yourself: the key that stops the recording
+//                                         to the first samples of it played back
+//                                         (microphone 1: the sound server's default input;
+//                                         0: a stand-in that gives quiet at a microphone's
+//                                         pace)
+//
+// With "--memory" it only reports vmhwm_kb, the peak memory of a short run: the main menu,
+// 1/a, a right answer, and the voice saying it slowly; with "--memory --recording" the same
+// run, but Say it yourself with a recording of ten seconds, the longest, played back before
+// the voice (one second with "--quick").
 //
 // The go-to switches and the keys are measured with Read aloud on; the memory before it.
 //
@@ -22,6 +32,7 @@
 #include "measure.h"
 #include "model/pool.h"
 #include "model/random.h"
+#include "pacedrecorder.h"
 #include "platform/espeakspeaker.h"
 #include "platform/formwindow.h"
 #include "shell/application.h"
@@ -46,6 +57,12 @@ namespace {
 double fail(const char* what) {
     std::fprintf(stderr, "kerbu-bench-inprocess: %s\n", what);
     return -1;
+}
+
+// The same, for the benchmarks that say only whether they ran.
+bool failed(const char* what) {
+    fail(what);
+    return false;
 }
 
 // The sound server where one answers, else nothing that takes the samples as fast as they
@@ -82,14 +99,47 @@ class TimedOutput : public SoundOutput {
     int rate_ = 1;
 };
 
-// The recording services, with the real voice.
+// Waits, turning the event loop, until `done` or `ms` have passed; whether it is done.
+template <typename Done> bool waitFor(Done done, int ms) {
+    const double start = bench::nowMs();
+    while (!done() && bench::nowMs() - start < ms)
+        QTest::qWait(1);
+    return done();
+}
+
+// The recording services, with the real voice, and the sound server's microphone where it
+// has one.
 class BenchServices : public RecordingServices {
   public:
     Speaker& speaker() override { return speaker_; }
+    Recorder& recorder() override { return *recorder_; }
+
+    // Records a moment from the sound server's default input; where that gives sound, the
+    // windows loaded from now on record from it, else from the stand-in. Both stay, for the
+    // windows loaded before.
+    void findMicrophone() {
+        int levels = 0;
+        bool done = false;
+        const auto counted = QObject::connect(&pulse_, &Recorder::level, [&levels] { ++levels; });
+        const auto ended = QObject::connect(&pulse_, &Recorder::finished, [&done] { done = true; });
+        pulse_.record();
+        waitFor([&] { return levels >= 5 || done; }, 4000);
+        pulse_.finish();
+        waitFor([&] { return done; }, 3000);
+        QObject::disconnect(counted);
+        QObject::disconnect(ended);
+        microphone = levels >= 5 && pulse_.problem().isEmpty();
+        if (microphone)
+            recorder_ = &pulse_;
+    }
+    bool microphone = false;
 
   private:
     EspeakSpeaker speaker_{QStringLiteral("espeak-ng"),
                            [] { return std::make_unique<TimedOutput>(); }};
+    PulseRecorder pulse_;
+    bench::PacedRecorder paced_;
+    Recorder* recorder_ = &paced_;
 };
 
 BenchServices recording;
@@ -248,6 +298,75 @@ bool silence(int count) {
     return true;
 }
 
+// Say it yourself in 1/a after Solution: the milliseconds from the item that stops the
+// recording (as its key does) to the first samples of the recording played back.
+bool sayYourself(int count) {
+    QAction* yourself =
+        windows().exercise(0)->findChild<QAction*>(QStringLiteral("mnuSayYourself"));
+    std::vector<double> times;
+    for (int i = 0; i < count; ++i) {
+        if (!yourself->isEnabled())
+            return failed(
+                qPrintable(QStringLiteral("Say it yourself is greyed: ") + yourself->toolTip()));
+        // The learner speaks a while: half a second recorded.
+        int levels = 0;
+        const auto counted =
+            QObject::connect(&recording.recorder(), &Recorder::level, [&levels] { ++levels; });
+        yourself->trigger();
+        const bool spoken = waitFor([&levels] { return levels >= 25; }, 5000);
+        QObject::disconnect(counted);
+        if (!spoken)
+            return failed("the recording did not start");
+        TimedOutput::first = -1;
+        const double pressed = bench::nowMs();
+        yourself->trigger();
+        times.push_back(firstSamples(pressed));
+        if (times.back() < 0)
+            return failed("the recording was not played back");
+    }
+    recording.speaker().stop();
+    bench::report("record_ms", {bench::median(times), bench::quantile(times, 0.95),
+                                recording.microphone ? 1.0 : 0.0});
+    return true;
+}
+
+// The peak memory of a short run (see the top), with or without a recording held.
+bool memory(bool withRecording, bool quick) {
+    bench::FirstPaint painted;
+    if (splashToMenu(painted) < 0 || !openFromMenu(painted))
+        return false;
+    FormWindow* window = windows().exercise(0);
+    auto* exercise = static_cast<ExerciseWindow*>(window);
+    if (exercise->model().phase() != Phase::Waiting)
+        bench::click(window->control(QStringLiteral("Command1")));
+    window->control<QLineEdit>(QStringLiteral("Text1"))->clear();
+    window->control<QLineEdit>(QStringLiteral("Text2"))->setText(exercise->model().item().right);
+    QTest::keyClick(window->control<QLineEdit>(QStringLiteral("Text2")), Qt::Key_Return);
+    const auto item = [window](const char* name) {
+        return window->findChild<QAction*>(QLatin1String(name));
+    };
+    if (withRecording) {
+        item("mnuSayYourself")->trigger();
+        if (!waitFor([] { return recording.recorder().recording(); }, 3000))
+            return failed("the recording did not start");
+        if (quick) {
+            QTest::qWait(1000);
+            item("mnuSayYourself")->trigger();
+        }
+        if (!waitFor([] { return !recording.recorder().recording(); }, 12000))
+            return failed("the recording did not end at the longest");
+    } else {
+        item("mnuSaySlowly")->trigger();
+    }
+    TimedOutput::first = -1;
+    if (firstSamples(bench::nowMs()) < 0)
+        return failed("nothing was heard");
+    QTest::qWait(500);
+    recording.speaker().stop();
+    bench::report("vmhwm_kb", {static_cast<double>(bench::vmHwmKb())});
+    return true;
+}
+
 bool run(bool quick) {
     const int splashRuns = quick ? 1 : 5;
     const int switchCount = quick ? 20 : 200;
@@ -278,6 +397,7 @@ bool run(bool quick) {
     }
     bench::report("vmhwm_kb", {static_cast<double>(bench::vmHwmKb())});
     program->readAloud = true;
+    recording.findMicrophone();
 
     if (!openFromMenu(painted))
         return false;
@@ -308,7 +428,8 @@ bool run(bool quick) {
         }
     }
     bench::report("key_ms", {bench::median(keys), bench::quantile(keys, 0.95)});
-    if (!speech(painted, quick ? 3 : 30) || !silence(quick ? 3 : 20))
+    if (!speech(painted, quick ? 3 : 30) || !silence(quick ? 3 : 20) ||
+        !sayYourself(quick ? 2 : 15))
         return false;
 
     const double rate = pickRate(pickCount);
@@ -336,8 +457,13 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     quietOffscreenNotes();
     setUpApplication();
+    const bool quick = bench::hasFlag(argc, argv, "--quick");
+    const bool memoryOnly = bench::hasFlag(argc, argv, "--memory");
+    if (memoryOnly)
+        recording.findMicrophone();
     program = std::make_unique<Program>(&recording);
-    const bool ok = run(bench::hasFlag(argc, argv, "--quick"));
+    const bool ok =
+        memoryOnly ? memory(bench::hasFlag(argc, argv, "--recording"), quick) : run(quick);
     program.reset();
     return ok ? 0 : 1;
 }

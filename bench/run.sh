@@ -87,6 +87,13 @@ measure() {
     run "$bin/kerbu-bench-inprocess" $quick >"$out/inprocess"
     run "$bin/kerbu-bench-bare" --inprocess $quick >"$out/bareinprocess"
     run "$bin/kerbu-bench-voice" $quick >"$out/voice"
+    # The peak memory of the same short run without and with a ten-second recording held.
+    local memoryRuns=3
+    [ -z "$quick" ] || memoryRuns=1
+    for ((i = 0; i < memoryRuns; i++)); do
+        run "$bin/kerbu-bench-inprocess" --memory $quick >>"$out/without"
+        run "$bin/kerbu-bench-inprocess" --memory --recording $quick >>"$out/withrecording"
+    done
 
     echo
     echo "### $1 ($starts starts each, interleaved)"
@@ -101,6 +108,8 @@ measure() {
         echo "pick $(values "$out/inprocess" pick_per_s)"
         echo "speech $(values "$out/inprocess" speech_ms) $(values "$out/voice" voice_ms)"
         echo "silence $(values "$out/inprocess" silence_ms)"
+        echo "record $(values "$out/inprocess" record_ms)"
+        echo "recordmemory $(median "$out/withrecording" vmhwm_kb) $(median "$out/without" vmhwm_kb)"
         echo "memory $(values "$out/inprocess" vmhwm_kb) $(median "$out/text" vmhwm_kb)"
         echo "memorybare $(values "$out/inprocess" vmhwm_kb) $(median "$out/bare" vmhwm_kb)"
         if [ -s "$out/peermapped" ]; then
@@ -162,6 +171,16 @@ measure() {
             row("Read aloud unticked in the middle of a word to the last samples written (median / p95)",
                 sprintf("%s / %s", ms($2), ms($3)), "-", "-", "median under 50 ms", yes($2 < 50))
         }
+        $1 == "record" {
+            row("Say it yourself: the key that stops the recording to the first samples played back (median / p95)",
+                sprintf("%s / %s", ms($2), ms($3)), "-", "-", "median under 100 ms", yes($2 < 100))
+            microphone = $4 ? "the sound server'"'"'s default input" : "a stand-in that gives quiet at a microphone'"'"'s pace (the sound server has no microphone)"
+        }
+        $1 == "recordmemory" {
+            row("peak memory (VmHWM) with the longest recording (10 s) held, against the same run without",
+                mb($2), mb($3) " without", sprintf("+%.2f MB", ($2 - $3) / 1024),
+                "at most 2 MB above", yes($2 - $3 <= 2048))
+        }
         $1 == "memory" {
             row("peak memory (VmHWM) after all eight exercises and back to the menu", mb($2),
                 mb($3) " bare-text", sprintf("%.2fx", $2 / $3), "at most 1.3x bare-text",
@@ -183,6 +202,8 @@ measure() {
         END {
             if (sound != "")
                 print "\nThe voice rows are timed " sound "."
+            if (microphone != "")
+                print "\nThe recordings are made from " microphone "."
             if (platform != "xcb")
                 print "\nThe peer (KWordQuiz) is timed on X only, by its first window mapped."
             else if (peer != "")
@@ -208,6 +229,19 @@ if [ -z "$quick" ] && ! command -v kwordquiz >/dev/null && command -v xvfb-run >
     [ "$(id -u)" -eq 0 ] || sudo="sudo -n"
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends kwordquiz \
         >/dev/null 2>&1 || echo "KWordQuiz could not be installed: its rows are left out." >&2
+fi
+
+# Where PulseAudio is installed, the voice and the recordings are timed against a sound
+# server of the benchmark's own, the same on every machine: a null sink to hear and a null
+# sink "mic" whose monitor, remapped, stands in for a microphone as the default input.
+if command -v pulseaudio >/dev/null; then
+    work=$(mktemp -d)
+    . "$root/tests/pulse.sh"
+    trap 'kill "$server" 2>/dev/null || true; rm -rf "$work"' EXIT
+    start_server -L "module-null-sink sink_name=mic" \
+        -L "module-remap-source source_name=microphone master=mic.monitor"
+    export PULSE_SERVER=unix:$work/native
+    pactl set-default-sink out && pactl set-default-source microphone
 fi
 
 echo "## Kerbu benchmarks $(date -u '+%Y-%m-%d %H:%M UTC')${quick:+ (quick)}"

@@ -14,7 +14,16 @@ namespace kerbu {
 namespace {
 
 constexpr int margin = 8;
-constexpr int nameWidth = 70;
+// A trace's loudness is at least this wide, so that a tenth of a second held too long shows
+// even beside a recording of ten seconds, the longest.
+constexpr int graphWidth = 240;
+
+QString label(const QString& name, double seconds) {
+    return seconds < 0 ? name : QStringLiteral("%1 %2 s").arg(name).arg(seconds, 0, 'f', 1);
+}
+
+const QString you = QStringLiteral("You");
+const QString voice = QStringLiteral("Voice");
 
 } // namespace
 
@@ -23,7 +32,6 @@ ComparisonWindow::ComparisonWindow(QWidget* exercise)
     setObjectName(QStringLiteral("comparison"));
     setWindowTitle(QStringLiteral("You and the voice"));
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setMinimumSize(240, 110);
     setFocusPolicy(Qt::NoFocus);
 }
 
@@ -33,8 +41,15 @@ void ComparisonWindow::listen(const QString& key) {
     learner_.clear();
     voice_.clear();
     learnerSeconds_ = voiceSeconds_ = -1;
-    setGeometry(besideRect(exercise_->frameGeometry(), QSize(320, 130),
-                           exercise_->screen()->availableGeometry()));
+    // Beside the exercise where the screen has room; else it keeps its size, so that the
+    // traces stay readable, on the roomiest side, partly over the exercise.
+    const QRect screen = exercise_->screen()->availableGeometry();
+    QRect place = besideRect(exercise_->frameGeometry(), sizeHint(), screen);
+    place.setSize(sizeHint().boundedTo(screen.size()));
+    place.moveTopLeft(
+        {std::clamp(place.left(), screen.left(), screen.right() - place.width() + 1),
+         std::clamp(place.top(), screen.top(), screen.bottom() - place.height() + 1)});
+    setGeometry(place);
     show();
     tell(QStringLiteral("Recording. Press %1 to stop.").arg(key));
 }
@@ -82,25 +97,49 @@ void ComparisonWindow::paintEvent(QPaintEvent*) {
     }
     // One time scale for both: the longer of the two fills the width.
     const std::size_t longest = std::max<std::size_t>({learner_.size(), voice_.size(), 1});
+    const std::array<const std::vector<float>*, 2> levels{&learner_, &voice_};
+    const std::array<QColor, 2> colours{colours::learnerTrace, colours::voiceTrace};
+    const std::array<Trace, 2> shown = traces();
+    for (std::size_t row = 0; row < shown.size(); ++row) {
+        const Trace& trace = shown[row];
+        painter.drawText(trace.labelRect, Qt::AlignVCenter | Qt::AlignLeft, trace.label);
+        const double step = double(trace.graph.width()) / double(longest);
+        for (std::size_t i = 0; i < levels[row]->size(); ++i) {
+            const int height = std::max(1, int((*levels[row])[i] * trace.graph.height()));
+            painter.fillRect(QRectF(trace.graph.left() + i * step,
+                                    trace.graph.center().y() - height / 2.0, std::max(step, 1.0),
+                                    height),
+                             colours[row]);
+        }
+    }
+}
+
+std::array<ComparisonWindow::Trace, 2> ComparisonWindow::traces() const {
+    const QRect inside = rect().adjusted(margin, margin, -margin, -margin);
     const int rowHeight = (inside.height() - margin) / 2;
-    const auto trace = [&](const std::vector<float>& levels, double seconds, int row,
-                           const QString& name, const QColor& colour) {
+    const int names = labelWidth();
+    std::array<Trace, 2> rows{Trace{label(you, learnerSeconds_), {}, {}},
+                              Trace{label(voice, voiceSeconds_), {}, {}}};
+    for (int row = 0; row < 2; ++row) {
         const QRect place(inside.left(), inside.top() + row * (rowHeight + margin), inside.width(),
                           rowHeight);
-        painter.drawText(
-            place.adjusted(0, 0, -(place.width() - nameWidth), 0), Qt::AlignVCenter | Qt::AlignLeft,
-            seconds < 0 ? name : QStringLiteral("%1 %2 s").arg(name).arg(seconds, 0, 'f', 1));
-        const QRect graph = place.adjusted(nameWidth, 0, 0, 0);
-        const double step = double(graph.width()) / double(longest);
-        for (std::size_t i = 0; i < levels.size(); ++i) {
-            const int height = std::max(1, int(levels[i] * graph.height()));
-            painter.fillRect(QRectF(graph.left() + i * step, graph.center().y() - height / 2.0,
-                                    std::max(step, 1.0), height),
-                             colour);
-        }
-    };
-    trace(learner_, learnerSeconds_, 0, QStringLiteral("You"), colours::learnerTrace);
-    trace(voice_, voiceSeconds_, 1, QStringLiteral("Voice"), colours::voiceTrace);
+        rows[std::size_t(row)].labelRect = place.adjusted(0, 0, names - place.width(), 0);
+        rows[std::size_t(row)].graph = place.adjusted(names + margin, 0, 0, 0);
+    }
+    return rows;
+}
+
+// As wide as the longer label of a recording of the longest.
+int ComparisonWindow::labelWidth() const {
+    const double longest = oral::RecordingEnd::longestMs / 1000.0;
+    return std::max(fontMetrics().horizontalAdvance(label(you, longest)),
+                    fontMetrics().horizontalAdvance(label(voice, longest)));
+}
+
+// The labels, two lines of text high a trace, and the loudness beside them.
+QSize ComparisonWindow::sizeHint() const {
+    const int rowHeight = 2 * fontMetrics().height();
+    return {3 * margin + labelWidth() + graphWidth, 3 * margin + 2 * rowHeight};
 }
 
 } // namespace kerbu

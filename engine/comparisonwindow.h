@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
 #include <vector>
 
 class QLabel;
@@ -23,11 +24,22 @@ class ComparisonWindow : public QWidget {
     // What a screen reader is told now.
     QString said() const { return said_; }
 
+    // One trace as drawn: who it is with the length, where that is written, and the room of
+    // the loudness right of it.
+    struct Trace {
+        QString label;
+        QRect labelRect;
+        QRect graph;
+    };
+    std::array<Trace, 2> traces() const;
+    QSize sizeHint() const override;
+
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
     void tell(const QString& text);
+    int labelWidth() const;
 
     QWidget* exercise_;
     bool listening_ = false;

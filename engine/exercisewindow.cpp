@@ -269,6 +269,11 @@ void ExerciseWindow::sayYourself() {
                 [this](const std::vector<short>& samples, int rate) {
                     if (recordedModel_.isEmpty())
                         return;
+                    // Nothing could be recorded: the item says why, greyed; nothing is played.
+                    if (samples.empty()) {
+                        comparison_->hide();
+                        return;
+                    }
                     comparison_->showLearner(oral::loudness(samples.data(), samples.size(), rate),
                                              oral::seconds(samples.size(), rate));
                     services().speaker().playThenSay(samples, rate, recordedModel_);

@@ -179,12 +179,17 @@ bool EspeakSpeaker::speak(const Utterance& text, unsigned step) {
         [this, levels = oral::loudness(model.data(), model.size(), rate),
          length = oral::seconds(model.size(), rate)] { emit modelHeard(levels, length); },
         Qt::QueuedConnection);
-    // At the voice's rate, the nearest sample of the recording.
-    std::vector<short> heard(
-        std::size_t(double(text.recording.size()) * rate / std::max(text.recordingRate, 1)));
-    for (std::size_t i = 0; i < heard.size(); ++i)
-        heard[i] = text.recording[std::min(text.recording.size() - 1,
-                                           std::size_t(double(i) * text.recordingRate / rate))];
+    // At the voice's rate, the nearest sample of the recording; no copy where the rates are
+    // the same.
+    std::vector<short> resampled;
+    if (text.recordingRate != rate) {
+        resampled.resize(
+            std::size_t(double(text.recording.size()) * rate / std::max(text.recordingRate, 1)));
+        for (std::size_t i = 0; i < resampled.size(); ++i)
+            resampled[i] = text.recording[std::min(
+                text.recording.size() - 1, std::size_t(double(i) * text.recordingRate / rate))];
+    }
+    const std::vector<short>& heard = text.recordingRate != rate ? resampled : text.recording;
     const std::vector<short> pause(std::size_t(rate) * 6 / 10);
     const bool written = write(heard.data(), heard.size(), step) &&
                          write(pause.data(), pause.size(), step) &&

@@ -164,6 +164,8 @@ void PulseRecorder::recordUntilDone() {
                         &buffer, nullptr);
         if (!stream)
             why = noServer;
+        // Room for the longest recording at once, so that it is never copied as it grows.
+        samples.reserve(std::size_t(rate) * oral::RecordingEnd::longestMs / 1000);
         oral::RecordingEnd end;
         std::vector<short> piece(std::size_t(rate * pieceMs / 1000));
         while (stream && !finish_ &&

@@ -43,6 +43,8 @@ void addOralItems(QMenu* options, ExerciseWindow& window) {
     };
     update();
     QObject::connect(&window, &ExerciseWindow::spokenModelChanged, yourself, update);
+    // A recording that fails ends after its problem is found: the item is greyed as it ends.
+    QObject::connect(&recorder, &Recorder::finished, yourself, update);
     for (SoundUser* user : std::initializer_list<SoundUser*>{&speaker, &recorder}) {
         QObject::connect(user, &SoundUser::problemFound, yourself, update);
         QObject::connect(user, &SoundUser::problemGone, yourself, update);

@@ -141,4 +141,11 @@ QString overflow(const kerbu::Caption* caption) {
     return {};
 }
 
+bool standsBeside(const QRect& beside, const QRect& window) {
+    const int dx = std::max(beside.left() - window.right(), window.left() - beside.right());
+    const int dy = std::max(beside.top() - window.bottom(), window.top() - beside.bottom());
+    return (dx > 0 && dx < 40 && qAbs(beside.top() - window.top()) < 40) ||
+           (dy > 0 && dy < 60 && qAbs(beside.left() - window.left()) < 40);
+}
+
 } // namespace test

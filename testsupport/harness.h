@@ -72,4 +72,7 @@ void answerWrong(kerbu::FormWindow* window, const QString& typed);
 // when it all fits.
 QString overflow(const kerbu::Caption* caption);
 
+// Whether a window stands right next to another, on one side, level with it, and not over it.
+bool standsBeside(const QRect& beside, const QRect& window);
+
 } // namespace test

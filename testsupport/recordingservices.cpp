@@ -45,6 +45,7 @@ void RecordingServices::clear() {
     announced.clear();
     beeps = 0;
     ends = 0;
+    screenReader = false;
 }
 
 } // namespace kerbu

@@ -3,6 +3,7 @@
 #include "platform/services.h"
 
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace kerbu {
@@ -46,7 +47,12 @@ class RecordingRecorder : public Recorder {
     void record() override { ++records, recording_ = true; }
     void finish() override;
     bool recording() const override { return recording_; }
-    void fail(const QString& why) { setProblem(why); }
+    // As the real one: a recording under way ends, with nothing recorded.
+    void fail(const QString& why) {
+        setProblem(why);
+        if (std::exchange(recording_, false))
+            emit finished({}, rate);
+    }
 
     int checks = 0;
     int records = 0;
