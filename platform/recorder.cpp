@@ -48,8 +48,11 @@ void PulseRecorder::run(std::function<void()> job) {
 }
 
 void PulseRecorder::check() {
-    if (!recording_)
-        run([this] { report(askServer()); });
+    if (recording_)
+        return;
+    // A recording ended by the learner leaves the flag that cuts the asking short.
+    finish_ = false;
+    run([this] { report(askServer()); });
 }
 
 void PulseRecorder::record() {

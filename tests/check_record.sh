@@ -3,8 +3,9 @@
 # by its process id), a null sink "out" to hear and a null sink "mic" whose monitor, remapped,
 # stands in for a microphone as the default input. A second of tone played into "mic" while
 # Kerbu records comes back out of "out" before the voice, with the pause between; the quiet
-# after it ends the recording; a tone that goes on is cut at ten seconds; with only a monitor
-# as the default input the item is greyed.
+# after it ends the recording; a tone that goes on is cut at ten seconds; the key ends it too;
+# the sentence said slowly takes longer; with only a monitor as the default input the item is
+# greyed.
 #   check_record.sh WALKTHROUGH       (KERBU_WRAP: a command to run the walkthrough under)
 set -euo pipefail
 walkthrough=$1
@@ -53,6 +54,25 @@ waitFor capped
 grep '^capped' "$work/walk.out"
 grep -qE '^capped You: (10\.[0-9]|9\.[89]) seconds' "$work/walk.out" || exit 1
 kill "$player" 2>/dev/null || true
+# Ended by the key just after a second of tone: the tone comes back, then after the pause
+# the voice.
+waitFor recording 3
+sleep 0.3
+play "$work/second.raw"
+touch "$work/spoken"
+waitFor stopped
+grep '^stopped' "$work/walk.out"
+read -r first second < <(awk '$1 == "stopped" { print $2, $3 }' "$work/walk.out")
+[ -n "$first" ] && [ -n "$second" ] || { echo "the recording and the voice were not both heard"; exit 1; }
+length=$((${first#*-} - ${first%-*}))
+[ "$length" -ge 800 ] && [ "$length" -le 1400 ] || exit 1
+# The sentence said slowly takes at least 1.3 times as long as said at the normal rate.
+waitFor slowly
+grep -E '^(again|slowly)' "$work/walk.out"
+length() { awk -v name="$1" '$1 == name { split($NF, r, "-"); split($2, s, "-"); print r[2] - s[1] }' "$work/walk.out"; }
+normal=$(length again) slow=$(length slowly)
+echo "the sentence took $normal ms, slowly $slow ms"
+[ "$normal" -gt 500 ] && [ $((slow * 10)) -ge $((normal * 13)) ] || exit 1
 pactl set-default-source out.monitor
 touch "$work/monitor"
 waitFor greyed

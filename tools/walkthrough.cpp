@@ -9,8 +9,12 @@
 //                                    records; after the recording ended by itself, "played"
 //                                    with the runs of sound heard on "out" after it, in ms,
 //                                    and "said" with what a screen reader hears; again, to
-//                                    "capped" with the lengths; once DIR/monitor exists, the
-//                                    microphone asked for again, "greyed" with the reason
+//                                    "capped" with the lengths; again, ended by the key once
+//                                    DIR/spoken exists, "stopped" with the runs after the key;
+//                                    Solution, then the sentence said again and said slowly,
+//                                    "again" and "slowly" with the runs of each; once
+//                                    DIR/monitor exists, the microphone asked for again,
+//                                    "greyed" with the reason
 //   kerbu-walkthrough --voice DIR    exercise 3 instead, Read aloud on, while the sound
 //                                    server's sink "out" is listened to: the first sentence
 //                                    answered right and Read aloud unticked half a second
@@ -164,7 +168,8 @@ int main(int argc, char* argv[]) {
         return exercise()->findChild<QAction*>(QString::fromLatin1(name));
     };
     int ticks = 0;
-    qint64 answered = 0, stopped = 0;
+    // Times the steps keep: they outlive the blocks that make the steps.
+    qint64 answered = 0, stopped = 0, recorded = 0;
     const std::unique_ptr<Listener> listener = voiceWay ? std::make_unique<Listener>() : nullptr;
     const auto wait = [&ticks](int wanted) { return ++ticks > wanted ? (ticks = 0, true) : false; };
     // The right answer of the item shown, by Next.
@@ -216,9 +221,9 @@ int main(int argc, char* argv[]) {
         steps.insert(steps.end(), more.begin(), more.end());
     };
     if (recordWay) {
-        // Say it yourself after a right answer, twice: ended by the quiet after a tone, and
-        // by the longest a recording may be; then with no microphone.
-        qint64 recorded = 0;
+        // Say it yourself after a right answer, three times: ended by the quiet after a
+        // tone, by the longest a recording may be, and by the key; the sentence said again,
+        // and slowly; then with no microphone.
         const auto sayYourself = [&] { return item("mnuSayYourself")->trigger(), true; };
         const auto whenRecording = [&] {
             return services().recorder().recording() && (tell("recording"), true);
@@ -229,16 +234,58 @@ int main(int argc, char* argv[]) {
             recorded = QDateTime::currentMSecsSinceEpoch();
             return true;
         };
-        add({answerRight, sayYourself, whenRecording, whenRecorded, [&] { return wait(60); },
+        add({answerRight,
+             sayYourself,
+             whenRecording,
+             whenRecorded,
+             [&] { return wait(60); },
              [&] {
                  std::printf("played %s\n", qPrintable(listener->runsAfter(recorded)));
                  std::printf("said %s\n", qPrintable(exercise()->comparisonWindow()->said()));
                  return true;
              },
-             sayYourself, whenRecording, whenRecorded,
+             sayYourself,
+             whenRecording,
+             whenRecorded,
              [&] {
                  std::printf("capped %s\n", qPrintable(exercise()->comparisonWindow()->said()));
-                 std::fflush(stdout);
+                 return true;
+             },
+             sayYourself,
+             whenRecording,
+             [&] { return QFile::exists(dir + "/spoken"); },
+             [&, sayYourself] {
+                 return recorded = QDateTime::currentMSecsSinceEpoch(), sayYourself();
+             },
+             [&] { return wait(40); },
+             [&] {
+                 std::printf("stopped %s\n", qPrintable(listener->runsAfter(recorded)));
+                 // Solution, said as Read aloud is on; the learner reads its message box and
+                 // closes it.
+                 auto* closer = new QTimer(&app);
+                 QObject::connect(closer, &QTimer::timeout, [closer] {
+                     if (QWidget* box = QApplication::activeModalWidget()) {
+                         box->close();
+                         closer->deleteLater();
+                     }
+                 });
+                 closer->start(500);
+                 return click("Command14"), true;
+             },
+             [&] { return wait(40); },
+             [&] {
+                 recorded = QDateTime::currentMSecsSinceEpoch();
+                 return item("mnuSayAgain")->trigger(), true;
+             },
+             [&] { return wait(40); },
+             [&] {
+                 std::printf("again %s\n", qPrintable(listener->runsAfter(recorded)));
+                 recorded = QDateTime::currentMSecsSinceEpoch();
+                 return item("mnuSaySlowly")->trigger(), true;
+             },
+             [&] { return wait(60); },
+             [&] {
+                 std::printf("slowly %s\n", qPrintable(listener->runsAfter(recorded)));
                  return true;
              },
              [&] {
@@ -288,10 +335,13 @@ int main(int argc, char* argv[]) {
             ++step;
     });
     driver.start();
-    QTimer::singleShot(voiceWay ? 60000 : 20000, &app, [] {
-        std::fprintf(stderr, "walkthrough did not finish\n");
-        QCoreApplication::exit(1);
-    });
+    QTimer::singleShot(recordWay  ? 120000
+                       : voiceWay ? 60000
+                                  : 20000,
+                       &app, [] {
+                           std::fprintf(stderr, "walkthrough did not finish\n");
+                           QCoreApplication::exit(1);
+                       });
     const int status = QApplication::exec();
     windows.clear();
     const bool done = status == 0 && step == steps.size();
