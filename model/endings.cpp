@@ -12,22 +12,100 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const std::array<Family, 5> allFamilies{{
-    {Case::In, {"ban", "ben"}, "-ban or -ben", "-ban/-ben", "hol? (in where?)"},
-    {Case::Into, {"ba", "be"}, "-ba or -be", "-ba/-be", "hova? (into where?)"},
-    {Case::Onto, {"ra", "re"}, "-ra or -re", "-ra/-re", "hova? (onto where?)"},
-    {Case::Object, {"at", "ot", "et", "öt", "t"}, "the object ending -t", "-t", "mit? (what?)"},
-    {Case::On,
-     {"on", "en", "ön", "n"},
-     "-n, -on, -en or -ön",
-     "-n/-on/-en/-ön",
-     "hol? (on where?)"},
+// clang-format off
+const std::array<Family, 24> allFamilies{{
+    {.c = Case::In, .forms = {"ban", "ben"}, .slashed = "-ban/-ben", .question = "hol? (in where?)"},
+    {.c = Case::Into, .forms = {"ba", "be"}, .slashed = "-ba/-be", .question = "hova? (into where?)"},
+    {.c = Case::Onto, .forms = {"ra", "re"}, .slashed = "-ra/-re", .question = "hova? (onto where?)"},
+    {.c = Case::Object, .forms = {"at", "ot", "et", "öt", "t"}, .slashed = "-t", .question = "mit? (what?)"},
+    {.c = Case::On, .forms = {"on", "en", "ön", "n"}, .slashed = "-n/-on/-en/-ön", .question = "hol? (on where?)"},
+    {.c = Case::OutOf, .forms = {"ból", "ből"}, .slashed = "-ból/-ből", .question = "honnan? (out of where?)"},
+    {.c = Case::OffOf, .forms = {"ról", "ről"}, .slashed = "-ról/-ről", .question = "honnan? (off where?)"},
+    {.c = Case::At, .forms = {"nál", "nél"}, .slashed = "-nál/-nél", .question = "hol? (at where? by it, not in it)"},
+    {.c = Case::To, .forms = {"hoz", "hez", "höz"}, .slashed = "-hoz/-hez/-höz", .question = "hova? (to where? up to it, not into it)"},
+    {.c = Case::From, .forms = {"tól", "től"}, .slashed = "-tól/-től", .question = "honnan? (from where? from beside it)"},
+    {.c = Case::Dative, .forms = {"nak", "nek"}, .slashed = "-nak/-nek", .question = "kinek? (to or for whom?)"},
+    {.c = Case::With, .forms = {"val", "vel"}, .slashed = "-val/-vel", .question = "mivel? (with what?)", .assimilates = true},
+    {.c = Case::Becoming, .forms = {"vá", "vé"}, .slashed = "-vá/-vé", .question = "mivé? (into what? becoming it)", .assimilates = true},
+    {.c = Case::UpTo, .forms = {"ig"}, .slashed = "-ig", .question = "meddig? (as far as where?)"},
+    {.c = Case::For, .forms = {"ért"}, .slashed = "-ért", .question = "miért? (for what?)"},
+    {.c = Case::As, .forms = {"ként"}, .slashed = "-ként", .question = "miként? (as what?)"},
+    {.c = Case::Manner, .forms = {"ul", "ül"}, .slashed = "-ul/-ül", .question = "hogyan? (in what way?)"},
+    {.c = Case::Time, .forms = {"kor"}, .slashed = "-kor", .question = "mikor? (at what time?)"},
+    {.c = Case::Along, .forms = {"astul", "ostul", "estül", "östül", "stul", "stül"}, .slashed = "-stul/-stül", .question = "mivel együtt? (together with what?)"},
+    {.c = Case::Each, .forms = {"anként", "onként", "enként", "önként", "nként"}, .slashed = "-nként", .question = "hogyan? (each, one by one)"},
+    {.c = Case::Plural, .forms = {"ak", "ok", "ek", "ök", "k"}, .slashed = "-k", .makes = "makes the plural"},
+    {.c = Case::PluralObject, .forms = {"akat", "okat", "eket", "öket", "kat", "ket"}, .slashed = "-kat/-ket", .makes = "make the plural object"},
+    {.c = Case::Possessive, .forms = {"ja", "je", "a", "e"}, .slashed = "-a/-e/-ja/-je", .makes = "mean his, her or its"},
+    {.c = Case::PossessiveObject, .forms = {"ját", "jét", "át", "ét"}, .slashed = "-át/-ét/-ját/-jét", .makes = "mean his, her or its, as the object"},
 }};
+// clang-format on
+
+// Words of the lesson whose possessive stands on a stem of its own.
+struct LearnedStem {
+    const char16_t* word;
+    const char16_t* stem;
+};
+constexpr LearnedStem possessiveStems[] = {{.word = u"ajtó", .stem = u"ajta"}};
 
 } // namespace
 
+QString possessiveStem(const QString& word) {
+    for (const LearnedStem& learned : possessiveStems) {
+        if (word == QString::fromUtf16(learned.word))
+            return QString::fromUtf16(learned.stem);
+    }
+    return {};
+}
+
 std::span<const Family> families() {
     return allFamilies;
+}
+
+std::span<const Family> askedFamilies() {
+    return families().first(5);
+}
+
+QString whatItDoes(const Family& f) {
+    if (f.question.isEmpty())
+        return f.slashed + QLatin1Char(' ') + f.makes;
+    const bool one = !f.slashed.contains(QLatin1Char('/'));
+    return QStringLiteral("%1 %2 %3").arg(f.slashed, one ? u"answers"_s : u"answer"_s, f.question);
+}
+
+std::optional<Reading> readEnding(const QString& typed,
+                                  const std::function<bool(const Reading&)>& fits) {
+    std::optional<Reading> best;
+    // The ending as the last `letters` of what was typed, before it `stem`.
+    const auto consider = [&](const Family& f, qsizetype letters, const QString& stem) {
+        const Reading reading{&f, typed.right(letters), stem};
+        if ((!best || letters > best->form.size()) && fits(reading))
+            best = reading;
+    };
+    for (const Family& f : allFamilies) {
+        for (const QString& form : f.forms) {
+            if (typed.endsWith(form))
+                consider(f, form.size(), typed.chopped(form.size()));
+            if (!f.assimilates || !typed.endsWith(form.mid(1)))
+                continue;
+            // The v become the consonant before it: bank-kal; a two-letter one doubles its
+            // first letter, autóbus-szal; a double one stays as it is, tol-lal, or is
+            // written apart, toll-lal.
+            const QString rest = typed.chopped(form.size() - 1);
+            if (rest.size() < 2 || vowels::isVowel(rest.back()))
+                continue;
+            if (rest.at(rest.size() - 2) == rest.back()) {
+                consider(f, form.size(), rest.chopped(1));
+                consider(f, form.size() - 1, rest);
+            }
+            if (rest.size() >= 3 && rest.at(rest.size() - 2) == QLatin1Char('-') &&
+                rest.at(rest.size() - 3) == rest.back())
+                consider(f, form.size() + 1, rest.chopped(2));
+            if (rest.size() >= 3 && rest.at(rest.size() - 3) == rest.at(rest.size() - 2))
+                consider(f, form.size() + 1, rest.chopped(2) + rest.back());
+        }
+    }
+    return best;
 }
 
 const Family& family(Case c) {
@@ -38,7 +116,7 @@ const Family& family(Case c) {
 }
 
 Case caseOf(const QString& answer) {
-    for (const Family& f : allFamilies) {
+    for (const Family& f : askedFamilies()) {
         if (std::any_of(f.forms.begin(), f.forms.end(),
                         [&](const QString& form) { return answer.endsWith(form); }))
             return f.c;
@@ -65,7 +143,7 @@ QString stemOf(const QString& answer, Case c) {
             });
         return linked ? stem.chopped(1) : stem;
     }
-    case Case::None:
+    default: // no ending of the lesson's answers
         break;
     }
     return answer;

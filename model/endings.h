@@ -2,28 +2,80 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 #include <span>
 
-// The case endings of the lesson and what the hints and the explanations say of them.
+// The endings of Hungarian nouns a learner may type, and what the hints and the
+// explanations say of them.
 namespace kerbu::endings {
 
-enum class Case { None, Into, Onto, In, On, Object };
+// The lesson's five first; then the other cases, the plural and the possessive.
+enum class Case {
+    None,
+    Into,
+    Onto,
+    In,
+    On,
+    Object,
+    OutOf,    // -ból/-ből
+    OffOf,    // -ról/-ről
+    At,       // -nál/-nél
+    To,       // -hoz/-hez/-höz
+    From,     // -tól/-től
+    Dative,   // -nak/-nek
+    With,     // -val/-vel
+    Becoming, // -vá/-vé
+    UpTo,     // -ig
+    For,      // -ért
+    As,       // -ként
+    Manner,   // -ul/-ül
+    Time,     // -kor
+    Along,    // -stul/-stül
+    Each,     // -nként
+    Plural,   // -k
+    PluralObject,
+    Possessive,      // -a/-e/-ja/-je
+    PossessiveObject // -át/-ét/-ját/-jét
+};
 
-// One family of endings: its forms (longest first), how a hint names them, and the
-// question they answer.
+// One family of endings: its forms (linking vowels with the ending they go with), how a
+// hint names them, and the question they answer, or for a number or a possessive, what
+// they make of the word.
 struct Family {
     Case c = Case::None;
     QStringList forms{};
-    QString orList{};   // "-ba or -be"
     QString slashed{};  // "-ba/-be"
     QString question{}; // "hova? (into where?)"
+    QString makes{};    // "the plural"
+    // The v of -val/-vel and -vá/-vé becomes the consonant a word ends in: bankkal,
+    // autóbusszal; after a vowel it stays, and a final a or e turns long: postával.
+    bool assimilates = false;
+};
+
+// What a learner typed, read as a word of the lesson with an ending of the table.
+struct Reading {
+    const Family* family = nullptr;
+    QString form{}; // as typed, "kal" of bankkal
+    QString stem{}; // as typed, without the ending
 };
 
 const Family& family(Case c);
-// Every family, -ban/-ben before -ba/-be.
+// Every family, the lesson's first, -ban/-ben before -ba/-be.
 std::span<const Family> families();
-// The case of a stored answer, or of an ending alone, by how it ends.
+// The families the lesson's answers end in: the first five.
+std::span<const Family> askedFamilies();
+// What the family says, as a hint names it: "-ból/-ből answer honnan? (out of where?)",
+// "-k makes the plural".
+QString whatItDoes(const Family& family);
+// `typed` as a stem with an ending of the table, where `fits` takes the reading; the longest
+// ending that fits. None where no ending does.
+std::optional<Reading> readEnding(const QString& typed,
+                                  const std::function<bool(const Reading&)>& fits);
+// The stem a word's possessive is learned with where no rule makes it (ajtó: ajtaja), else
+// empty.
+QString possessiveStem(const QString& word);
+// The case of a stored answer, or of an ending alone, by how it ends: one of the lesson's.
 Case caseOf(const QString& answer);
 // The stored answer without its ending: -ba, -ban, -on or the object -t with its linking
 // vowel.

@@ -72,45 +72,37 @@ Hint::Result capitalOrStop(const QString& typed, const QString& answer, bool sen
     return {Hint::Kind::CapitalOrStop, QStringLiteral("No full stop belongs here.")};
 }
 
-// The ending of another question where the exercise asks one: -ban/-ben or -n/-on/-en/-ön
-// (hol?) for -ba/-be or -ra/-re (hova?) and back, either of them for the object -t and
-// back. The learner's word must be the word asked, whatever its accents.
+// An ending of another case, number or possessive where the exercise asks one: what the
+// learner's ending does and what is asked. The learner's word must be the word asked,
+// whatever its accents, or the answer's own stem; before an ending that begins with a vowel
+// the word may lose the vowel that drops out (éttermek). A plural or a possessive must keep
+// the base word, or the stem its possessive is learned with (ajtaja).
 Hint::Result wrongCase(const QString& typed, const QString& answer, const QString& word) {
     const Case asked = endings::caseOf(answer);
     if (asked == Case::None)
         return {};
-    const QStringList same{withoutAccents(endings::stemOf(answer, asked)),
-                           withoutAccents(answer.chopped(1)), withoutAccents(word)};
-    for (const Case used : {Case::In, Case::Into, Case::Onto, Case::Object, Case::On}) {
-        for (const QString& form : endings::family(used).forms) {
-            if (!typed.endsWith(form) || !same.contains(withoutAccents(typed.chopped(form.size()))))
-                continue;
-            if (used == asked)
-                return {};
-            const auto hova = [](Case c) { return c == Case::Into || c == Case::Onto; };
-            QString text;
-            if (asked == Case::Object)
-                text = QStringLiteral("This exercise asks for the object ending -t, which "
-                                      "answers mit? (what?).");
-            else if (hova(asked) && hova(used))
-                text = QStringLiteral("This exercise asks for %1, which answer %2.")
-                           .arg(endings::family(asked).orList, endings::family(asked).question);
-            else {
-                // hol? against hol? needs the gloss that tells in from on.
-                const QString usedQuestion = endings::family(used).question;
-                const QString word = usedQuestion.section(QLatin1Char(' '), 0, 0);
-                text =
-                    QStringLiteral("%1 answer%2 %3; here the question is %4, %5.")
-                        .arg(endings::family(used).slashed,
-                             used == Case::Object ? QStringLiteral("s") : QString(),
-                             endings::family(asked).question.startsWith(word) ? usedQuestion : word,
-                             endings::family(asked).question, endings::family(asked).slashed);
-            }
-            return {Hint::Kind::WrongCase, text,
-                    MarkedText::lastMarked(typed, int(MarkedText::lettersOf(form).size()))};
-        }
-    }
-    return {};
+    QStringList asIs{withoutAccents(word)};
+    if (const QString learned = endings::possessiveStem(word); !learned.isEmpty())
+        asIs << withoutAccents(learned);
+    const QStringList fromAnswer{withoutAccents(endings::stemOf(answer, asked)),
+                                 withoutAccents(answer.chopped(1))};
+    QString dropped;
+    if (const qsizetype vowel = endings::droppingVowel(word); vowel > 0)
+        dropped = withoutAccents(word.left(vowel) + word.mid(vowel + 1));
+    const auto fits = [&](const endings::Reading& r) {
+        const QString stem = withoutAccents(r.stem);
+        const bool base =
+            asIs.contains(stem) || (stem == dropped && vowels::isVowel(r.form.front()));
+        return base || (!r.family->question.isEmpty() && fromAnswer.contains(stem));
+    };
+    const auto reading = endings::readEnding(typed, fits);
+    if (!reading || reading->family->c == asked)
+        return {};
+    const endings::Family& wanted = endings::family(asked);
+    return {Hint::Kind::WrongCase,
+            QStringLiteral("%1; here the question is %2, %3.")
+                .arg(endings::whatItDoes(*reading->family), wanted.question, wanted.slashed),
+            MarkedText::lastMarked(typed, int(MarkedText::lettersOf(reading->form).size()))};
 }
 
 // Two rules at once in one word: what happens to the base word before the ending, and
@@ -174,7 +166,7 @@ Hint::Result shortVowel(const QString& typed, const QString& answer, const QStri
 // The ending of the other vowel harmony within its family, or -at for -ot and back (the
 // endings without a vowel take no part).
 Hint::Result harmony(const QString& typed, const QString& answer, const QString& word) {
-    for (const endings::Family& family : endings::families()) {
+    for (const endings::Family& family : endings::askedFamilies()) {
         for (const QString& right : family.forms) {
             if (!answer.endsWith(right) || endings::vowelOf(right).isNull())
                 continue;

@@ -36,7 +36,7 @@ class Hint {
     enum class Kind {
         None,          // the answer is right
         CapitalOrStop, // a capital letter or a full stop too many or missing
-        WrongCase,     // the ending of another question: hol? for hova?, a place for the object
+        WrongCase,     // the ending of another case, the plural or the possessive
         TwoThings,     // two of the rules below in one word
         DroppedVowel,  // the last vowel of három or étterem kept where it drops out
         ShortVowel,    // the base word's final a or e kept short before the ending

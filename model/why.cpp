@@ -1,6 +1,7 @@
 #include "why.h"
 
 #include "endings.h"
+#include "places.h"
 #include "roles.h"
 #include "vowels.h"
 #include "words.h"
@@ -67,18 +68,25 @@ Why Why::forWord(const QString& wordText, const QString& answerText) {
     const QString answer = answerText.normalized(QString::NormalizationForm_C);
     const QString base = endings::lastWord(word);
     const QString whole = endings::lastWord(answer);
+    const Case c = endings::caseOf(answer);
+    // Which places take -ra/-re is learned by heart, in groups: that comes first.
+    const QString onto = c == Case::Onto ? places::whyOnto(base) : QString();
     for (const LearnedWord& l : learnedWords) {
         if (base.compare(QString::fromUtf16(l.word), Qt::CaseInsensitive) == 0 &&
             whole.compare(QString::fromUtf16(l.answer), Qt::CaseInsensitive) == 0)
-            return {true, QStringLiteral("%1: learn %2 with its ending: %3.")
-                              .arg(whole, base, QString::fromUtf8(l.why))};
+            return {true,
+                    onto.isEmpty()
+                        ? QStringLiteral("%1: learn %2 with its ending: %3.")
+                              .arg(whole, base, QString::fromUtf8(l.why))
+                        : QStringLiteral("%1: %2; %3.").arg(whole, onto, QString::fromUtf8(l.why))};
     }
-    const Case c = endings::caseOf(answer);
     const QString stem = endings::stemOf(answer, c);
     const QString ending = answer.mid(stem.size());
     const auto change = endings::stemChange(word, stem);
     // An ending without a vowel has no harmony to speak of.
     QStringList parts;
+    if (!onto.isEmpty())
+        parts << onto;
     if (!endings::vowelOf(ending).isNull() || (c != Case::Object && c != Case::On))
         parts << endings::whyTheEnding(base, ending);
     bool explained = c != Case::None && change.has_value() && harmonyHolds(base, ending, c);
@@ -125,6 +133,8 @@ Why Why::forSentence(const SentenceKey& key) {
                         endings::caseOf(context.word) == asked;
         if (const int part = roles::placeInWhy(role); part >= 0)
             parts[std::size_t(part)] = roles::because(role, context);
+        if (roles::caseOf(role) == Case::Onto && !places::whyOnto(key.place).isEmpty())
+            parts[std::size_t(roles::placeInWhy(role))] += "; " + places::whyOnto(key.place);
     }
     // A sentence is explained with its verb and its place.
     explained = explained && !parts[0].isEmpty() && !parts[1].isEmpty();

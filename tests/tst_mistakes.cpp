@@ -135,14 +135,7 @@ class MistakesTest : public test::Suite {
             auto* window = static_cast<ExerciseWindow*>(test::openWindow(id));
             MistakesWindow* list = openList(window);
             QTRY_VERIFY(list->isActiveWindow());
-            // Right next to it, on one side, level with it.
-            const QRect beside = list->frameGeometry(), exercise = window->frameGeometry();
-            const int dx =
-                std::max(beside.left() - exercise.right(), exercise.left() - beside.right());
-            const int dy =
-                std::max(beside.top() - exercise.bottom(), exercise.top() - beside.bottom());
-            QVERIFY2((dx > 0 && dx < 40 && qAbs(beside.top() - exercise.top()) < 40) ||
-                         (dy > 0 && dy < 60 && qAbs(beside.left() - exercise.left()) < 40),
+            QVERIFY2(test::standsBeside(list->frameGeometry(), window->frameGeometry()),
                      qPrintable(id));
             QVERIFY2(list->width() >= 150, qPrintable(id));
             QTest::keyClick(list, Qt::Key_Escape);
@@ -213,8 +206,8 @@ class MistakesTest : public test::Suite {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("hint");
         QTest::addColumn<QString>("why");
-        QTest::newRow("word drill") << "k04d1a" << "étteremben" << "Hint: étteremben, marked: letters 8 to 10. -ban/-ben answer hol?; here the question is hova? (into where?), -ba/-be." << "Why: étterembe: étterem takes -be: it has front vowels only.";
-        QTest::newRow("sentence") << "k04d3" << "Kati a bankban megy." << "Hint: Kati a bankban megy., marked: word 3: letters 5 to 7. Word 3, the place: -ban/-ben answer hol?; here the question is hova? (into where?), -ba/-be." << "Why: megy goes with Kati; bankba answers hova? (into where?); a comes before a consonant.";
+        QTest::newRow("word drill") << "k04d1a" << "étteremben" << "Hint: étteremben, marked: letters 8 to 10. -ban/-ben answer hol? (in where?); here the question is hova? (into where?), -ba/-be." << "Why: étterembe: étterem takes -be: it has front vowels only.";
+        QTest::newRow("sentence") << "k04d3" << "Kati a bankból megy." << "Hint: Kati a bankból megy., marked: word 3: letters 5 to 7. Word 3, the place: -ból/-ből answer honnan? (out of where?); here the question is hova? (into where?), -ba/-be." << "Why: megy goes with Kati; bankba answers hova? (into where?); a comes before a consonant.";
         QTest::newRow("gap") << "k04d4" << "et" << "Hint: et, marked: letter 1. piros takes -at: its last vowel, o, is a back vowel." << "Why: pirosat: piros takes -at: its last vowel, o, is a back vowel; after s this word takes a linking vowel.";
     }
     // clang-format on
@@ -252,10 +245,14 @@ class MistakesTest : public test::Suite {
     // control, the character chart included.
     void hintLineCoversNothingAndFits() {
         const QStringList longest = {
-            "-n/-on/-en/-ön answer hol?; here the question is hova? (onto where?), -ra/-re.",
+            "-át/-ét/-ját/-jét mean his, her or its, as the object; here the question is mit? "
+            "(what?), -t.",
             "Look at the accents: 12 letters need the dots and 1 should have no long mark.",
-            "Word 2, the place: -ba/-be answer hova?; here the question is hol? (in where?), "
-            "-ban/-ben.",
+            "Word 3, the place: -hoz/-hez/-höz answer hova? (to where? up to it, not into it); "
+            "here the question is hova? (into where?), -ba/-be.",
+            "Magyarországra: Magyarország takes -ra/-re, not -ba/-be, as most Hungarian place "
+            "names do: learn it with its ending; Magyarország takes -ra: its last vowel, á, is a "
+            "back vowel.",
             "éttermet: étterem takes -et: it has front vowels only; the last e of étterem drops "
             "out; after m the ending takes a linking vowel."};
         const MarkedText marked =

@@ -10,6 +10,7 @@
 #include "engine/drillwindow.h"
 #include "engine/gapwindow.h"
 #include "engine/sentencewindow.h"
+#include "model/endings.h"
 #include "model/hint.h"
 #include "platform/controls.h"
 #include "platform/formwindow.h"
@@ -30,6 +31,7 @@
 #include <cstdio>
 
 using namespace kerbu;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -178,9 +180,19 @@ void hint(const QString& id) {
     click(window, "Command1");
     shotName = window->objectName() + QStringLiteral("-8-hint");
     if (auto* drill = qobject_cast<DrillWindow*>(window)) {
-        drill->control<QLineEdit>(QStringLiteral("Text1"))->clear();
-        drill->control<QLineEdit>(QStringLiteral("Text2"))
-            ->setText(slip(drill->drill().solution()));
+        // The learner keeps the word in its box and types an ending a learner at this stage
+        // knows: -ból/-ből where -ba/-be is asked, -ról/-ről for -ra/-re, the plural -k for
+        // the object -t.
+        const QString answer = drill->drill().solution();
+        const endings::Case asked = endings::caseOf(answer);
+        const QString stem = endings::stemOf(answer, asked);
+        const QString ending = answer.mid(stem.size());
+        const bool back = ending.contains(QLatin1Char('a'));
+        const QString typed = asked == endings::Case::Into   ? (back ? u"ból"_s : u"ből"_s)
+                              : asked == endings::Case::Onto ? (back ? u"ról"_s : u"ről"_s)
+                                                             : ending.chopped(1) + QLatin1Char('k');
+        drill->control<QLineEdit>(QStringLiteral("Text1"))->setText(stem);
+        drill->control<QLineEdit>(QStringLiteral("Text2"))->setText(typed);
     } else if (auto* gaps = qobject_cast<GapWindow*>(window)) {
         gaps->gap(gaps->text().current())->setText(slip(gaps->text().expected()));
     } else if (auto* sentence = qobject_cast<SentenceWindow*>(window)) {
