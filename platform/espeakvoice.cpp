@@ -1,5 +1,7 @@
 #include "espeakvoice.h"
 
+#include "model/pronunciation.h"
+
 #include <espeak-ng/speak_lib.h>
 #include <mutex>
 
@@ -73,7 +75,8 @@ QString EspeakVoice::load() {
 }
 
 bool EspeakVoice::synthesize(const QString& text, const Piece& piece, bool slowly) {
-    const QByteArray utf8 = text.toUtf8();
+    // The words espeak-ng says wrong go as Kerbu's own phonemes.
+    const QByteArray utf8 = pronunciation::forTheVoice(text).toUtf8();
     const std::lock_guard lock(engine);
     if (engineRate <= 0)
         return false;
@@ -83,7 +86,8 @@ bool EspeakVoice::synthesize(const QString& text, const Piece& piece, bool slowl
     }
     const auto* data = utf8.constData();
     const bool made = calls.synth(data, std::size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0,
-                                  espeakCHARS_UTF8, nullptr, const_cast<Piece*>(&piece)) == EE_OK;
+                                  espeakCHARS_UTF8 | espeakPHONEMES, nullptr,
+                                  const_cast<Piece*>(&piece)) == EE_OK;
     if (slowly) {
         calls.setParameter(espeakRATE, rate, 0);
         calls.setParameter(espeakWORDGAP, 0, 0);
