@@ -12,34 +12,38 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// clang-format off
-const std::array<Family, 24> allFamilies{{
-    {.c = Case::In, .forms = {"ban", "ben"}, .slashed = "-ban/-ben", .question = "hol? (in where?)"},
-    {.c = Case::Into, .forms = {"ba", "be"}, .slashed = "-ba/-be", .question = "hova? (into where?)"},
-    {.c = Case::Onto, .forms = {"ra", "re"}, .slashed = "-ra/-re", .question = "hova? (onto where?)"},
-    {.c = Case::Object, .forms = {"at", "ot", "et", "öt", "t"}, .slashed = "-t", .question = "mit? (what?)"},
-    {.c = Case::On, .forms = {"on", "en", "ön", "n"}, .slashed = "-n/-on/-en/-ön", .question = "hol? (on where?)"},
-    {.c = Case::OutOf, .forms = {"ból", "ből"}, .slashed = "-ból/-ből", .question = "honnan? (out of where?)"},
-    {.c = Case::OffOf, .forms = {"ról", "ről"}, .slashed = "-ról/-ről", .question = "honnan? (off where?)"},
-    {.c = Case::At, .forms = {"nál", "nél"}, .slashed = "-nál/-nél", .question = "hol? (at where? by it, not in it)"},
-    {.c = Case::To, .forms = {"hoz", "hez", "höz"}, .slashed = "-hoz/-hez/-höz", .question = "hova? (to where? up to it, not into it)"},
-    {.c = Case::From, .forms = {"tól", "től"}, .slashed = "-tól/-től", .question = "honnan? (from where? from beside it)"},
-    {.c = Case::Dative, .forms = {"nak", "nek"}, .slashed = "-nak/-nek", .question = "kinek? (to or for whom?)"},
-    {.c = Case::With, .forms = {"val", "vel"}, .slashed = "-val/-vel", .question = "mivel? (with what?)", .assimilates = true},
-    {.c = Case::Becoming, .forms = {"vá", "vé"}, .slashed = "-vá/-vé", .question = "mivé? (into what? becoming it)", .assimilates = true},
-    {.c = Case::UpTo, .forms = {"ig"}, .slashed = "-ig", .question = "meddig? (as far as where?)"},
-    {.c = Case::For, .forms = {"ért"}, .slashed = "-ért", .question = "miért? (for what?)"},
-    {.c = Case::As, .forms = {"ként"}, .slashed = "-ként", .question = "miként? (as what?)"},
-    {.c = Case::Manner, .forms = {"ul", "ül"}, .slashed = "-ul/-ül", .question = "hogyan? (in what way?)"},
-    {.c = Case::Time, .forms = {"kor"}, .slashed = "-kor", .question = "mikor? (at what time?)"},
-    {.c = Case::Along, .forms = {"astul", "ostul", "estül", "östül", "stul", "stül"}, .slashed = "-stul/-stül", .question = "mivel együtt? (together with what?)"},
-    {.c = Case::Each, .forms = {"anként", "onként", "enként", "önként", "nként"}, .slashed = "-nként", .question = "hogyan? (each, one by one)"},
-    {.c = Case::Plural, .forms = {"ak", "ok", "ek", "ök", "k"}, .slashed = "-k", .makes = "makes the plural"},
-    {.c = Case::PluralObject, .forms = {"akat", "okat", "eket", "öket", "kat", "ket"}, .slashed = "-kat/-ket", .makes = "make the plural object"},
-    {.c = Case::Possessive, .forms = {"ja", "je", "a", "e"}, .slashed = "-a/-e/-ja/-je", .makes = "mean his, her or its"},
-    {.c = Case::PossessiveObject, .forms = {"ját", "jét", "át", "ét"}, .slashed = "-át/-ét/-ját/-jét", .makes = "mean his, her or its, as the object"},
-}};
-// clang-format on
+// Made when a hint or a why first asks, not as the program starts.
+const std::array<Family, 24>& allFamilies() {
+    // clang-format off
+    static const std::array<Family, 24> table{{
+        {.c = Case::In, .forms = {"ban", "ben"}, .slashed = "-ban/-ben", .question = "hol? (in where?)"},
+        {.c = Case::Into, .forms = {"ba", "be"}, .slashed = "-ba/-be", .question = "hova? (into where?)"},
+        {.c = Case::Onto, .forms = {"ra", "re"}, .slashed = "-ra/-re", .question = "hova? (onto where?)"},
+        {.c = Case::Object, .forms = {"at", "ot", "et", "öt", "t"}, .slashed = "-t", .question = "mit? (what?)"},
+        {.c = Case::On, .forms = {"on", "en", "ön", "n"}, .slashed = "-n/-on/-en/-ön", .question = "hol? (on where?)"},
+        {.c = Case::OutOf, .forms = {"ból", "ből"}, .slashed = "-ból/-ből", .question = "honnan? (out of where?)"},
+        {.c = Case::OffOf, .forms = {"ról", "ről"}, .slashed = "-ról/-ről", .question = "honnan? (off where?)"},
+        {.c = Case::At, .forms = {"nál", "nél"}, .slashed = "-nál/-nél", .question = "hol? (at where? by it, not in it)"},
+        {.c = Case::To, .forms = {"hoz", "hez", "höz"}, .slashed = "-hoz/-hez/-höz", .question = "hova? (to where? up to it, not into it)"},
+        {.c = Case::From, .forms = {"tól", "től"}, .slashed = "-tól/-től", .question = "honnan? (from where? from beside it)"},
+        {.c = Case::Dative, .forms = {"nak", "nek"}, .slashed = "-nak/-nek", .question = "kinek? (to or for whom?)"},
+        {.c = Case::With, .forms = {"val", "vel"}, .slashed = "-val/-vel", .question = "mivel? (with what?)", .assimilates = true},
+        {.c = Case::Becoming, .forms = {"vá", "vé"}, .slashed = "-vá/-vé", .question = "mivé? (into what? becoming it)", .assimilates = true},
+        {.c = Case::UpTo, .forms = {"ig"}, .slashed = "-ig", .question = "meddig? (as far as where?)"},
+        {.c = Case::For, .forms = {"ért"}, .slashed = "-ért", .question = "miért? (for what?)"},
+        {.c = Case::As, .forms = {"ként"}, .slashed = "-ként", .question = "miként? (as what?)"},
+        {.c = Case::Manner, .forms = {"ul", "ül"}, .slashed = "-ul/-ül", .question = "hogyan? (in what way?)"},
+        {.c = Case::Time, .forms = {"kor"}, .slashed = "-kor", .question = "mikor? (at what time?)"},
+        {.c = Case::Along, .forms = {"astul", "ostul", "estül", "östül", "stul", "stül"}, .slashed = "-stul/-stül", .question = "mivel együtt? (together with what?)"},
+        {.c = Case::Each, .forms = {"anként", "onként", "enként", "önként", "nként"}, .slashed = "-nként", .question = "hogyan? (each, one by one)"},
+        {.c = Case::Plural, .forms = {"ak", "ok", "ek", "ök", "k"}, .slashed = "-k", .makes = "makes the plural"},
+        {.c = Case::PluralObject, .forms = {"akat", "okat", "eket", "öket", "kat", "ket"}, .slashed = "-kat/-ket", .makes = "make the plural object"},
+        {.c = Case::Possessive, .forms = {"ja", "je", "a", "e"}, .slashed = "-a/-e/-ja/-je", .makes = "mean his, her or its"},
+        {.c = Case::PossessiveObject, .forms = {"ját", "jét", "át", "ét"}, .slashed = "-át/-ét/-ját/-jét", .makes = "mean his, her or its, as the object"},
+    }};
+    // clang-format on
+    return table;
+}
 
 // Words of the lesson whose possessive stands on a stem of its own.
 struct LearnedStem {
@@ -59,7 +63,7 @@ QString possessiveStem(const QString& word) {
 }
 
 std::span<const Family> families() {
-    return allFamilies;
+    return allFamilies();
 }
 
 std::span<const Family> askedFamilies() {
@@ -82,7 +86,7 @@ std::optional<Reading> readEnding(const QString& typed,
         if ((!best || letters > best->form.size()) && fits(reading))
             best = reading;
     };
-    for (const Family& f : allFamilies) {
+    for (const Family& f : allFamilies()) {
         for (const QString& form : f.forms) {
             if (typed.endsWith(form))
                 consider(f, form.size(), typed.chopped(form.size()));
@@ -110,9 +114,9 @@ std::optional<Reading> readEnding(const QString& typed,
 
 const Family& family(Case c) {
     static const Family none{};
-    const auto found = std::find_if(allFamilies.begin(), allFamilies.end(),
+    const auto found = std::find_if(allFamilies().begin(), allFamilies().end(),
                                     [c](const Family& f) { return f.c == c; });
-    return found != allFamilies.end() ? *found : none;
+    return found != allFamilies().end() ? *found : none;
 }
 
 Case caseOf(const QString& answer) {
