@@ -9,7 +9,6 @@
 #include "model/oral.h"
 #include "platform/recorder.h"
 
-#include <QMetaObject>
 #include <atomic>
 #include <chrono>
 #include <thread>
@@ -31,7 +30,6 @@ class PacedRecorder : public kerbu::Recorder {
         thread_ = std::thread([this] { recordUntilDone(); });
     }
     void finish() override { finish_ = true; }
-    bool recording() const override { return recording_; }
 
   private:
     void stopThread() {
@@ -50,23 +48,15 @@ class PacedRecorder : public kerbu::Recorder {
             due += std::chrono::milliseconds(pieceMs);
             std::this_thread::sleep_until(due);
             samples.insert(samples.end(), piece.begin(), piece.end());
-            QMetaObject::invokeMethod(
-                this, [this] { emit level(0); }, Qt::QueuedConnection);
+            postLevel(0);
             if (end.add(0, pieceMs))
                 break;
         }
-        QMetaObject::invokeMethod(
-            this,
-            [this, samples = std::move(samples)] {
-                recording_ = false;
-                emit finished(samples, rate);
-            },
-            Qt::QueuedConnection);
+        handOver(std::move(samples), rate);
     }
 
     std::thread thread_;
     std::atomic<bool> finish_{false};
-    std::atomic<bool> recording_{false};
 };
 
 } // namespace bench

@@ -224,6 +224,11 @@ qsizetype droppingVowel(const QString& word) {
     return last > 0 && last < word.size() - 1 ? last : -1;
 }
 
+QString withoutDroppingVowel(const QString& word) {
+    const qsizetype vowel = droppingVowel(word);
+    return vowel > 0 ? word.left(vowel) + word.mid(vowel + 1) : QString();
+}
+
 std::optional<QString> stemChange(const QString& wordText, const QString& stem) {
     if (stem == wordText)
         return QString();
@@ -248,9 +253,11 @@ std::optional<QString> stemChange(const QString& wordText, const QString& stem) 
             return QStringLiteral("the long %1 of %2 turns short").arg(word.at(at)).arg(word);
         return std::nullopt;
     }
-    const qsizetype lastVowel = droppingVowel(word);
-    if (lastVowel > 0 && changed == word.left(lastVowel) + word.mid(lastVowel + 1))
-        return QStringLiteral("the last %1 of %2 drops out").arg(word.at(lastVowel)).arg(word);
+    if (const QString dropped = withoutDroppingVowel(word);
+        !dropped.isEmpty() && changed == dropped)
+        return QStringLiteral("the last %1 of %2 drops out")
+            .arg(word.at(droppingVowel(word)))
+            .arg(word);
     return std::nullopt;
 }
 

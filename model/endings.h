@@ -95,6 +95,8 @@ QChar lengthened(QChar last);
 // Where the last vowel of a word stands if it drops out before an ending (három, étterem):
 // a vowel with consonants after it, not the first letter; -1 if none.
 qsizetype droppingVowel(const QString& word);
+// The word with that vowel gone (hárm, étterm); empty where it has none.
+QString withoutDroppingVowel(const QString& word);
 
 // What the base word goes through before the ending, where `stem` is the answer without
 // its ending: "the a at the end of szoba becomes á", "the long é of hét turns short",

@@ -86,13 +86,11 @@ Hint::Result wrongCase(const QString& typed, const QString& answer, const QStrin
         asIs << withoutAccents(learned);
     const QStringList fromAnswer{withoutAccents(endings::stemOf(answer, asked)),
                                  withoutAccents(answer.chopped(1))};
-    QString dropped;
-    if (const qsizetype vowel = endings::droppingVowel(word); vowel > 0)
-        dropped = withoutAccents(word.left(vowel) + word.mid(vowel + 1));
+    const QString dropped = withoutAccents(endings::withoutDroppingVowel(word));
     const auto fits = [&](const endings::Reading& r) {
         const QString stem = withoutAccents(r.stem);
-        const bool base =
-            asIs.contains(stem) || (stem == dropped && vowels::isVowel(r.form.front()));
+        const bool base = asIs.contains(stem) || (!dropped.isEmpty() && stem == dropped &&
+                                                  vowels::isVowel(r.form.front()));
         return base || (!r.family->question.isEmpty() && fromAnswer.contains(stem));
     };
     const auto reading = endings::readEnding(typed, fits);
@@ -136,15 +134,13 @@ Hint::Result twoThings(const QString& typed, const QString& answer, const QStrin
 // három and étterem lose their last vowel before the ending (hármat, éttermet); the
 // learner kept it.
 Hint::Result droppedVowel(const QString& typed, const QString& answer, const QString& word) {
-    const qsizetype last = endings::droppingVowel(word);
-    if (last < 0)
-        return {};
-    const QString dropped = word.left(last) + word.mid(last + 1);
-    if (!answer.startsWith(dropped) || answer.startsWith(word) || !typed.startsWith(word))
+    const QString dropped = endings::withoutDroppingVowel(word);
+    if (dropped.isEmpty() || !answer.startsWith(dropped) || answer.startsWith(word) ||
+        !typed.startsWith(word))
         return {};
     return {Hint::Kind::DroppedVowel,
             QStringLiteral("The last %1 of %2 drops out before the ending.")
-                .arg(word.at(last))
+                .arg(word.at(endings::droppingVowel(word)))
                 .arg(endings::lastWord(word))};
 }
 

@@ -131,10 +131,14 @@ Why Why::forSentence(const SentenceKey& key) {
         if (const Case asked = roles::caseOf(role); asked != Case::None)
             explained = explained && forWord(key.place, context.word).explained &&
                         endings::caseOf(context.word) == asked;
-        if (const int part = roles::placeInWhy(role); part >= 0)
-            parts[std::size_t(part)] = roles::because(role, context);
-        if (roles::caseOf(role) == Case::Onto && !places::whyOnto(key.place).isEmpty())
-            parts[std::size_t(roles::placeInWhy(role))] += "; " + places::whyOnto(key.place);
+        if (const int part = roles::placeInWhy(role); part >= 0) {
+            QString& said = parts[std::size_t(part)];
+            said = roles::because(role, context);
+            const QString onto =
+                roles::caseOf(role) == Case::Onto ? places::whyOnto(key.place) : QString();
+            if (!onto.isEmpty())
+                said += "; " + onto;
+        }
     }
     // A sentence is explained with its verb and its place.
     explained = explained && !parts[0].isEmpty() && !parts[1].isEmpty();

@@ -74,18 +74,18 @@ void EspeakSpeaker::run() {
     voice_ = std::make_unique<EspeakVoice>(library_);
     // Without the voice there is nothing to try again.
     if (const QString why = voice_->load(); !why.isEmpty()) {
-        report(why);
+        postProblem(why);
         return;
     }
     while (true) {
         output_ = makeOutput_();
         if (const QString why = output_->open(voice_->sampleRate()); !why.isEmpty()) {
-            report(why);
+            postProblem(why);
         } else {
-            report({});
+            postProblem({});
             if (speakWhatComes())
                 return;
-            report(QStringLiteral("The sound server stopped."));
+            postProblem(QStringLiteral("The sound server stopped."));
         }
         output_.reset();
         // What was asked while the voice could not be heard is not said later.
@@ -195,11 +195,6 @@ bool EspeakSpeaker::speak(const Utterance& text, unsigned step) {
                          write(pause.data(), pause.size(), step) &&
                          write(model.data(), model.size(), step);
     return written || !current();
-}
-
-void EspeakSpeaker::report(const QString& why) {
-    QMetaObject::invokeMethod(
-        this, [this, why] { setProblem(why); }, Qt::QueuedConnection);
 }
 
 } // namespace kerbu

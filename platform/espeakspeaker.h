@@ -53,8 +53,6 @@ class EspeakSpeaker : public Speaker {
     bool write(const short* samples, std::size_t count, unsigned step);
     // Whether `step` is still the newest.
     bool isCurrent(unsigned step);
-    // Tells the windows' thread why the voice cannot be used.
-    void report(const QString& why);
 
     QString library_;
     MakeOutput makeOutput_;

@@ -32,6 +32,21 @@ const QString noMicrophone =
 
 } // namespace
 
+void Recorder::postLevel(float loudness) {
+    QMetaObject::invokeMethod(
+        this, [this, loudness] { emit level(loudness); }, Qt::QueuedConnection);
+}
+
+void Recorder::handOver(std::vector<short> samples, int rate) {
+    QMetaObject::invokeMethod(
+        this,
+        [this, samples = std::move(samples), rate] {
+            recording_ = false;
+            emit finished(samples, rate);
+        },
+        Qt::QueuedConnection);
+}
+
 PulseRecorder::PulseRecorder()
     : pulse_(QStringLiteral("pulse"), 0), simple_(QStringLiteral("pulse-simple"), 0) {}
 
@@ -52,7 +67,7 @@ void PulseRecorder::check() {
         return;
     // A recording ended by the learner leaves the flag that cuts the asking short.
     finish_ = false;
-    run([this] { report(askServer()); });
+    run([this] { postProblem(askServer()); });
 }
 
 void PulseRecorder::record() {
@@ -175,27 +190,15 @@ void PulseRecorder::recordUntilDone() {
                read(stream, piece.data(), piece.size() * sizeof(short), nullptr) >= 0) {
             samples.insert(samples.end(), piece.begin(), piece.end());
             const float loudness = oral::loudness(piece.data(), piece.size(), rate).front();
-            QMetaObject::invokeMethod(
-                this, [this, loudness] { emit level(loudness); }, Qt::QueuedConnection);
+            postLevel(loudness);
             if (end.add(loudness, pieceMs))
                 break;
         }
         if (stream)
             freeStream(stream);
     }
-    report(why);
-    QMetaObject::invokeMethod(
-        this,
-        [this, samples = std::move(samples)] {
-            recording_ = false;
-            emit finished(samples, rate);
-        },
-        Qt::QueuedConnection);
-}
-
-void PulseRecorder::report(const QString& why) {
-    QMetaObject::invokeMethod(
-        this, [this, why] { setProblem(why); }, Qt::QueuedConnection);
+    postProblem(why);
+    handOver(std::move(samples), rate);
 }
 
 } // namespace kerbu

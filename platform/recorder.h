@@ -22,12 +22,21 @@ class Recorder : public SoundUser {
     // learner has spoken, or at the longest.
     virtual void record() = 0;
     virtual void finish() = 0;
-    virtual bool recording() const = 0;
+    // From record() until finished comes.
+    bool recording() const { return recording_; }
 
   signals:
     // While recording, about every 20 ms: how loud the last piece was, from 0 to 1.
     void level(float loudness);
     void finished(const std::vector<short>& samples, int rate);
+
+  protected:
+    // From the recording's own thread, handed on to the windows' thread: how loud the last
+    // piece was; the recording as it ended.
+    void postLevel(float loudness);
+    void handOver(std::vector<short> samples, int rate);
+
+    std::atomic<bool> recording_{false};
 };
 
 // The sound server's default input, through libpulse, loaded at the first use: its
@@ -42,7 +51,6 @@ class PulseRecorder : public Recorder {
     void check() override;
     void record() override;
     void finish() override { finish_ = true; }
-    bool recording() const override { return recording_; }
 
   private:
     // Runs one job on the recorder's thread, once the last one has ended.
@@ -50,13 +58,11 @@ class PulseRecorder : public Recorder {
     // Empty where the default input is a microphone, else why it cannot be recorded from.
     QString askServer();
     void recordUntilDone();
-    void report(const QString& why);
 
     QLibrary pulse_;
     QLibrary simple_;
     std::thread thread_;
     std::atomic<bool> finish_{false};
-    std::atomic<bool> recording_{false};
 };
 
 } // namespace kerbu

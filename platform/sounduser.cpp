@@ -12,4 +12,9 @@ void SoundUser::setProblem(const QString& why) {
     }
 }
 
+void SoundUser::postProblem(const QString& why) {
+    QMetaObject::invokeMethod(
+        this, [this, why] { setProblem(why); }, Qt::QueuedConnection);
+}
+
 } // namespace kerbu

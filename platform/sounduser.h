@@ -27,6 +27,8 @@ class SoundUser : public QObject {
   protected:
     // On the windows' thread: it cannot be used, or (empty) can be again.
     void setProblem(const QString& why);
+    // The same from a thread of its own, handed on to the windows' thread.
+    void postProblem(const QString& why);
 
   private:
     QString problem_;

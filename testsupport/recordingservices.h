@@ -3,7 +3,6 @@
 #include "platform/services.h"
 
 #include <functional>
-#include <utility>
 #include <vector>
 
 namespace kerbu {
@@ -46,19 +45,15 @@ class RecordingRecorder : public Recorder {
     void check() override { ++checks; }
     void record() override { ++records, recording_ = true; }
     void finish() override;
-    bool recording() const override { return recording_; }
     // As the real one: a recording under way ends, with nothing recorded.
     void fail(const QString& why) {
         setProblem(why);
-        if (std::exchange(recording_, false))
+        if (recording_.exchange(false))
             emit finished({}, rate);
     }
 
     int checks = 0;
     int records = 0;
-
-  private:
-    bool recording_ = false;
 };
 
 // Records every request instead of blocking or ending anything. Used by the tests,
